@@ -1,0 +1,44 @@
+# The two commands of the quick start:
+#   make play   installs what is missing, builds and starts the game
+#   make test   installs what is missing, builds and runs the whole test suite (also sanitized)
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+PACKAGES := cmake g++ make pkg-config libsdl2-dev libpng-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev
+PREFIX ?= /usr/local
+
+.PHONY: deps build build-asan play test test-default test-asan clean format
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+build: deps
+	cmake --preset default >/dev/null
+	cmake --build --preset default -j $(JOBS)
+
+build-asan: deps
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan -j $(JOBS)
+
+play: build
+	./build/default/kelmora
+
+test-default: build
+	ctest --preset default -j $(JOBS)
+
+test-asan: build-asan
+	ctest --preset asan -j $(JOBS)
+
+test: test-default test-asan
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build

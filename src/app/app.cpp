@@ -1,0 +1,188 @@
+#include "app/app.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <new>
+
+#include "display/surfaces.h"
+#include "effects/stars.h"
+#include "game/frame.h"
+#include "game/state.h"
+#include "game/world.h"
+#include "input/input.h"
+#include "platform/window.h"
+
+namespace kelmora {
+
+namespace {
+
+constexpr int kIconId = 101;
+constexpr std::uint32_t kClassStyle = 3;  // redraw on horizontal and vertical size changes
+constexpr const char* kOutOfMemoryText = "Out of memory: the game cannot go on";
+
+int quitCode = 0;
+
+// Both reporters: the text is cut at 127 characters, as the box's buffer holds no more.
+platform::HRESULT Report(platform::WindowHandle window, platform::HRESULT code, const char* caption,
+                         bool releaseFirst, const char* format, std::va_list arguments) {
+  char text[128];
+  std::vsnprintf(text, sizeof text, format, arguments);
+  app.exitStatus = 1;
+  if (releaseFirst) ReleaseDisplay();
+  platform::MessageBox(window, text, caption);
+  platform::DestroyGameWindow(window);
+  return code;
+}
+
+// A game record could not be made: stop cleanly, with the display given back first.
+void ReportOutOfMemory() {
+  if (platform::CurrentWindow() != 0) {
+    ReportFatal(app.mainWindow, platform::E_OUTOFMEMORY, "%s", kOutOfMemoryText);
+  } else {
+    app.exitStatus = 1;
+    platform::DebugOutput(kOutOfMemoryText);
+    platform::DebugOutput("\n");
+  }
+}
+
+}  // namespace
+
+platform::HRESULT ReportFatal(platform::WindowHandle window, platform::HRESULT code,
+                              const char* format, ...) {
+  std::va_list arguments;
+  va_start(arguments, format);
+  const platform::HRESULT result = Report(window, code, kWindowCaption, true, format, arguments);
+  va_end(arguments);
+  return result;
+}
+
+platform::HRESULT ReportInputError(platform::WindowHandle window, platform::HRESULT code,
+                                   const char* format, ...) {
+  std::va_list arguments;
+  va_start(arguments, format);
+  const platform::HRESULT result = Report(window, code, kErrorCaption, false, format, arguments);
+  va_end(arguments);
+  return result;
+}
+
+platform::LRESULT WindowProc(platform::WindowHandle window, std::uint32_t message,
+                             platform::WPARAM wParam, platform::LPARAM lParam) {
+  switch (message) {
+    case platform::WM_DESTROY:
+      ReleaseDisplay();
+      platform::PostQuitMessage(0);
+      return 0;
+    case platform::WM_SETFOCUS:
+    case platform::WM_KILLFOCUS:
+      return 0;
+    case platform::WM_ACTIVATEAPP:
+      app.appActive = wParam != 0 ? 1 : 0;
+      return 0;
+    case platform::WM_SETCURSOR:
+      platform::HideCursor();
+      return 1;
+    case platform::WM_KEYDOWN:
+      if (wParam == platform::VK_ESCAPE || wParam == platform::VK_F12) {
+        platform::PostMessage(window, platform::WM_CLOSE, 0, 0);
+        return 0;
+      }
+      if (wParam == platform::VK_F1) {
+        NewGame();
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return platform::DefWindowProc(window, message, wParam, lParam);
+}
+
+platform::HRESULT InitApplication() {
+  platform::WindowClass windowClass;
+  windowClass.style = kClassStyle;
+  windowClass.procedure = WindowProc;
+  windowClass.className = kWindowCaption;
+  windowClass.menuName = kWindowCaption;
+  windowClass.iconId = kIconId;
+  platform::RegisterWindowClass(windowClass);
+
+  app.mainWindow = platform::CreateGameWindow(kWindowCaption);
+  if (app.mainWindow == 0) {
+    platform::DebugOutput("The game's window could not be created\n");
+    return platform::E_FAIL;
+  }
+  platform::ShowGameWindow(app.mainWindow);
+
+  platform::HRESULT code = CreateDisplay();
+  if (code != 0) return code;
+  code = CreateInputDevices();
+  if (code != 0) return code;
+  CreateClipper();
+  return 0;
+}
+
+bool StartUp() {
+  quitCode = 0;
+  try {
+    if (InitApplication() != 0) {
+      app.exitStatus = 1;
+      // A step that failed without a report of its own still gives the display back.
+      if (platform::CurrentWindow() != 0) platform::DestroyGameWindow(app.mainWindow);
+      return false;
+    }
+    rng.Seed(platform::TimeSeconds());
+    PlaceStars();
+    FirstSetup();
+  } catch (const std::bad_alloc&) {
+    ReportOutOfMemory();
+    return false;
+  }
+  return true;
+}
+
+LoopPass MainLoopPass() {
+  try {
+    if (platform::PeekMessage()) {
+      platform::Message message;
+      if (!platform::GetMessage(&message)) {
+        quitCode = static_cast<int>(message.wParam);
+        return LoopPass::kQuit;
+      }
+      platform::TranslateMessage(message);
+      platform::DispatchMessage(message);
+      return LoopPass::kMessage;
+    }
+    if (app.appActive != 0) {
+      // A failed read has ended the game with its report; no frame may follow it.
+      if (!PollKeyboard()) return LoopPass::kMessage;
+      GameFrame();
+      return LoopPass::kFrame;
+    }
+  } catch (const std::bad_alloc&) {
+    ReportOutOfMemory();
+    return LoopPass::kMessage;
+  }
+  return LoopPass::kWait;
+}
+
+int ExitStatus() {
+  return app.exitStatus != 0 ? app.exitStatus : quitCode;
+}
+
+int WinMain() {
+  if (!StartUp()) return ExitStatus();
+  for (;;) {
+    switch (MainLoopPass()) {
+      case LoopPass::kQuit:
+        return ExitStatus();
+      case LoopPass::kWait:
+        platform::WaitMessage();
+        break;
+      case LoopPass::kMessage:
+      case LoopPass::kFrame:
+        break;
+    }
+  }
+}
+
+}  // namespace kelmora

@@ -1,0 +1,45 @@
+// The process shell: start-up in its fixed order, the window procedure, the main loop and the
+// two error reporters.
+#pragma once
+
+#include "platform/types.h"
+
+namespace kelmora {
+
+inline constexpr const char* kWindowCaption = "A Game";
+inline constexpr const char* kErrorCaption = "An Error has Occurred";
+
+// The whole program: start-up, then the main loop until the quit message. Returns the exit
+// status: 0 after a normal quit, 1 when start-up failed or a failed device read ended the game.
+int WinMain();
+
+// Start-up up to the first pass of the main loop (input record, InitApplication, seed, stars,
+// first game, the player's ship taken out of play). False when start-up failed; the exit status
+// is then 1.
+bool StartUp();
+
+enum class LoopPass {
+  kMessage,  // a message was handled
+  kFrame,    // the keyboard was polled and a frame ran (or the poll failed and ended the game)
+  kWait,     // nothing to do: the application is inactive and no message is waiting
+  kQuit,     // the quit message arrived: the loop has returned
+};
+// One pass of the main loop.
+LoopPass MainLoopPass();
+// The program's exit status once the loop has returned (or start-up failed).
+int ExitStatus();
+
+platform::HRESULT InitApplication();
+platform::LRESULT WindowProc(platform::WindowHandle window, std::uint32_t message,
+                             platform::WPARAM wParam, platform::LPARAM lParam);
+
+// Formats the message (at most 127 characters), releases the display, shows the box with the
+// caption "A Game", destroys the window. Returns `code`.
+platform::HRESULT ReportFatal(platform::WindowHandle window, platform::HRESULT code,
+                              const char* format, ...);
+// The same with the caption "An Error has Occurred", and the display still held while the box
+// shows.
+platform::HRESULT ReportInputError(platform::WindowHandle window, platform::HRESULT code,
+                                   const char* format, ...);
+
+}  // namespace kelmora

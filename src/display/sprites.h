@@ -1,0 +1,24 @@
+// Sprite blits from the sheet and the panels, bitmap text, the score and the missile icons.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/display.h"
+
+namespace kelmora {
+
+using platform::Rect;
+
+inline constexpr std::uint32_t kSpriteBlitFlags = 0x1008000;  // DDBLT_KEYSRC | DDBLT_WAIT
+inline constexpr std::uint32_t kCopyBlitFlags = 0x1000000;    // DDBLT_WAIT
+
+// Copies `source` of `surface` to `destination` of the back buffer, unless the destination lies
+// wholly off the screen; retried while the display is still drawing.
+void BlitSprite(const Rect& source, const Rect& destination, platform::Surface* surface,
+                std::uint32_t flags);
+// Draws `length` characters of `text` centred on (cx, cy) in the 6x7 font.
+void DrawText(std::int32_t cx, std::int32_t cy, const char* text, std::int32_t length);
+void DrawScore();
+void DrawMissileIcons();
+
+}  // namespace kelmora

@@ -1,0 +1,7 @@
+#include "game/collisions.h"
+
+namespace kelmora {
+
+void ResolveCollisions() {}
+
+}  // namespace kelmora

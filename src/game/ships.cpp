@@ -1,0 +1,9 @@
+#include "game/state.h"
+
+namespace kelmora {
+
+void PlayerShip::Update() {}
+void DroneShip::Update() {}
+void DroneShip::Evade() {}
+
+}  // namespace kelmora

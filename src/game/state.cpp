@@ -1,0 +1,46 @@
+#include "game/state.h"
+
+namespace kelmora {
+
+// Defined in this order: the missile trails built by `effects` read `settings`.
+RandomGenerator rng;
+GameSettings settings;
+World world;
+Controls controls;
+Weapons weapons;
+Effects effects;
+MenuState menu;
+InputState input;
+Display display;
+AppState app;
+FrameRecord frameRecord;
+
+TrailSystem::TrailSystem(std::int32_t particles)
+    : count(particles),
+      x(static_cast<std::size_t>(particles)),
+      y(static_cast<std::size_t>(particles)),
+      speed(static_cast<std::size_t>(particles)),
+      colour(static_cast<std::size_t>(particles)),
+      age(static_cast<std::size_t>(particles)) {}
+
+TrailSystem::~TrailSystem() = default;
+
+Effects::Effects() {
+  for (auto& trail : missileTrails) trail = std::make_unique<TrailSystem>(settings.trailParticles);
+}
+
+void ResetGameState() {
+  rng = RandomGenerator{};
+  settings = GameSettings{};
+  world = World{};
+  controls = Controls{};
+  weapons = Weapons{};
+  effects = Effects{};
+  menu = MenuState{};
+  input = InputState{};
+  display = Display{};
+  app = AppState{};
+  frameRecord = FrameRecord{};
+}
+
+}  // namespace kelmora

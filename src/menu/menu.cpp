@@ -1,0 +1,7 @@
+#include "menu/menu.h"
+
+namespace kelmora {
+
+void MenuFrame() {}
+
+}  // namespace kelmora

@@ -1,0 +1,335 @@
+#include "platform/display.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/backend.h"
+#include "platform/faults.h"
+
+namespace kelmora::platform {
+
+namespace {
+
+std::vector<std::string> displayLog;
+
+void Log(std::string_view call, std::string_view name) {
+  std::string entry(call);
+  if (!name.empty()) {
+    entry += ' ';
+    entry += name;
+  }
+  displayLog.push_back(std::move(entry));
+}
+
+// The display as a whole: its palette is the one attached to the primary surface.
+Surface* primarySurface = nullptr;
+
+PaletteTable MakeDefaultTable() {
+  PaletteTable table{};
+  for (int i = 0; i < 256; ++i) {
+    table[static_cast<std::size_t>(i)] =
+        PaletteEntry{static_cast<std::uint8_t>(((i >> 5) & 7) * 255 / 7),
+                     static_cast<std::uint8_t>(((i >> 2) & 7) * 255 / 7),
+                     static_cast<std::uint8_t>((i & 3) * 85), 0};
+  }
+  return table;
+}
+
+bool Intersect(const Rect& a, const Rect& b, Rect* out) {
+  out->left = std::max(a.left, b.left);
+  out->top = std::max(a.top, b.top);
+  out->right = std::min(a.right, b.right);
+  out->bottom = std::min(a.bottom, b.bottom);
+  return out->left < out->right && out->top < out->bottom;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+HRESULT Palette::SetEntries(const PaletteTable& entries) {
+  entries_ = entries;
+  return DD_OK;
+}
+
+HRESULT Clipper::SetHWnd(std::uint32_t, WindowHandle window) {
+  window_ = window;
+  return DD_OK;
+}
+
+// ---------------------------------------------------------------------------------------------
+Surface::Surface(std::string_view name, std::int32_t width, std::int32_t height, std::uint32_t caps)
+    : name_(name),
+      width_(width),
+      height_(height),
+      pitch_((width + 3) & ~3),
+      caps_(caps),
+      pixels_(static_cast<std::size_t>(pitch_) * static_cast<std::size_t>(height), 0) {}
+
+Surface::~Surface() {
+  Log("Release", name_);
+  if (primarySurface == this) primarySurface = nullptr;
+}
+
+HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, std::uint32_t flags,
+                     const BltFx* fx) {
+  if (ConsumeFault(Fault::kBlitBusy)) return DDERR_WASSTILLDRAWING;
+  if (lost_ || (source != nullptr && source->lost_)) return DDERR_SURFACELOST;
+  if (locked_) return DDERR_SURFACEBUSY;
+  const Rect whole{0, 0, width_, height_};
+  const Rect dst = dstRect != nullptr ? *dstRect : whole;
+  if (dst.Width() <= 0 || dst.Height() <= 0) return DDERR_INVALIDRECT;
+  Rect visible;
+  if (clipper_ != nullptr) {
+    if (!Intersect(dst, whole, &visible)) return DD_OK;
+  } else {
+    if (dst.left < 0 || dst.top < 0 || dst.right > width_ || dst.bottom > height_) {
+      return DDERR_INVALIDRECT;
+    }
+    visible = dst;
+  }
+
+  if ((flags & DDBLT_COLORFILL) != 0) {
+    if (fx == nullptr) return DDERR_INVALIDPARAMS;
+    const auto colour = static_cast<std::uint8_t>(fx->fillColor);
+    for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
+      std::memset(&pixels_[static_cast<std::size_t>(y * pitch_ + visible.left)], colour,
+                  static_cast<std::size_t>(visible.Width()));
+    }
+    return DD_OK;
+  }
+
+  if (source == nullptr) return DDERR_INVALIDPARAMS;
+  if (source->locked_) return DDERR_SURFACEBUSY;
+  const Rect src = srcRect != nullptr ? *srcRect : Rect{0, 0, source->width_, source->height_};
+  if (src.Width() <= 0 || src.Height() <= 0 || src.left < 0 || src.top < 0 ||
+      src.right > source->width_ || src.bottom > source->height_) {
+    return DDERR_INVALIDRECT;
+  }
+  const bool keyed = (flags & DDBLT_KEYSRC) != 0 && source->hasSourceKey_;
+  const std::uint32_t keyLow = source->sourceKey_.low;
+  const std::uint32_t keyHigh = source->sourceKey_.high;
+  // Nearest-neighbour scaling of the source rectangle onto the destination rectangle; clipping
+  // cuts the destination and keeps the mapping of the whole rectangle.
+  for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
+    const std::int64_t sy =
+        src.top + static_cast<std::int64_t>(y - dst.top) * src.Height() / dst.Height();
+    const std::uint8_t* srcRow = &source->pixels_[static_cast<std::size_t>(sy * source->pitch_)];
+    std::uint8_t* dstRow = &pixels_[static_cast<std::size_t>(y * pitch_)];
+    for (std::int32_t x = visible.left; x < visible.right; ++x) {
+      const std::int64_t sx =
+          src.left + static_cast<std::int64_t>(x - dst.left) * src.Width() / dst.Width();
+      const std::uint8_t value = srcRow[sx];
+      if (keyed && value >= keyLow && value <= keyHigh) continue;
+      dstRow[x] = value;
+    }
+  }
+  return DD_OK;
+}
+
+HRESULT Surface::Flip(Surface*, std::uint32_t) {
+  if (!backBuffer_) return DDERR_INVALIDPARAMS;
+  if (ConsumeFault(Fault::kFlipLost)) {
+    MarkLost();
+    return DDERR_SURFACELOST;
+  }
+  if (ConsumeFault(Fault::kFlipBusy)) return DDERR_WASSTILLDRAWING;
+  if (lost_ || backBuffer_->lost_) return DDERR_SURFACELOST;
+  pixels_.swap(backBuffer_->pixels_);
+  const PaletteTable& palette = palette_ != nullptr ? palette_->Entries() : DisplayPalette();
+  const HRESULT shown = CurrentBackend().Present(*this, palette);
+  if (shown == DDERR_SURFACELOST) {
+    MarkLost();
+    return DDERR_SURFACELOST;
+  }
+  return DD_OK;
+}
+
+HRESULT Surface::GetAttachedSurface(std::uint32_t, Surface** attached) {
+  if (ConsumeFault(Fault::kAttachedSurface) || !backBuffer_) {
+    *attached = nullptr;
+    return DDERR_GENERIC;
+  }
+  *attached = backBuffer_.get();
+  return DD_OK;
+}
+
+HRESULT Surface::Lock(const Rect*, LockedSurface* locked, std::uint32_t) {
+  if (locked_) return DDERR_SURFACEBUSY;
+  if (name_ == "pixelLayer" && ConsumeFault(Fault::kLock)) return DDERR_GENERIC;
+  if (lost_) return DDERR_SURFACELOST;
+  locked_ = true;
+  locked->bits = pixels_.data();
+  locked->pitch = pitch_;
+  locked->width = width_;
+  locked->height = height_;
+  locked->bitCount = 8;
+  return DD_OK;
+}
+
+HRESULT Surface::Unlock(const Rect*) {
+  if (!locked_) return DDERR_NOTLOCKED;
+  locked_ = false;
+  return DD_OK;
+}
+
+HRESULT Surface::Restore() {
+  Log("Restore", name_);
+  if (primarySurface == this) {
+    const HRESULT host = CurrentBackend().RestoreScreen();
+    if (Failed(host)) return host;
+  }
+  lost_ = false;
+  if (backBuffer_) backBuffer_->lost_ = false;
+  return DD_OK;
+}
+
+HRESULT Surface::IsLost() const {
+  return lost_ ? DDERR_SURFACELOST : DD_OK;
+}
+
+void Surface::MarkLost() {
+  lost_ = true;
+  if (backBuffer_) backBuffer_->lost_ = true;
+}
+
+HRESULT Surface::SetColorKey(std::uint32_t flags, const ColorKey& key) {
+  if ((flags & DDCKEY_SRCBLT) != 0) {
+    sourceKey_ = key;
+    hasSourceKey_ = true;
+  }
+  if ((flags & DDCKEY_DESTBLT) != 0) {
+    destKey_ = key;
+    hasDestKey_ = true;
+  }
+  return DD_OK;
+}
+
+HRESULT Surface::GetColorKey(std::uint32_t flags, ColorKey* key) const {
+  if ((flags & DDCKEY_SRCBLT) != 0 && hasSourceKey_) {
+    *key = sourceKey_;
+    return DD_OK;
+  }
+  if ((flags & DDCKEY_DESTBLT) != 0 && hasDestKey_) {
+    *key = destKey_;
+    return DD_OK;
+  }
+  return DDERR_GENERIC;
+}
+
+HRESULT Surface::SetPalette(Palette* palette) {
+  palette_ = palette;
+  return DD_OK;
+}
+
+HRESULT Surface::SetClipper(Clipper* clipper) {
+  clipper_ = clipper;
+  return DD_OK;
+}
+
+HRESULT Surface::GetSurfaceDesc(SurfaceDesc* desc) const {
+  desc->flags = DDSD_WIDTH | DDSD_HEIGHT | DDSD_CAPS;
+  desc->caps = caps_;
+  desc->width = width_;
+  desc->height = height_;
+  return DD_OK;
+}
+
+HRESULT Surface::GetDC(DeviceContext** context) {
+  if (ConsumeFault(Fault::kSurfaceDC) || locked_ || context_) {
+    *context = nullptr;
+    return DDERR_GENERIC;
+  }
+  context_ = std::make_unique<DeviceContext>(this);
+  *context = context_.get();
+  return DD_OK;
+}
+
+HRESULT Surface::ReleaseDC(DeviceContext* context) {
+  if (!context_ || context != context_.get()) return DDERR_GENERIC;
+  context_.reset();
+  return DD_OK;
+}
+
+// ---------------------------------------------------------------------------------------------
+DirectDraw::DirectDraw() = default;
+DirectDraw::~DirectDraw() {
+  Log("Release", "directDraw");
+}
+
+HRESULT DirectDraw::QueryInterface(std::unique_ptr<DirectDraw>* out) {
+  if (ConsumeFault(Fault::kQueryInterface)) return E_FAIL;
+  *out = std::make_unique<DirectDraw>();
+  return DD_OK;
+}
+
+HRESULT DirectDraw::SetCooperativeLevel(WindowHandle window, std::uint32_t) {
+  if (ConsumeFault(Fault::kCooperativeLevel) || window == 0) return DDERR_GENERIC;
+  return DD_OK;
+}
+
+HRESULT DirectDraw::SetDisplayMode(std::int32_t width, std::int32_t height,
+                                   std::int32_t bitsPerPixel, std::int32_t, std::uint32_t) {
+  if (ConsumeFault(Fault::kDisplayMode)) return DDERR_GENERIC;
+  if (width != kScreenWidth || height != kScreenHeight || bitsPerPixel != 8) {
+    return DDERR_INVALIDPARAMS;
+  }
+  if (!CurrentBackend().StartHostStep(HostStep::kDisplayMode)) return DDERR_GENERIC;
+  return DD_OK;
+}
+
+HRESULT DirectDraw::CreateSurface(const SurfaceDesc& desc, std::unique_ptr<Surface>* out,
+                                  std::string_view name) {
+  if ((desc.caps & DDSCAPS_PRIMARYSURFACE) != 0) {
+    if (ConsumeFault(Fault::kCreateSurface)) return DDERR_GENERIC;
+    if (!CurrentBackend().StartHostStep(HostStep::kScreen)) return DDERR_GENERIC;
+    auto primary = std::make_unique<Surface>(name, kScreenWidth, kScreenHeight, desc.caps);
+    if (desc.backBufferCount > 0) {
+      primary->backBuffer_ =
+          std::make_unique<Surface>("backBuffer", kScreenWidth, kScreenHeight, DDSCAPS_BACKBUFFER);
+    }
+    primarySurface = primary.get();
+    *out = std::move(primary);
+    return DD_OK;
+  }
+  if (desc.width <= 0 || desc.height <= 0 || desc.width > 16384 || desc.height > 16384) {
+    return DDERR_INVALIDPARAMS;
+  }
+  *out = std::make_unique<Surface>(name, desc.width, desc.height, desc.caps);
+  return DD_OK;
+}
+
+HRESULT DirectDraw::CreatePalette(std::uint32_t, const PaletteTable& entries,
+                                  std::unique_ptr<Palette>* out) {
+  if (ConsumeFault(Fault::kPaletteCreate)) return DDERR_GENERIC;
+  *out = std::make_unique<Palette>(entries);
+  return DD_OK;
+}
+
+HRESULT DirectDraw::CreateClipper(std::uint32_t, std::unique_ptr<Clipper>* out) {
+  *out = std::make_unique<Clipper>();
+  return DD_OK;
+}
+
+HRESULT DirectDrawCreate(std::unique_ptr<DirectDraw>* out) {
+  if (ConsumeFault(Fault::kDisplayCreate)) return DDERR_GENERIC;
+  if (!CurrentBackend().StartHostStep(HostStep::kVideo)) return DDERR_GENERIC;
+  *out = std::make_unique<DirectDraw>();
+  return DD_OK;
+}
+
+const PaletteTable& DisplayPalette() {
+  static const PaletteTable kDefault = MakeDefaultTable();
+  if (primarySurface != nullptr && primarySurface->AttachedPalette() != nullptr) {
+    return primarySurface->AttachedPalette()->Entries();
+  }
+  return kDefault;
+}
+
+const std::vector<std::string>& DisplayLog() {
+  return displayLog;
+}
+void ResetDisplayLog() {
+  displayLog.clear();
+}
+
+}  // namespace kelmora::platform

@@ -1,0 +1,2 @@
+// The SDL2 backend (to come).
+namespace kelmora::platform {}
