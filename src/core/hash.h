@@ -14,6 +14,10 @@ class Fnv1a64 {
   static constexpr std::uint64_t kOffsetBasis = 0xcbf29ce484222325ull;
   static constexpr std::uint64_t kPrime = 0x100000001b3ull;
 
+  Fnv1a64() = default;
+  // Continues a digest whose value so far is `value`.
+  explicit Fnv1a64(std::uint64_t value) : hash_(value) {}
+
   void Byte(std::uint8_t byte) {
     hash_ ^= byte;
     hash_ *= kPrime;
