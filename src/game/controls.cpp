@@ -1,11 +1,125 @@
 #include "game/controls.h"
 
+#include <cmath>
+#include <cstdio>
+
+#include "display/pixels.h"
+#include "display/sprites.h"
+#include "effects/stars.h"
+
 namespace kelmora {
 
-void ControlsStep() {}
-void MotionStep() {}
-void StepCamera(std::int16_t*, std::int16_t*) {}
-void DrawShipLabel(const Ship&) {}
-void DrawShieldBar(std::uint8_t*, std::int32_t) {}
+namespace {
+
+// The player's ship, or null while the table does not hold it.
+Ship* PlayerOrNull() {
+  const std::int32_t slot = settings.playerNumber - 1;
+  if (slot < 0 || slot >= static_cast<std::int32_t>(world.shipTable.size())) return nullptr;
+  return world.shipTable[static_cast<std::size_t>(slot)].get();
+}
+
+bool Held(std::uint8_t key) {
+  return (input.keyHeld[key] & 0x80) != 0;
+}
+
+bool Released(std::uint8_t key) {
+  return input.keyReleased[key] != 0;
+}
+
+}  // namespace
+
+void ControlsStep() {
+  Ship* player = PlayerOrNull();
+
+  // Arrows are looked at only every other frame, so a held arrow turns one step per two frames.
+  controls.turnPhase = controls.turnPhase == 0 ? 1 : 0;
+  if (controls.turnPhase == 1) {
+    if (Held(platform::DIK_LEFT)) controls.playerHeading -= 1.0f;
+    if (Held(platform::DIK_RIGHT)) controls.playerHeading += 1.0f;
+  }
+
+  // Thrust changes when the key is let go.
+  if (Released(platform::DIK_UP)) controls.playerThrust += 1;
+  if (Released(platform::DIK_DOWN)) controls.playerThrust -= 1;
+  if (controls.playerThrust < 0) controls.playerThrust = 0;
+  if (controls.playerThrust > 3) controls.playerThrust = 3;
+
+  // Held Space fires every other frame; letting go stops at once.
+  if (Held(platform::DIK_SPACE)) controls.fireToggle = controls.fireToggle == 0 ? 1 : 0;
+  if (Released(platform::DIK_SPACE)) controls.fireToggle = 0;
+
+  if (player != nullptr) {
+    if (Released(platform::DIK_LMENU) && player->missiles > 0) {
+      player->launchMissile = 1;
+      player->missiles -= 1;
+    } else {
+      player->launchMissile = 0;
+    }
+    player->firing = controls.fireToggle;
+  }
+
+  if (controls.playerHeading < 0.0f) controls.playerHeading = 15.0f;
+  if (controls.playerHeading > 15.0f) controls.playerHeading = 0.0f;
+}
+
+void MotionStep() {
+  if (Ship* player = PlayerOrNull()) {
+    player->heading = TruncToFloat(controls.playerHeading);
+    player->speed = static_cast<std::uint8_t>(controls.playerThrust);
+  }
+
+  // Standing still, the stars get heading -1 and no thrust to move them by.
+  SetStarHeading(controls.playerHeading);
+  SetStarThrust(controls.playerThrust);
+  SetStarHeading(controls.playerThrust > 0 ? controls.playerHeading : -1.0f);
+
+  StepCamera(&controls.cameraX, &controls.cameraY);
+
+  // The player's ship flies with the camera.
+  if (Ship* player = PlayerOrNull()) {
+    player->x = controls.cameraX;
+    player->y = controls.cameraY;
+  }
+}
+
+void StepCamera(std::int16_t* cameraX, std::int16_t* cameraY) {
+  const double angle = HeadingToRadians(controls.playerHeading);
+  const double d = 3.0 * controls.playerThrust;
+  // The sum is truncated, not the step, so the step depends on which side of 0 the camera is.
+  *cameraX = Wrap16(TruncToInt(*cameraX + d * std::sin(angle)));
+  *cameraY = Wrap16(TruncToInt(*cameraY - d * std::cos(angle)));
+}
+
+void DrawShipLabel(const Ship& ship) {
+  char label[64];
+  const int written =
+      std::snprintf(label, sizeof label, "%d:%s:%d", static_cast<int>(ship.score),
+                    ship.name != nullptr ? ship.name : "", static_cast<int>(ship.shield));
+  if (written < 0) return;
+  const std::int32_t n =
+      written < static_cast<int>(sizeof label) ? written : static_cast<int>(sizeof label) - 1;
+  const std::int32_t half = (7 * n) / 2;
+
+  // Pinned to the screen edge toward a ship out of view.
+  std::int32_t cx = ship.x - controls.cameraX + 320;
+  if (cx < half) cx = half;
+  if (cx > 640 - half) cx = 640 - half;
+  std::int32_t cy = ship.y - controls.cameraY + 220;
+  if (cy < 4) cy = 4;
+  if (cy > 476) cy = 476;
+  DrawText(cx, cy, label, n);
+}
+
+void DrawShieldBar(std::uint8_t* surface, std::int32_t pitch) {
+  const Ship* player = PlayerOrNull();
+  if (player == nullptr) return;
+  const std::int32_t s = player->shield;
+  // Red at the short end to green at the long end; the tone is kept in single precision.
+  float tone = 224.0f;
+  for (std::int32_t i = 0; i < 2 * s; ++i) {
+    DrawLine(surface, pitch, i, 0, i, 25, TruncToInt(tone));
+    tone = static_cast<float>(tone + 0.155);
+  }
+}
 
 }  // namespace kelmora

@@ -1,9 +1,155 @@
+#include <cmath>
+#include <cstdint>
+
 #include "game/state.h"
 
 namespace kelmora {
 
-void PlayerShip::Update() {}
-void DroneShip::Update() {}
-void DroneShip::Evade() {}
+namespace {
+
+// The ship in `slot`, or null when the table does not hold one there.
+const Ship* ShipInSlot(std::int32_t slot) {
+  if (slot < 0 || slot >= ShipSlots()) return nullptr;
+  return world.shipTable[static_cast<std::size_t>(slot)].get();
+}
+
+// Straight-line distance from (x, y) to another ship, kept as a 32-bit float the way the pilot
+// keeps it.
+float DistanceTo(const Ship& other, std::int32_t x, std::int32_t y) {
+  const double dx = static_cast<double>(other.x - x);
+  const double dy = static_cast<double>(other.y - y);
+  return static_cast<float>(std::sqrt(dx * dx + dy * dy));
+}
+
+// The arcsine of dx / d, or false when there is none (the quotient outside -1..1, or no
+// quotient at all because both are 0).
+bool ArcSine(std::int32_t dx, float d, double* angle) {
+  const double quotient = static_cast<double>(dx) / static_cast<double>(d);
+  if (std::isnan(quotient) || quotient > 1.0 || quotient < -1.0) return false;
+  *angle = std::asin(quotient);
+  return true;
+}
+
+// One turn either way brings a steering result back into 0..15.
+void NormaliseHeading(float& heading) {
+  if (heading < 0.0f) heading += 16.0f;
+  if (heading > 15.0f) heading -= 16.0f;
+}
+
+// A steering angle as a compass step: scaled by 17 (not 16) and truncated, then brought back
+// into 0..15 by one turn either way.
+float SteeringHeading(bool haveAngle, double theta) {
+  float heading = haveAngle ? TruncToFloat(theta / kTwoPi * 17.0) : 0.0f;
+  NormaliseHeading(heading);
+  return heading;
+}
+
+std::uint8_t Flipped(std::uint8_t flag) {
+  return flag == 0 ? 1 : 0;
+}
+
+// Turns toward the other ship, slowing down as it closes in, firing in bursts within 100. The
+// distance is jittered by up to 50 either way.
+void Pursue(Ship& drone, const Ship& other) {
+  const std::int32_t dx = other.x - drone.x;
+  const std::int32_t dy = other.y - drone.y;
+  const float d = DistanceTo(other, drone.x, drone.y);
+  const std::int32_t jitter = rng.Draw() % 100 - 50;
+  const float dj = static_cast<float>(static_cast<double>(d) + jitter);
+  double theta = 0.0;
+  const bool haveAngle = ArcSine(dx, dj, &theta);
+  if (haveAngle) {
+    theta += kPi;
+    if (dy > 0) theta = -theta;
+    if (dy < 0) theta += kPi;
+  }
+  if (dj < 100.0f) drone.firing = Flipped(drone.firing);
+  if (dj > 100.0f) drone.firing = 0;
+  if (dj > 300.0f) drone.speed = 3;
+  if (dj < 300.0f) drone.speed = 2;
+  if (dj < 90.0f) drone.speed = 1;
+  drone.heading = SteeringHeading(haveAngle, theta);
+}
+
+}  // namespace
+
+void PlayerShip::Update() {
+  const std::int32_t row = firing != 0 ? 31 : 0;
+  const double h = static_cast<double>(heading);
+  spriteRect = Rect{TruncToInt(31.0 * h), row, TruncToInt(31.0 * h + 30.0), row + 30};
+}
+
+void DroneShip::Update() {
+  // Step 1: now and then pick the nearest other slot as the target.
+  if (rng.Draw() % 20 == 1) {
+    const std::int32_t slots = ShipSlots();
+    target = -1;
+    float best = 65535.0f;
+    for (std::int32_t i = 0; i < slots; ++i) {
+      const Ship* other = ShipInSlot(i);
+      if (other == nullptr) continue;
+      const float d = DistanceTo(*other, x, y);
+      if (d < best && i != index) {
+        best = d;
+        target = static_cast<std::int8_t>(i);
+      }
+    }
+  }
+
+  // Step 2: steer toward the target, or away from it when it is shooting close by (a coin
+  // decides, drawn only then).
+  if (rng.Draw() % 10 == 1) {
+    const Ship* other = ShipInSlot(target);
+    if (other == nullptr) {
+      NormaliseHeading(heading);
+    } else if (other->firing != 0 && DistanceTo(*other, x, y) < 200.0f && rng.Draw() % 2 == 1) {
+      Evade();
+    } else {
+      Pursue(*this, *other);
+    }
+  }
+
+  // Step 3: wander.
+  if (rng.Draw() % 10 == 2) {
+    if (rng.Draw() % 16 == 1) heading += 1.0f;
+    if (rng.Draw() % 16 == 14) heading -= 1.0f;
+    if (heading < 0.0f) heading = 15.0f;
+    if (heading > 15.0f) heading = 0.0f;
+  }
+
+  // Step 4: move along the heading and choose the cell.
+  const double phi = HeadingToRadians(heading);
+  const double step = 3.0 * speed;
+  x = Wrap16(TruncToInt(x + step * std::sin(phi)));
+  y = Wrap16(TruncToInt(y - step * std::cos(phi)));
+  spriteRowOffset = firing != 0 ? 31 : 0;
+  const double h = static_cast<double>(heading);
+  spriteRect = Rect{TruncToInt(31.0 * h), 62 + spriteRowOffset, TruncToInt(31.0 * h + 30.0),
+                    92 + spriteRowOffset};
+}
+
+void DroneShip::Evade() {
+  const Ship* other = ShipInSlot(target);
+  if (other == nullptr) {
+    NormaliseHeading(heading);
+    return;
+  }
+  const std::int32_t dx = other->x - x;
+  const std::int32_t dy = other->y - y;
+  const float d = DistanceTo(*other, x, y);
+  double theta = 0.0;
+  const bool haveAngle = ArcSine(dx, d, &theta);
+  if (haveAngle) {
+    if (dy > 0) theta = -theta;
+    if (dy < 0) theta += kPi;
+  }
+  if (d < 100.0f) firing = Flipped(firing);
+  if (d > 100.0f) firing = 0;
+  // Faster as the threat closes in.
+  if (d > 300.0f) speed = 1;
+  if (d < 300.0f) speed = 2;
+  if (d < 90.0f) speed = 3;
+  heading = SteeringHeading(haveAngle, theta);
+}
 
 }  // namespace kelmora
