@@ -21,9 +21,10 @@ float DistanceTo(const Ship& other, std::int32_t x, std::int32_t y) {
   return static_cast<float>(std::sqrt(dx * dx + dy * dy));
 }
 
-// The arcsine of dx / d, or false when there is none (the quotient outside -1..1, or no
-// quotient at all because both are 0).
+// The arcsine of dx / d, or false when there is none: the quotient lies outside -1..1, or d is 0
+// (any dx over 0 is outside, and 0 over 0 is no number at all).
 bool ArcSine(std::int32_t dx, float d, double* angle) {
+  if (d == 0.0f) return false;
   const double quotient = static_cast<double>(dx) / static_cast<double>(d);
   if (std::isnan(quotient) || quotient > 1.0 || quotient < -1.0) return false;
   *angle = std::asin(quotient);

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "effects/stars.h"
+#include "game/controls.h"
 #include "game/state.h"
+#include "game/world.h"
 #include "support.h"
 
 namespace kelmora {
@@ -347,6 +351,52 @@ TEST_F(ShipsTest, SpriteCells) {
   UpdateWith(drone, {kNoRetarget, kNoSteer, kNoWander});
   EXPECT_EQ(drone.spriteRect, (Rect{465, 93, 495, 123}));
   EXPECT_EQ(drone.spriteRowOffset, 31);
+}
+
+}  // namespace
+}  // namespace kelmora
+
+namespace kelmora {
+namespace {
+
+// Many frames of flight (controls, motion, every ship's Update, the stars and the shield bar):
+// the drones keep whole headings and their cells, and the player's ship flies with the camera.
+TEST(ShipsInPlay, DronesAndPlayerKeepTheirInvariantsOverManyFrames) {
+  testing::ResetEverything();
+  rng.Seed(1234);
+  PlaceStars();
+  NewGame();
+  std::vector<std::uint8_t> layer(640 * 480, 0);
+  controls.playerThrust = 3;
+  input.keyHeld[platform::DIK_RIGHT] = 0x80;
+  input.keyHeld[platform::DIK_SPACE] = 0x80;
+  for (int frame = 0; frame < 600; ++frame) {
+    ControlsStep();
+    MotionStep();
+    for (std::int32_t i = 0; i < ShipSlots(); ++i)
+      world.shipTable[static_cast<std::size_t>(i)]->Update();
+    StepStars(layer.data(), 640);
+    DrawShieldBar(layer.data(), 640);
+    ASSERT_EQ(PlayerShipRecord().x, controls.cameraX);
+    ASSERT_EQ(PlayerShipRecord().y, controls.cameraY);
+    for (std::int32_t i = 0; i < ShipSlots(); ++i) {
+      const Ship& ship = *world.shipTable[static_cast<std::size_t>(i)];
+      ASSERT_GE(ship.heading, 0.0f);
+      ASSERT_LE(ship.heading, 15.0f);
+      ASSERT_EQ(ship.heading, std::trunc(ship.heading));
+      ASSERT_LE(ship.speed, 3);
+      const std::int32_t left = 31 * static_cast<std::int32_t>(ship.heading);
+      const std::int32_t top = (i == 0 ? 0 : 62) + (ship.firing != 0 ? 31 : 0);
+      ASSERT_EQ(ship.spriteRect, (Rect{left, top, left + 30, top + 30}));
+    }
+    for (const Star& star : effects.stars) {
+      ASSERT_EQ(star.colour + star.speed, 30);
+      ASSERT_GE(star.x, -25.0f);
+      ASSERT_LE(star.x, 665.0f);
+      ASSERT_GE(star.y, -25.0f);
+      ASSERT_LE(star.y, 505.0f);
+    }
+  }
 }
 
 }  // namespace

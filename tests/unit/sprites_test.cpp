@@ -60,7 +60,8 @@ class SpritesTest : public ::testing::Test {
     frameRecord.blitCount = 0;
     frameRecord.blitHash = Fnv1a64::kOffsetBasis;
   }
-  void TearDown() override { display.backBuffer = nullptr; }
+  // The surfaces go before the test's back buffer, and none outlives the test.
+  void TearDown() override { testing::ResetEverything(); }
 
   std::uint8_t Back(std::int32_t x, std::int32_t y) const {
     return backBuffer_->Pixels()[y * backBuffer_->Pitch() + x];
