@@ -7,7 +7,7 @@ PACKAGES := cmake g++ make pkg-config libsdl2-dev libpng-dev libgtest-dev libgmo
             libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev
 PREFIX ?= /usr/local
 
-.PHONY: deps build build-asan play test test-default test-asan clean format
+.PHONY: deps build build-asan build-runners play test test-default test-asan clean format
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -26,16 +26,25 @@ build-asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
 
+# The headless runner from the debug and clang++ builds too: the game must play the same in all.
+build-runners: deps
+	cmake --preset debug >/dev/null
+	cmake --build --preset debug -j $(JOBS) --target kelmora-headless
+	cmake --preset clang >/dev/null
+	cmake --build --preset clang -j $(JOBS) --target kelmora-headless
+
 play: build
 	./build/default/kelmora
 
-test-default: build
+test-default: build build-runners
 	ctest --preset default -j $(JOBS)
 
-test-asan: build-asan
+test-asan: build-asan build-runners
 	ctest --preset asan -j $(JOBS)
 
-test: test-default test-asan
+test: build build-asan build-runners
+	ctest --preset default -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
