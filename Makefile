@@ -6,6 +6,10 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libpng-dev libgtest-dev libgmock-dev \
             libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev
 PREFIX ?= /usr/local
+# The validators of the desktop entry, AppStream description and manual pages, and the tools
+# that build the Debian package (dpkg-shlibdeps, file).
+PACKAGING_DEPS := desktop-file-utils appstream man-db dpkg-dev file
+PACKAGES += $(PACKAGING_DEPS)
 
 .PHONY: deps build build-asan build-runners play test test-default test-asan clean format
 
@@ -51,3 +55,14 @@ format:
 
 clean:
 	rm -rf build
+
+.PHONY: install package
+
+# The game, its desktop entry, icons, AppStream description and manual pages under PREFIX, staged
+# under DESTDIR when given: make install PREFIX=/usr DESTDIR=/tmp/stage
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build/default --prefix "$(PREFIX)"
+
+# The Debian package: build/default/kelmora_<version>_<arch>.deb
+package: build
+	cd build/default && cpack -G DEB
