@@ -91,6 +91,30 @@ constexpr Glyph kGlyphs[] = {
     {' ', {"..", "..", "..", "..", "..", "..", ".."}},
 };
 
+// The letters with tails as the menu lettering sets them, on nine rows.
+struct LabelGlyph {
+  char c;
+  std::array<std::string_view, kLabelRows> rows;
+};
+
+constexpr LabelGlyph kHangingGlyphs[] = {
+    {'g', {".....", ".....", ".####", "#...#", "#...#", "#...#", ".####", "....#", ".###."}},
+    {'j', {"...#", "....", "..##", "...#", "...#", "...#", "...#", "#..#", ".##."}},
+    {'p', {".....", ".....", "####.", "#...#", "#...#", "#...#", "####.", "#....", "#...."}},
+    {'q', {".....", ".....", ".####", "#...#", "#...#", "#...#", ".####", "....#", "....#"}},
+    {'y', {".....", ".....", "#...#", "#...#", "#...#", "#...#", ".####", "....#", ".###."}},
+};
+
+std::array<std::string_view, kLabelRows> LabelRowsOf(char c) {
+  for (const LabelGlyph& glyph : kHangingGlyphs) {
+    if (glyph.c == c) return glyph.rows;
+  }
+  std::array<std::string_view, kLabelRows> rows{};
+  const GlyphRows& sheetRows = GlyphOf(c);
+  std::copy(sheetRows.begin(), sheetRows.end(), rows.begin());
+  return rows;
+}
+
 const Glyph* FindGlyph(char c) {
   for (const Glyph& glyph : kGlyphs) {
     if (glyph.c == c) return &glyph;
@@ -98,7 +122,8 @@ const Glyph* FindGlyph(char c) {
   return nullptr;
 }
 
-int InkWidth(const GlyphRows& rows) {
+template <std::size_t N>
+int InkWidth(const std::array<std::string_view, N>& rows) {
   int width = 0;
   for (std::string_view row : rows) width = std::max(width, static_cast<int>(row.size()));
   return width;
@@ -152,8 +177,12 @@ Scene DigitScene(int digit) {
     Polygon outline = Segment(segment.from, segment.to, kThickness);
     for (Vec2& v : outline) v = Slanted(v, kMiddle);
     const bool on = lit.find(segment.name) != std::string_view::npos;
-    scene.push_back({std::move(outline), on ? kLit : kUnlit, on ? Shading::kGlow : Shading::kMetal,
-                     kThickness / 2, 0.8, true, on ? 1.0 : 0.8, 0.0});
+    if (on) {
+      scene.push_back(Glow(std::move(outline), kLit, kThickness / 2));
+    } else {
+      scene.push_back(
+          Tube(std::move(outline), kUnlit, kThickness / 2, Shading::kMatte).WithTone(0.5));
+    }
   }
   return scene;
 }
@@ -183,14 +212,14 @@ IndexedImage GlyphSprite(char c) {
 IndexedImage BigDigitSprite(int digit) {
   std::vector<Ramp> ramps(kDigitRoles);
   ramps[kLit - 1] = RampOf(ranges::kGold);
-  ramps[kUnlit - 1] = RampOf(ranges::kGold, 11, 0);
+  ramps[kUnlit - 1] = RampOf(ranges::kGold, 12, 0);
   const View view{15, 34, {0, 0}, 1.0, 0, 6};
   return Resolve(Render(DigitScene(digit), view), ramps, kPalette);
 }
 
 int LabelWidth(std::string_view text) {
   int width = 0;
-  for (char c : text) width += InkWidth(GlyphOf(c)) + 1;
+  for (char c : text) width += InkWidth(LabelRowsOf(c)) + 1;
   return width > 0 ? width - 1 : 0;
 }
 
@@ -198,8 +227,8 @@ void DrawLabel(IndexedImage& image, int x, int y, std::string_view text, const L
   auto draw = [&](int dx, int dy, bool shadow) {
     int pen = x + dx;
     for (char c : text) {
-      const GlyphRows& rows = GlyphOf(c);
-      for (int row = 0; row < 7; ++row) {
+      const auto rows = LabelRowsOf(c);
+      for (int row = 0; row < kLabelRows; ++row) {
         for (int col = 0; col < static_cast<int>(rows[row].size()); ++col) {
           if (rows[row][col] != '#') continue;
           image.Put(pen + col, y + dy + row, shadow ? style.shadow : style.ink[row]);

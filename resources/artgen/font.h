@@ -21,10 +21,12 @@ IndexedImage GlyphSprite(char c);
 // digit with every segment unlit.
 IndexedImage BigDigitSprite(int digit);
 
-// Lettering for the menu panels: the same letters set proportionally, with a shadow.
+// Lettering for the menu panels: the same letters set proportionally, with a shadow. There is
+// room below the line here, so the tails of g j p q y hang down two rows instead of being lifted.
+inline constexpr int kLabelRows = 9;
 struct LabelStyle {
-  std::array<std::uint8_t, 7> ink;  // one index per glyph row, top to bottom
-  std::uint8_t shadow;              // drawn one pixel down and right; 0 for none
+  std::array<std::uint8_t, kLabelRows> ink;  // one index per row, top to bottom
+  std::uint8_t shadow;                       // drawn one pixel down and right; 0 for none
 };
 
 int LabelWidth(std::string_view text);

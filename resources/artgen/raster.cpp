@@ -138,13 +138,14 @@ double RimSlope(const Part& part, double depth) {
   return std::min(slope, 4.0 * part.slope);
 }
 
-double Shade(const Part& part, double depth, Vec2 inwardOnScreen) {
+double Shade(const Part& part, double depth, Vec2 inwardOnScreen, Vec2 tiltOnScreen) {
   if (part.shading == Shading::kGlow) {
     const double core = part.bevel > 0 ? std::min(1.0, depth / part.bevel) : 1.0;
     return part.tone * (0.4 + 0.6 * core);
   }
   const double slope = RimSlope(part, depth);
-  const Vec3 normal = Normalized({-slope * inwardOnScreen.x, -slope * inwardOnScreen.y, 1.0});
+  const Vec3 normal = Normalized({-slope * inwardOnScreen.x - tiltOnScreen.x,
+                                  -slope * inwardOnScreen.y - tiltOnScreen.y, 1.0});
   const Material m = MaterialOf(part.shading);
   const double diffuse = std::max(0.0, Dot(normal, kLight));
   const double specular = std::pow(std::max(0.0, Dot(normal, kHalfway)), m.shininess);
@@ -154,6 +155,50 @@ double Shade(const Part& part, double depth, Vec2 inwardOnScreen) {
 }
 
 }  // namespace
+
+Part Part::WithTone(double value) const {
+  Part part = *this;
+  part.tone = value;
+  return part;
+}
+
+Part Part::WithSeam(double width) const {
+  Part part = *this;
+  part.seam = width;
+  return part;
+}
+
+Part Part::WithSlope(double value) const {
+  Part part = *this;
+  part.slope = value;
+  return part;
+}
+
+Part Part::WithTilt(Vec2 value) const {
+  Part part = *this;
+  part.tilt = value;
+  return part;
+}
+
+Part Plate(Polygon outline, int role, double bevel, Shading shading) {
+  Part part;
+  part.outline = std::move(outline);
+  part.role = role;
+  part.shading = shading;
+  part.bevel = bevel;
+  part.rounded = false;
+  return part;
+}
+
+Part Tube(Polygon outline, int role, double bevel, Shading shading) {
+  Part part = Plate(std::move(outline), role, bevel, shading);
+  part.rounded = true;
+  return part;
+}
+
+Part Glow(Polygon outline, int role, double falloff) {
+  return Plate(std::move(outline), role, falloff, Shading::kGlow);
+}
 
 Polygon Mirrored(std::initializer_list<Vec2> rightSide) {
   Polygon polygon(rightSide);
@@ -231,8 +276,8 @@ SampleGrid Render(const Scene& scene, const View& view) {
             const Field field = Evaluate(scene[i].outline, p);
             if (field.distance <= 0) continue;
             grid.roles[slot] = static_cast<std::uint8_t>(scene[i].role);
-            grid.brightness[slot] =
-                static_cast<float>(Shade(scene[i], field.distance, turn.ToScreen(field.inward)));
+            grid.brightness[slot] = static_cast<float>(Shade(
+                scene[i], field.distance, turn.ToScreen(field.inward), turn.ToScreen(scene[i].tilt)));
             break;
           }
         }

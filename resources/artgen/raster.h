@@ -39,14 +39,27 @@ enum class Shading : std::uint8_t {
 
 struct Part {
   Polygon outline;
-  int role = 0;          // which ramp it is painted from, 1 or more (0 means nothing)
+  int role = 0;  // which ramp it is painted from, 1 or more (0 means nothing)
   Shading shading = Shading::kMetal;
-  double bevel = 1.0;    // width of the rim, design units
-  double slope = 1.0;    // steepness of the rim at its outer edge
-  bool rounded = true;   // rim curves like a tube rather than a straight chamfer
-  double tone = 1.0;     // brightness scale of the whole part
-  double seam = 0.0;     // width of a dark line drawn along its edge, design units
+  double bevel = 1.0;   // width of the rim, design units
+  double slope = 1.0;   // steepness of the rim at its outer edge
+  bool rounded = true;  // rim curves like a tube rather than a straight chamfer
+  double tone = 1.0;    // brightness scale of the whole part
+  double seam = 0.0;    // width of a dark line drawn along its edge, design units
+  Vec2 tilt;            // rise of the flat top per design unit along x and y
+
+  Part WithTone(double value) const;
+  Part WithSeam(double width) const;
+  Part WithSlope(double value) const;
+  Part WithTilt(Vec2 value) const;
 };
+
+// A pressed plate with a straight chamfer round its edge.
+Part Plate(Polygon outline, int role, double bevel, Shading shading = Shading::kMetal);
+// A body rounded like a tube over `bevel` units from its edge.
+Part Tube(Polygon outline, int role, double bevel, Shading shading = Shading::kMetal);
+// A light: its colour at full strength `falloff` units inside its edge.
+Part Glow(Polygon outline, int role, double falloff);
 
 using Scene = std::vector<Part>;  // painted in order: later parts lie on top
 

@@ -9,84 +9,14 @@ namespace kelmora::artgen {
 
 namespace {
 
-// ---- The fighter -----------------------------------------------------------------------------
-//
-// Drawn nose up in cell pixels around the cell centre. It must stay within 14.5 pixels of the
-// centre so that every heading fits its cell; at heading 14 it doubles as the mouse pointer, so
-// the nose is long and sharp and the wings swept like an arrowhead.
+constexpr double kPi = 3.14159265358979323846;
 
-enum ShipRole { kHull = 1, kTrim, kGlass, kEngine, kFlash, kDark, kShipRoles = kDark };
-
-constexpr Vec2 kGunMuzzles[] = {{5.8, -6.0}, {-5.8, -6.0}};
-
-Polygon Spark(Vec2 centre, double forward, double back, double side, double waist) {
-  const double d = waist * std::sqrt(0.5);
-  return {{centre.x, centre.y - forward},  {centre.x + d, centre.y - d},
-          {centre.x + side, centre.y},     {centre.x + d, centre.y + d},
-          {centre.x, centre.y + back},     {centre.x - d, centre.y + d},
-          {centre.x - side, centre.y},     {centre.x - d, centre.y - d}};
-}
-
-Scene FighterScene(bool firing) {
-  Scene scene;
-  auto add = [&scene](Polygon outline, int role, Shading shading, double bevel, double slope,
-                      bool rounded, double tone = 1.0, double seam = 0.0) {
-    scene.push_back({std::move(outline), role, shading, bevel, slope, rounded, tone, seam});
-  };
-  auto addPair = [&add](const Polygon& right, int role, Shading shading, double bevel,
-                        double slope, bool rounded, double tone = 1.0, double seam = 0.0) {
-    add(right, role, shading, bevel, slope, rounded, tone, seam);
-    add(FlippedX(right), role, shading, bevel, slope, rounded, tone, seam);
-  };
-
-  // Engine glow behind the nozzles, under everything else.
-  addPair(Ellipse({4.0, 11.6}, 1.35, 2.0), kEngine, Shading::kGlow, 1.2, 0, false);
-  // Gun barrels, reaching ahead of the wings.
-  addPair(RoundedRect(5.3, -6.0, 6.3, -1.0, 0.45), kDark, Shading::kMetal, 0.5, 1.0, true);
-  // Main wing: one swept delta through the fuselage, a shade darker than the fuselage.
-  add(Mirrored({{0, -6.0}, {3.0, -5.0}, {12.2, 5.2}, {12.6, 7.4}, {11.0, 8.2}, {5.0, 7.5},
-                {3.4, 9.2}, {0, 9.2}}),
-      kHull, Shading::kMetal, 1.2, 1.0, false, 0.78);
-  // Painted wing tips.
-  addPair({{8.5, 1.1}, {12.2, 5.2}, {12.6, 7.4}, {11.0, 8.2}, {8.5, 7.9}}, kTrim, Shading::kMetal,
-          0.9, 1.0, false);
-  // Engine nacelles.
-  addPair(RoundedRect(2.6, 1.5, 5.4, 11.0, 1.2), kHull, Shading::kMetal, 1.4, 1.1, true, 0.85,
-          0.3);
-  // Fuselage: a long rounded spine with a needle nose.
-  add(Mirrored({{0, -14.2}, {1.0, -11.5}, {2.2, -7.0}, {3.0, -2.0}, {3.2, 4.0}, {2.8, 9.5},
-                {1.8, 11.0}, {0, 11.2}}),
-      kHull, Shading::kMetal, 3.0, 1.1, true, 1.0, 0.45);
-  // Canopy.
-  add(Mirrored({{0, -9.5}, {1.1, -8.0}, {1.6, -5.5}, {1.4, -3.8}, {0, -3.0}}), kGlass,
-      Shading::kGloss, 1.4, 1.3, true);
-
-  if (firing) {
-    for (const Vec2& muzzle : kGunMuzzles) {
-      add(Spark({muzzle.x, muzzle.y - 1.2}, 3.4, 1.6, 2.3, 1.0), kFlash, Shading::kGlow, 1.1, 0,
-          false);
-    }
-  }
-  return scene;
-}
-
-std::vector<Ramp> FighterRamps(Livery livery) {
-  const bool player = livery == Livery::kPlayer;
-  const Range hull = player ? ranges::kSteel : ranges::kCrimson;
-  const Range trim = player ? ranges::kCobalt : ranges::kAmber;
-  Ramp flash;
-  for (int i = 0; i <= kPureYellowIndex - ranges::kYellow.first; ++i) {
-    flash.indices.push_back(ranges::kYellow[i]);
-  }
-  for (int i = 0; i < ranges::kOrange.count; ++i) flash.indices.push_back(ranges::kOrange[i]);
-  std::vector<Ramp> ramps(kShipRoles);
-  ramps[kHull - 1] = RampOf(hull);
-  ramps[kTrim - 1] = RampOf(trim);
-  ramps[kGlass - 1] = RampOf(ranges::kGlass);
-  ramps[kEngine - 1] = RampOf(ranges::kPlasma);
-  ramps[kFlash - 1] = flash;
-  ramps[kDark - 1] = RampOf(hull, 6, 0);
-  return ramps;
+void AddPair(Scene& scene, const Part& right) {
+  scene.push_back(right);
+  Part left = right;
+  left.outline = FlippedX(right.outline);
+  left.tilt.x = -right.tilt.x;
+  scene.push_back(std::move(left));
 }
 
 Scene Moved(Scene scene, Vec2 offset) {
@@ -104,6 +34,199 @@ Vec2 CentringOffset(const Scene& scene, int cellSize, double scale) {
   return {(middle - centroid.x) / scale, (middle - centroid.y) / scale};
 }
 
+// Muzzle flashes and rocket flames: pale yellow at the core through orange.
+Ramp FlashRamp() {
+  Ramp flash;
+  for (int i = 0; i <= kPureYellowIndex - ranges::kYellow.first; ++i) {
+    flash.indices.push_back(ranges::kYellow[i]);
+  }
+  for (int i = 0; i < ranges::kOrange.count; ++i) flash.indices.push_back(ranges::kOrange[i]);
+  return flash;
+}
+
+// A four-pointed burst, longest forward.
+Polygon Spark(Vec2 centre, double forward, double back, double side, double waist) {
+  const double d = waist * std::sqrt(0.5);
+  return {{centre.x, centre.y - forward}, {centre.x + d, centre.y - d},
+          {centre.x + side, centre.y},    {centre.x + d, centre.y + d},
+          {centre.x, centre.y + back},    {centre.x - d, centre.y + d},
+          {centre.x - side, centre.y},    {centre.x - d, centre.y - d}};
+}
+
+// ---- The fighter -----------------------------------------------------------------------------
+//
+// Drawn nose up in cell pixels around the cell centre. It must stay within 14.5 pixels of the
+// centre so that every heading fits its cell; at heading 14 it doubles as the mouse pointer, so
+// the nose is long and sharp and the wings swept like an arrowhead.
+
+enum ShipRole { kHull = 1, kTrim, kGlass, kEngine, kFlash, kGun, kShipRoles = kGun };
+
+// Right-hand gun; the left one is its mirror.
+constexpr Vec2 kGunMuzzle{5.8, -6.0};
+
+Scene FighterScene(bool firing) {
+  Scene scene;
+  // Engine glow behind the nozzles, under everything else.
+  AddPair(scene, Glow(Ellipse({4.0, 11.6}, 1.35, 2.0), kEngine, 1.2));
+  // Gun barrels, reaching ahead of the wings.
+  AddPair(scene, Tube(RoundedRect(kGunMuzzle.x - 0.5, kGunMuzzle.y, kGunMuzzle.x + 0.5, -1.0, 0.45),
+                      kGun, 0.5));
+  // Main wing: one swept delta through the fuselage, a shade darker than the fuselage, its two
+  // halves canted up towards the tips.
+  const Polygon wing{{0, -6.0},   {3.0, -5.0}, {12.2, 5.2}, {12.6, 7.4},
+                     {11.0, 8.2}, {5.0, 7.5},  {3.4, 9.2},  {0, 9.2}};
+  AddPair(scene, Plate(wing, kHull, 1.2).WithTone(0.8).WithTilt({0.12, 0}));
+  // Painted wing tips.
+  AddPair(scene, Plate({{8.5, 1.1}, {12.2, 5.2}, {12.6, 7.4}, {11.0, 8.2}, {8.5, 7.9}}, kTrim, 0.9)
+                     .WithTilt({0.12, 0}));
+  // Engine nacelles.
+  AddPair(scene, Tube(RoundedRect(2.6, 1.5, 5.4, 11.0, 1.2), kHull, 1.4)
+                     .WithSlope(1.1)
+                     .WithTone(0.85)
+                     .WithSeam(0.3));
+  // Fuselage: a long rounded spine with a needle nose.
+  scene.push_back(Tube(Mirrored({{0, -14.2}, {1.0, -11.5}, {2.2, -7.0}, {3.0, -2.0}, {3.2, 4.0},
+                                 {2.8, 9.5}, {1.8, 11.0}, {0, 11.2}}),
+                       kHull, 3.0)
+                      .WithSlope(1.1)
+                      .WithSeam(0.45));
+  // Canopy.
+  scene.push_back(
+      Tube(Mirrored({{0, -9.5}, {1.1, -8.0}, {1.6, -5.5}, {1.4, -3.8}, {0, -3.0}}), kGlass, 1.4,
+           Shading::kGloss)
+          .WithSlope(1.3));
+
+  if (firing) {
+    AddPair(scene, Glow(Spark({kGunMuzzle.x, kGunMuzzle.y - 1.2}, 3.4, 1.6, 2.3, 1.0), kFlash, 1.1));
+  }
+  return scene;
+}
+
+std::vector<Ramp> FighterRamps(Livery livery) {
+  const bool player = livery == Livery::kPlayer;
+  const Range hull = player ? ranges::kSteel : ranges::kCrimson;
+  const Range trim = player ? ranges::kCobalt : ranges::kAmber;
+  std::vector<Ramp> ramps(kShipRoles);
+  ramps[kHull - 1] = RampOf(hull);
+  ramps[kTrim - 1] = RampOf(trim);
+  ramps[kGlass - 1] = RampOf(ranges::kGlass);
+  ramps[kEngine - 1] = RampOf(ranges::kPlasma);
+  ramps[kFlash - 1] = FlashRamp();
+  ramps[kGun - 1] = RampOf(hull, 6, 0);
+  return ramps;
+}
+
+// ---- Missiles --------------------------------------------------------------------------------
+//
+// A stubby rocket, nose up around the middle of its 12x12 cell, with a flame at its tail.
+
+enum MissileRole { kMissileBody = 1, kWarhead, kFins, kExhaust, kMissileRoles = kExhaust };
+
+Scene MissileScene() {
+  return {
+      Glow(Ellipse({0, 4.4}, 1.15, 1.4), kExhaust, 0.8),
+      Plate(Mirrored({{0, 0.4}, {1.1, 0.8}, {2.8, 2.8}, {2.8, 4.2}, {1.1, 3.6}, {0, 3.6}}), kFins,
+            0.6),
+      Tube(Mirrored({{0, -5.6}, {0.7, -4.7}, {1.25, -3.3}, {1.25, 3.1}, {0.9, 3.7}, {0, 3.7}}),
+           kMissileBody, 1.25),
+      Tube(Mirrored({{0, -5.6}, {0.7, -4.7}, {1.25, -3.3}, {1.25, -2.4}, {0, -2.4}}), kWarhead,
+           1.25),
+  };
+}
+
+std::vector<Ramp> MissileRamps() {
+  std::vector<Ramp> ramps(kMissileRoles);
+  ramps[kMissileBody - 1] = RampOf(ranges::kGrey);
+  ramps[kWarhead - 1] = RampOf(ranges::kCrimson);
+  ramps[kFins - 1] = RampOf(ranges::kCobalt);
+  ramps[kExhaust - 1] = FlashRamp();
+  return ramps;
+}
+
+// ---- Pickups ---------------------------------------------------------------------------------
+//
+// Hexagonal badges: a coloured metal rim (gold for missiles, green for shields, violet for
+// weapon power) around a dark field with a bright emblem.
+
+enum PickupRole { kRim = 1, kField, kEmblem, kEmblemDetail, kPickupRoles = kEmblemDetail };
+
+Polygon Hexagon(double radius) {
+  Polygon polygon;
+  for (int i = 0; i < 6; ++i) {
+    const double a = i * kPi / 3.0;
+    polygon.push_back({radius * std::sin(a), -radius * std::cos(a)});
+  }
+  return polygon;
+}
+
+// The right half of a heater shield, `size` units from the middle to the tip.
+Polygon ShieldHalf(double size) {
+  return Scaled({{0, -0.78}, {0.5, -0.98}, {0.92, -0.8}, {0.92, 0.05}, {0.72, 0.55}, {0.38, 0.86},
+                 {0, 1.02}},
+                size);
+}
+
+Polygon Bolt() {
+  return {{2.0, -6.4}, {-3.2, 0.8}, {-0.3, 0.8}, {-1.9, 6.4}, {3.3, -1.1}, {0.4, -1.1}};
+}
+
+void AddMissileEmblem(Scene& scene) {
+  const Polygon body = Mirrored({{0, -5.2}, {0.7, -4.0}, {1.15, -2.8}, {1.15, 3.2}, {0, 3.2}});
+  const Polygon nose = Mirrored({{0, -5.2}, {0.7, -4.0}, {1.15, -2.8}, {1.15, -2.0}, {0, -2.0}});
+  const Polygon fins = Mirrored({{0, 1.8}, {2.0, 4.3}, {0, 3.4}});
+  for (double x : {-2.4, 2.4}) {
+    scene.push_back(Plate(Translated(fins, {x, 0.3}), kEmblem, 0.5).WithTone(0.8));
+    scene.push_back(Tube(Translated(body, {x, 0.3}), kEmblem, 1.15));
+    scene.push_back(Tube(Translated(nose, {x, 0.3}), kEmblemDetail, 1.15));
+  }
+}
+
+// Shields grow with the strength they restore.
+void AddShieldEmblem(Scene& scene, int grade) {
+  const double size = 3.4 + 1.25 * grade;
+  // Two faces meeting at a ridge down the middle, one catching the light.
+  AddPair(scene, Plate(Translated(ShieldHalf(size), {0, -0.2}), kEmblem, 0.9).WithTilt({-0.45, 0}));
+}
+
+Scene PickupScene(PickupKind kind) {
+  Scene scene{
+      Plate(Hexagon(9.3), kRim, 1.6),
+      Plate(Hexagon(7.2), kField, 1.2, Shading::kMatte).WithSlope(-0.8).WithTone(0.55),
+  };
+  switch (kind) {
+    case PickupKind::kMissiles:
+      AddMissileEmblem(scene);
+      break;
+    case PickupKind::kSmallShield:
+    case PickupKind::kMediumShield:
+    case PickupKind::kLargeShield:
+      AddShieldEmblem(scene, static_cast<int>(kind) - static_cast<int>(PickupKind::kSmallShield));
+      break;
+    case PickupKind::kPower:
+      scene.push_back(Glow(Bolt(), kEmblem, 1.1));
+      break;
+  }
+  return scene;
+}
+
+std::vector<Ramp> PickupRamps(PickupKind kind) {
+  Range rim = ranges::kEmerald;
+  Range emblem = ranges::kEmerald;
+  if (kind == PickupKind::kMissiles) {
+    rim = ranges::kGold;
+    emblem = ranges::kGrey;
+  } else if (kind == PickupKind::kPower) {
+    rim = ranges::kViolet;
+    emblem = ranges::kGold;
+  }
+  std::vector<Ramp> ramps(kPickupRoles);
+  ramps[kRim - 1] = RampOf(rim);
+  ramps[kField - 1] = RampOf(ranges::kSlate, 6, 0);
+  ramps[kEmblem - 1] = RampOf(emblem);
+  ramps[kEmblemDetail - 1] = RampOf(ranges::kCrimson);
+  return ramps;
+}
+
 }  // namespace
 
 IndexedImage ShipSprite(Livery livery, int heading, bool firing) {
@@ -114,10 +237,51 @@ IndexedImage ShipSprite(Livery livery, int heading, bool firing) {
   return Resolve(Render(scene, view), FighterRamps(livery), kPalette);
 }
 
-IndexedImage MissileSprite(int) { return IndexedImage(kMissileSize, kMissileSize); }
+IndexedImage MissileSprite(int heading) {
+  const View view{kMissileSize, kMissileSize, {kMissileSize / 2.0, kMissileSize / 2.0}, 1.0,
+                  heading, 6};
+  return Resolve(Render(MissileScene(), view), MissileRamps(), kPalette);
+}
 
-IndexedImage PickupSprite(PickupKind) { return IndexedImage(kPickupWidth, kPickupHeight); }
+IndexedImage PickupSprite(PickupKind kind) {
+  const View view{kPickupWidth, kPickupHeight, {kPickupWidth / 2.0, kPickupHeight / 2.0}, 1.0, 0,
+                  6};
+  return Resolve(Render(PickupScene(kind), view), PickupRamps(kind), kPalette);
+}
 
-IndexedImage IconImage(int size) { return IndexedImage(size, size); }
+IndexedImage IconImage(int size) {
+  // Colours of kIconColours, brightest first.
+  enum IconRole { kBadge = kShipRoles + 1, kBadgeRim };
+  std::vector<Ramp> ramps(kBadgeRim);
+  ramps[kHull - 1] = {{1, 2, 3, 4, 5}};
+  ramps[kTrim - 1] = {{6, 7, 8}};
+  ramps[kGlass - 1] = {{9, 10, 8}};
+  ramps[kEngine - 1] = {{9, 6, 10}};
+  ramps[kFlash - 1] = {{11, 12}};
+  ramps[kGun - 1] = {{4, 5}};
+  ramps[kBadge - 1] = {{15, 13, 14}};
+  ramps[kBadgeRim - 1] = {{11, 12, 5}};
+
+  // The fighter climbing to the right across a navy disc with a gold rim; at the small size the
+  // fighter alone, as large as it fits.
+  const bool small = size < 24;
+  Scene scene;
+  if (!small) {
+    scene.push_back(Tube(Ellipse({0, 0}, 15.0, 15.0, 64), kBadgeRim, 1.4));
+    scene.push_back(
+        Plate(Ellipse({0, 0}, 13.3, 13.3, 64), kBadge, 1.0, Shading::kMatte).WithSlope(-1.0));
+  }
+  const double shrink = small ? 1.0 : 0.86;
+  const Scene fighter = Moved(FighterScene(false), CentringOffset(FighterScene(false), 30, 1.0));
+  for (const Part& part : fighter) {
+    Part scaled = part;
+    scaled.outline = Scaled(part.outline, shrink);
+    scaled.bevel *= shrink;
+    scene.push_back(std::move(scaled));
+  }
+  const double scale = size / (small ? 27.0 : 31.0);
+  const View view{size, size, {size / 2.0, size / 2.0}, scale, 2, 8};
+  return Resolve(Render(scene, view), ramps, kIconColours, 0.4);
+}
 
 }  // namespace kelmora::artgen

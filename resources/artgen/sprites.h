@@ -35,9 +35,9 @@ inline constexpr std::array<Rgb, 16> kIconColours{{
     {40, 150, 204},
     {255, 224, 120},
     {230, 120, 20},
-    {40, 56, 120},
-    {10, 16, 46},
-    {120, 150, 210},
+    {26, 38, 92},
+    {8, 12, 38},
+    {96, 126, 196},
 }};
 
 // The window icon, `size` pixels square: the fighter on a round badge, in `kIconColours`.
