@@ -24,7 +24,8 @@ struct Picture {
   int height;
   std::vector<std::uint8_t> rgb;
 
-  Picture(int w, int h, Rgb background) : width(w), height(h), rgb(static_cast<std::size_t>(w * h) * 3) {
+  Picture(int w, int h, Rgb background)
+      : width(w), height(h), rgb(static_cast<std::size_t>(w * h) * 3) {
     for (std::size_t i = 0; i < rgb.size(); i += 3) {
       rgb[i] = background.r;
       rgb[i + 1] = background.g;
@@ -35,7 +36,8 @@ struct Picture {
   void Put(int x, int y, Rgb c) {
     if (x < 0 || y < 0 || x >= width || y >= height) return;
     const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                           static_cast<std::size_t>(x)) * 3;
+                           static_cast<std::size_t>(x)) *
+                          3;
     rgb[i] = c.r;
     rgb[i + 1] = c.g;
     rgb[i + 2] = c.b;
@@ -84,7 +86,8 @@ bool WritePng(const std::string& path, const Picture& picture) {
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 8) {
-    std::fprintf(stderr, "usage: kelmora-contact-sheet OUTPUT.png [NAME LEFT TOP RIGHT BOTTOM SCALE]\n");
+    std::fprintf(stderr,
+                 "usage: kelmora-contact-sheet OUTPUT.png [NAME LEFT TOP RIGHT BOTTOM SCALE]\n");
     return 2;
   }
   std::vector<DecodedDib> dibs;
@@ -92,7 +95,8 @@ int main(int argc, char** argv) {
   for (const auto& bitmap : kelmora::artgen::GenerateArtwork()) {
     auto dib = kelmora::artgen::DecodePackedDib(bitmap.dib);
     if (!dib) {
-      std::fprintf(stderr, "kelmora-contact-sheet: %s does not decode\n", std::string(bitmap.name).c_str());
+      std::fprintf(stderr, "kelmora-contact-sheet: %s does not decode\n",
+                   std::string(bitmap.name).c_str());
       return 1;
     }
     dibs.push_back(std::move(*dib));

@@ -13,7 +13,9 @@ void Put32(std::vector<std::uint8_t>& bytes, std::uint32_t value) {
   for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-std::size_t Stride(int width) { return (static_cast<std::size_t>(width) + 3) & ~std::size_t{3}; }
+std::size_t Stride(int width) {
+  return (static_cast<std::size_t>(width) + 3) & ~std::size_t{3};
+}
 
 }  // namespace
 
@@ -30,7 +32,8 @@ std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t offset) {
 
 std::vector<std::uint8_t> EncodePackedDib(const IndexedImage& image, std::span<const Rgb> colours) {
   const std::size_t stride = Stride(image.width());
-  const auto imageSize = static_cast<std::uint32_t>(stride * static_cast<std::size_t>(image.height()));
+  const auto imageSize =
+      static_cast<std::uint32_t>(stride * static_cast<std::size_t>(image.height()));
   std::vector<std::uint8_t> bytes;
   bytes.reserve(kInfoHeaderSize + colours.size() * 4 + imageSize);
   Put32(bytes, kInfoHeaderSize);
@@ -40,7 +43,7 @@ std::vector<std::uint8_t> EncodePackedDib(const IndexedImage& image, std::span<c
   Put16(bytes, 8);                                           // bits per pixel
   Put32(bytes, 0);                                           // uncompressed
   Put32(bytes, imageSize);
-  Put32(bytes, 0);                                           // no preferred resolution
+  Put32(bytes, 0);  // no preferred resolution
   Put32(bytes, 0);
   Put32(bytes, colours.size() == 256 ? 0 : static_cast<std::uint32_t>(colours.size()));
   Put32(bytes, 0);  // all colours are important

@@ -130,7 +130,9 @@ int InkWidth(const std::array<std::string_view, N>& rows) {
 }
 
 // Narrow letters sit in the middle of their cell.
-int CellOffset(const GlyphRows& rows) { return (5 - InkWidth(rows)) / 2; }
+int CellOffset(const GlyphRows& rows) {
+  return (5 - InkWidth(rows)) / 2;
+}
 
 // ---- Score digits ----------------------------------------------------------------------------
 
@@ -138,22 +140,24 @@ enum DigitRole { kLit = 1, kUnlit, kDigitRoles = kUnlit };
 
 // Which of the seven segments a digit lights: a top, b upper right, c lower right, d bottom,
 // e lower left, f upper left, g middle.
-constexpr const char* kSegmentsLit[10] = {"abcdef", "bc",    "abdeg", "abcdg",   "bcfg",
-                                          "acdfg",  "acdefg", "abc",  "abcdefg", "abcdfg"};
+constexpr const char* kSegmentsLit[10] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
+                                          "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
 
 // A segment as a long hexagon between two points on its centre line.
 Polygon Segment(Vec2 from, Vec2 to, double thickness) {
   const double h = thickness / 2;
   if (from.y == to.y) {
-    return {{from.x, from.y},     {from.x + h, from.y - h}, {to.x - h, to.y - h},
-            {to.x, to.y},         {to.x - h, to.y + h},     {from.x + h, from.y + h}};
+    return {{from.x, from.y}, {from.x + h, from.y - h}, {to.x - h, to.y - h},
+            {to.x, to.y},     {to.x - h, to.y + h},     {from.x + h, from.y + h}};
   }
-  return {{from.x, from.y},     {from.x + h, from.y + h}, {to.x + h, to.y - h},
-          {to.x, to.y},         {to.x - h, to.y - h},     {from.x - h, from.y + h}};
+  return {{from.x, from.y}, {from.x + h, from.y + h}, {to.x + h, to.y - h},
+          {to.x, to.y},     {to.x - h, to.y - h},     {from.x - h, from.y + h}};
 }
 
 // Leans a point forward like a display's italic digits: the top moves right.
-Vec2 Slanted(Vec2 p, double middle) { return {p.x + 0.07 * (middle - p.y), p.y}; }
+Vec2 Slanted(Vec2 p, double middle) {
+  return {p.x + 0.07 * (middle - p.y), p.y};
+}
 
 Scene DigitScene(int digit) {
   constexpr double kThickness = 3.0;
@@ -195,7 +199,9 @@ const GlyphRows& GlyphOf(char c) {
   return glyph != nullptr ? glyph->rows : kBlank;
 }
 
-bool HasGlyph(char c) { return FindGlyph(c) != nullptr; }
+bool HasGlyph(char c) {
+  return FindGlyph(c) != nullptr;
+}
 
 IndexedImage GlyphSprite(char c) {
   IndexedImage image(kGlyphWidth, kGlyphHeight);

@@ -82,12 +82,15 @@ void Outline(IndexedImage& image, const Rect& r, std::uint8_t index) {
   Bevel(image, r, index, index);
 }
 
-Rect Inset(const Rect& r, int by) { return {r.left + by, r.top + by, r.right - by, r.bottom - by}; }
+Rect Inset(const Rect& r, int by) {
+  return {r.left + by, r.top + by, r.right - by, r.bottom - by};
+}
 
 // Fills with a ramp from `topShade` to `bottomShade` (offsets into `range`), top to bottom,
 // ordered-dithered between neighbouring shades so that no bands show.
 void Gradient(IndexedImage& image, const Rect& r, Range range, int topShade, int bottomShade) {
-  static constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+  static constexpr int kBayer[4][4] = {
+      {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
   const int rows = std::max(1, r.height() - 1);
   for (int y = r.top; y < r.bottom; ++y) {
     // Shade in sixteenths.
@@ -172,8 +175,9 @@ IndexedImage Mark(bool tick, int size) {
   } else {
     const double a = 2.0 * s, w = 1.45 * s, lo = 3.4 * s, hi = 12.6 * s;
     const double m = 8.0 * s;
-    outline = {{lo, lo + a}, {lo + a, lo},  {m, m - w * 1.414 + 0.0}, {hi - a, lo}, {hi, lo + a},
-               {m + w * 1.414, m}, {hi, hi - a}, {hi - a, hi}, {m, m + w * 1.414},
+    outline = {{lo, lo + a}, {lo + a, lo}, {m, m - w * 1.414 + 0.0},
+               {hi - a, lo}, {hi, lo + a}, {m + w * 1.414, m},
+               {hi, hi - a}, {hi - a, hi}, {m, m + w * 1.414},
                {lo + a, hi}, {lo, hi - a}, {m - w * 1.414, m}};
   }
   const Scene scene{Tube(outline, kMarkInk, 1.0 * s)};
@@ -229,8 +233,8 @@ void DrawExitDialog(IndexedImage& image) {
   HLine(image, r.left, r.right, r.bottom, kSlate[15]);
   const Rect yes = FaceOf(panel, AreaNamed(panel, "Yes"));
   const std::string_view question = "Are you sure you want to quit?";
-  DrawLabel(image, r.left + (r.width() - LabelWidth(question)) / 2, r.top + (yes.top - r.top - 7) / 2,
-            question, kPanelLettering);
+  DrawLabel(image, r.left + (r.width() - LabelWidth(question)) / 2,
+            r.top + (yes.top - r.top - 7) / 2, question, kPanelLettering);
   DrawButton(image, yes, "Yes");
   DrawButton(image, FaceOf(panel, AreaNamed(panel, "No")), "No");
 }

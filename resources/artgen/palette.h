@@ -28,20 +28,20 @@ struct Range {
 
 namespace ranges {
 // Fixed by the game's drawing code.
-inline constexpr Range kClassic{0, 16};    // the sixteen classic colours; 0 is the key colour
-inline constexpr Range kGrey{16, 16};      // stars
-inline constexpr Range kOrange{58, 6};     // young explosions
-inline constexpr Range kYellow{64, 16};    // fading explosions, exhaust
-inline constexpr Range kBlue{144, 16};     // missile trails
+inline constexpr Range kClassic{0, 16};      // the sixteen classic colours; 0 is the key colour
+inline constexpr Range kGrey{16, 16};        // stars
+inline constexpr Range kOrange{58, 6};       // young explosions
+inline constexpr Range kYellow{64, 16};      // fading explosions, exhaust
+inline constexpr Range kBlue{144, 16};       // missile trails
 inline constexpr Range kShieldBar{224, 31};  // red (empty) to green (full)
 // Artwork only.
-inline constexpr Range kSteel{32, 16};    // player hull
-inline constexpr Range kGlass{48, 10};    // canopies
-inline constexpr Range kCrimson{80, 16};  // drone hull
-inline constexpr Range kCobalt{96, 8};    // player trim
-inline constexpr Range kAmber{104, 8};    // drone trim
-inline constexpr Range kSlate{112, 16};   // panel plating and bevels
-inline constexpr Range kPlasma{128, 16};  // engine glow
+inline constexpr Range kSteel{32, 16};     // player hull
+inline constexpr Range kGlass{48, 10};     // canopies
+inline constexpr Range kCrimson{80, 16};   // drone hull
+inline constexpr Range kCobalt{96, 8};     // player trim
+inline constexpr Range kAmber{104, 8};     // drone trim
+inline constexpr Range kSlate{112, 16};    // panel plating and bevels
+inline constexpr Range kPlasma{128, 16};   // engine glow
 inline constexpr Range kEmerald{160, 16};  // shield pickups, ticks
 inline constexpr Range kViolet{176, 16};   // weapon power pickup
 inline constexpr Range kConsole{192, 16};  // button faces, check boxes, value boxes
@@ -49,8 +49,8 @@ inline constexpr Range kGold{208, 16};     // score digits, panel lettering
 }  // namespace ranges
 
 // Named entries.
-inline constexpr std::uint8_t kKey = 0;     // transparent in every sprite and panel
-inline constexpr std::uint8_t kGrid = 15;   // white grid lines between sprite cells
+inline constexpr std::uint8_t kKey = 0;    // transparent in every sprite and panel
+inline constexpr std::uint8_t kGrid = 15;  // white grid lines between sprite cells
 inline constexpr std::uint8_t kWhite = 255;
 // The yellow ramp passes through pure yellow at this index.
 inline constexpr int kPureYellowIndex = 68;

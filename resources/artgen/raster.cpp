@@ -20,7 +20,9 @@ Vec3 Normalized(Vec3 v) {
   return {v.x / length, v.y / length, v.z / length};
 }
 
-double Dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+double Dot(Vec3 a, Vec3 b) {
+  return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 // Light from the upper left and a little in front; the viewer looks straight down.
 const Vec3 kLight = Normalized({-0.6, -0.8, 0.7});
@@ -89,8 +91,7 @@ struct Bounds {
 
 Bounds BoundsOf(const Polygon& polygon) {
   Bounds bounds{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
-                -std::numeric_limits<double>::infinity(),
-                -std::numeric_limits<double>::infinity()};
+                -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
   for (const Vec2& v : polygon) {
     bounds.left = std::min(bounds.left, v.x);
     bounds.top = std::min(bounds.top, v.y);
@@ -268,16 +269,17 @@ SampleGrid Render(const Scene& scene, const View& view) {
       for (int sy = 0; sy < view.samples; ++sy) {
         for (int sx = 0; sx < view.samples; ++sx, ++slot) {
           const Vec2 screen{px + (sx + 0.5) / view.samples, py + (sy + 0.5) / view.samples};
-          const Vec2 p = turn.ToDesign({(screen.x - view.origin.x) / view.scale,
-                                        (screen.y - view.origin.y) / view.scale});
+          const Vec2 p = turn.ToDesign(
+              {(screen.x - view.origin.x) / view.scale, (screen.y - view.origin.y) / view.scale});
           for (std::size_t i = scene.size(); i-- > 0;) {
             const Bounds& b = bounds[i];
             if (p.x < b.left || p.x > b.right || p.y < b.top || p.y > b.bottom) continue;
             const Field field = Evaluate(scene[i].outline, p);
             if (field.distance <= 0) continue;
             grid.roles[slot] = static_cast<std::uint8_t>(scene[i].role);
-            grid.brightness[slot] = static_cast<float>(Shade(
-                scene[i], field.distance, turn.ToScreen(field.inward), turn.ToScreen(scene[i].tilt)));
+            grid.brightness[slot] =
+                static_cast<float>(Shade(scene[i], field.distance, turn.ToScreen(field.inward),
+                                         turn.ToScreen(scene[i].tilt)));
             break;
           }
         }
@@ -287,7 +289,9 @@ SampleGrid Render(const Scene& scene, const View& view) {
   return grid;
 }
 
-Ramp RampOf(Range range) { return RampOf(range, 0, 0); }
+Ramp RampOf(Range range) {
+  return RampOf(range, 0, 0);
+}
 
 Ramp RampOf(Range range, int skipBright, int skipDark) {
   Ramp ramp;

@@ -85,19 +85,25 @@ Scene FighterScene(bool firing) {
                      .WithTone(0.85)
                      .WithSeam(0.3));
   // Fuselage: a long rounded spine with a needle nose.
-  scene.push_back(Tube(Mirrored({{0, -14.2}, {1.0, -11.5}, {2.2, -7.0}, {3.0, -2.0}, {3.2, 4.0},
-                                 {2.8, 9.5}, {1.8, 11.0}, {0, 11.2}}),
+  scene.push_back(Tube(Mirrored({{0, -14.2},
+                                 {1.0, -11.5},
+                                 {2.2, -7.0},
+                                 {3.0, -2.0},
+                                 {3.2, 4.0},
+                                 {2.8, 9.5},
+                                 {1.8, 11.0},
+                                 {0, 11.2}}),
                        kHull, 3.0)
                       .WithSlope(1.1)
                       .WithSeam(0.45));
   // Canopy.
-  scene.push_back(
-      Tube(Mirrored({{0, -9.5}, {1.1, -8.0}, {1.6, -5.5}, {1.4, -3.8}, {0, -3.0}}), kGlass, 1.4,
-           Shading::kGloss)
-          .WithSlope(1.3));
+  scene.push_back(Tube(Mirrored({{0, -9.5}, {1.1, -8.0}, {1.6, -5.5}, {1.4, -3.8}, {0, -3.0}}),
+                       kGlass, 1.4, Shading::kGloss)
+                      .WithSlope(1.3));
 
   if (firing) {
-    AddPair(scene, Glow(Spark({kGunMuzzle.x, kGunMuzzle.y - 1.2}, 3.4, 1.6, 2.3, 1.0), kFlash, 1.1));
+    AddPair(scene,
+            Glow(Spark({kGunMuzzle.x, kGunMuzzle.y - 1.2}, 3.4, 1.6, 2.3, 1.0), kFlash, 1.1));
   }
   return scene;
 }
@@ -161,9 +167,9 @@ Polygon Hexagon(double radius) {
 
 // The right half of a heater shield, `size` units from the middle to the tip.
 Polygon ShieldHalf(double size) {
-  return Scaled({{0, -0.78}, {0.5, -0.98}, {0.92, -0.8}, {0.92, 0.05}, {0.72, 0.55}, {0.38, 0.86},
-                 {0, 1.02}},
-                size);
+  return Scaled(
+      {{0, -0.78}, {0.5, -0.98}, {0.92, -0.8}, {0.92, 0.05}, {0.72, 0.55}, {0.38, 0.86}, {0, 1.02}},
+      size);
 }
 
 Polygon Bolt() {
@@ -238,14 +244,14 @@ IndexedImage ShipSprite(Livery livery, int heading, bool firing) {
 }
 
 IndexedImage MissileSprite(int heading) {
-  const View view{kMissileSize, kMissileSize, {kMissileSize / 2.0, kMissileSize / 2.0}, 1.0,
-                  heading, 6};
+  const View view{kMissileSize, kMissileSize, {kMissileSize / 2.0, kMissileSize / 2.0},
+                  1.0,          heading,      6};
   return Resolve(Render(MissileScene(), view), MissileRamps(), kPalette);
 }
 
 IndexedImage PickupSprite(PickupKind kind) {
-  const View view{kPickupWidth, kPickupHeight, {kPickupWidth / 2.0, kPickupHeight / 2.0}, 1.0, 0,
-                  6};
+  const View view{
+      kPickupWidth, kPickupHeight, {kPickupWidth / 2.0, kPickupHeight / 2.0}, 1.0, 0, 6};
   return Resolve(Render(PickupScene(kind), view), PickupRamps(kind), kPalette);
 }
 
