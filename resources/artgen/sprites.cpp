@@ -61,49 +61,50 @@ Polygon Spark(Vec2 centre, double forward, double back, double side, double wais
 
 enum ShipRole { kHull = 1, kTrim, kGlass, kEngine, kFlash, kGun, kShipRoles = kGun };
 
+// Pixels per design unit in the ship cells: the design is drawn a little large for clarity.
+constexpr double kFighterScale = 0.92;
+
 // Right-hand gun; the left one is its mirror.
-constexpr Vec2 kGunMuzzle{5.8, -6.0};
+constexpr Vec2 kGunMuzzle{5.8, -7.0};
 
 Scene FighterScene(bool firing) {
   Scene scene;
   // Engine glow behind the nozzles, under everything else.
-  AddPair(scene, Glow(Ellipse({4.0, 11.6}, 1.35, 2.0), kEngine, 1.2));
+  AddPair(scene, Glow(Ellipse({4.0, 10.8}, 1.3, 1.8), kEngine, 1.2));
   // Gun barrels, reaching ahead of the wings.
-  AddPair(scene, Tube(RoundedRect(kGunMuzzle.x - 0.5, kGunMuzzle.y, kGunMuzzle.x + 0.5, -1.0, 0.45),
+  AddPair(scene, Tube(RoundedRect(kGunMuzzle.x - 0.5, kGunMuzzle.y, kGunMuzzle.x + 0.5, -2.2, 0.45),
                       kGun, 0.5));
   // Main wing: one swept delta through the fuselage, a shade darker than the fuselage, its two
   // halves canted up towards the tips.
-  const Polygon wing{{0, -6.0},   {3.0, -5.0}, {12.2, 5.2}, {12.6, 7.4},
-                     {11.0, 8.2}, {5.0, 7.5},  {3.4, 9.2},  {0, 9.2}};
+  const Polygon wing{{0, -7.2},   {3.0, -6.2}, {12.2, 4.0}, {12.6, 6.2},
+                     {11.0, 7.0}, {5.0, 6.3},  {3.4, 8.0},  {0, 8.0}};
   AddPair(scene, Plate(wing, kHull, 1.2).WithTone(0.8).WithTilt({0.12, 0}));
   // Painted wing tips.
-  AddPair(scene, Plate({{8.5, 1.1}, {12.2, 5.2}, {12.6, 7.4}, {11.0, 8.2}, {8.5, 7.9}}, kTrim, 0.9)
+  AddPair(scene, Plate({{8.5, -0.1}, {12.2, 4.0}, {12.6, 6.2}, {11.0, 7.0}, {8.5, 6.7}}, kTrim, 0.9)
                      .WithTilt({0.12, 0}));
   // Engine nacelles.
-  AddPair(scene, Tube(RoundedRect(2.6, 1.5, 5.4, 11.0, 1.2), kHull, 1.4)
+  AddPair(scene, Tube(RoundedRect(2.6, 1.0, 5.4, 10.2, 1.2), kHull, 1.4)
                      .WithSlope(1.1)
                      .WithTone(0.85)
                      .WithSeam(0.3));
   // Fuselage: a long rounded spine with a needle nose.
-  scene.push_back(Tube(Mirrored({{0, -14.2},
-                                 {1.0, -11.5},
-                                 {2.2, -7.0},
-                                 {3.0, -2.0},
-                                 {3.2, 4.0},
-                                 {2.8, 9.5},
-                                 {1.8, 11.0},
-                                 {0, 11.2}}),
-                       kHull, 3.0)
-                      .WithSlope(1.1)
-                      .WithSeam(0.45));
+  const Polygon fuselage = Mirrored({{0, -13.6},
+                                     {1.0, -11.0},
+                                     {2.2, -6.8},
+                                     {3.0, -2.0},
+                                     {3.2, 4.0},
+                                     {2.8, 9.0},
+                                     {1.8, 10.2},
+                                     {0, 10.4}});
+  scene.push_back(Tube(fuselage, kHull, 3.0).WithSlope(1.1).WithSeam(0.45));
   // Canopy.
-  scene.push_back(Tube(Mirrored({{0, -9.5}, {1.1, -8.0}, {1.6, -5.5}, {1.4, -3.8}, {0, -3.0}}),
+  scene.push_back(Tube(Mirrored({{0, -9.3}, {1.1, -7.8}, {1.6, -5.4}, {1.4, -3.7}, {0, -2.9}}),
                        kGlass, 1.4, Shading::kGloss)
                       .WithSlope(1.3));
 
   if (firing) {
-    AddPair(scene,
-            Glow(Spark({kGunMuzzle.x, kGunMuzzle.y - 1.2}, 3.4, 1.6, 2.3, 1.0), kFlash, 1.1));
+    const Polygon flash = Spark({kGunMuzzle.x, kGunMuzzle.y - 1.6}, 4.0, 2.0, 2.7, 1.2);
+    AddPair(scene, Glow(flash, kFlash, 1.4));
   }
   return scene;
 }
@@ -130,7 +131,7 @@ enum MissileRole { kMissileBody = 1, kWarhead, kFins, kExhaust, kMissileRoles = 
 
 Scene MissileScene() {
   return {
-      Glow(Ellipse({0, 4.4}, 1.15, 1.4), kExhaust, 0.8),
+      Glow(Ellipse({0, 4.2}, 1.15, 1.25), kExhaust, 0.8),
       Plate(Mirrored({{0, 0.4}, {1.1, 0.8}, {2.8, 2.8}, {2.8, 4.2}, {1.1, 3.6}, {0, 3.6}}), kFins,
             0.6),
       Tube(Mirrored({{0, -5.6}, {0.7, -4.7}, {1.25, -3.3}, {1.25, 3.1}, {0.9, 3.7}, {0, 3.7}}),
@@ -237,9 +238,10 @@ std::vector<Ramp> PickupRamps(PickupKind kind) {
 
 IndexedImage ShipSprite(Livery livery, int heading, bool firing) {
   // The flashes must not pull the ship off centre: both versions move by the plain ship's offset.
-  static const Vec2 offset = CentringOffset(FighterScene(false), kShipSize, 1.0);
+  static const Vec2 offset = CentringOffset(FighterScene(false), kShipSize, kFighterScale);
   const Scene scene = Moved(FighterScene(firing), offset);
-  const View view{kShipSize, kShipSize, {kShipSize / 2.0, kShipSize / 2.0}, 1.0, heading, 6};
+  const View view{kShipSize,     kShipSize, {kShipSize / 2.0, kShipSize / 2.0},
+                  kFighterScale, heading,   6};
   return Resolve(Render(scene, view), FighterRamps(livery), kPalette);
 }
 

@@ -260,6 +260,27 @@ TEST(Ships, FourStepsOnIsTheSameShapeTurnedARightAngle) {
   }
 }
 
+// Whether any pixel on the outermost ring of a cell is drawn: a shape that reaches the edge has
+// probably been cut off by it.
+bool TouchesEdge(const Rect& cell) {
+  auto drawn = [](std::uint8_t i) { return i != 0; };
+  return CountWhere(Sheet(), {cell.left, cell.top, cell.right, cell.top + 1}, drawn) +
+             CountWhere(Sheet(), {cell.left, cell.bottom - 1, cell.right, cell.bottom}, drawn) +
+             CountWhere(Sheet(), {cell.left, cell.top, cell.left + 1, cell.bottom}, drawn) +
+             CountWhere(Sheet(), {cell.right - 1, cell.top, cell.right, cell.bottom}, drawn) >
+         0;
+}
+
+TEST(Ships, ShipsAndMissilesFitTheirCellsAtEveryHeading) {
+  for (int h = 0; h < kHeadings; ++h) {
+    for (ShipRow row : kAllShipRows) {
+      EXPECT_FALSE(TouchesEdge(ShipCell(row, h)))
+          << "row " << static_cast<int>(row) << " heading " << h;
+    }
+    EXPECT_FALSE(TouchesEdge(MissileCell(h))) << "missile heading " << h;
+  }
+}
+
 TEST(Ships, PlayerAndDroneDifferOnlyInColour) {
   for (int h = 0; h < kHeadings; ++h) {
     EXPECT_EQ(OpaqueMask(Sheet(), ShipCell(ShipRow::kPlayer, h)),
@@ -319,7 +340,7 @@ TEST(Ships, CursorCellPointsUpAndLeft) {
         if (Sheet().at(cell.left + x, cell.top + y) != 0) nearest = std::min(nearest, x + y);
       }
     }
-    EXPECT_LE(nearest, 8);
+    EXPECT_LE(nearest, 11);
     // Measured along the heading from the cell centre, the nose reaches further forward than the
     // tail reaches back: the pointed end leads.
     double forward = 0, back = 0;
