@@ -199,10 +199,6 @@ const GlyphRows& GlyphOf(char c) {
   return glyph != nullptr ? glyph->rows : kBlank;
 }
 
-bool HasGlyph(char c) {
-  return FindGlyph(c) != nullptr;
-}
-
 IndexedImage GlyphSprite(char c) {
   IndexedImage image(kGlyphWidth, kGlyphHeight);
   const GlyphRows& rows = GlyphOf(c);

@@ -12,7 +12,6 @@ namespace kelmora::artgen {
 // Seven rows of five columns, '#' for ink. Characters the font lacks come out blank.
 using GlyphRows = std::array<std::string_view, 7>;
 const GlyphRows& GlyphOf(char c);
-bool HasGlyph(char c);
 
 // A 6x7 sheet cell: the letter in white ink, key colour around it.
 IndexedImage GlyphSprite(char c);

@@ -3,6 +3,8 @@
 // extent is plain to see; each one fills exactly the screen area that answers the mouse for it
 // once the game has scaled its panel.
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
@@ -92,15 +94,14 @@ void Gradient(IndexedImage& image, const Rect& r, Range range, int topShade, int
   static constexpr int kBayer[4][4] = {
       {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
   const int rows = std::max(1, r.height() - 1);
+  const int step = bottomShade >= topShade ? 1 : -1;
   for (int y = r.top; y < r.bottom; ++y) {
-    // Shade in sixteenths.
-    const int shade16 = topShade * 16 + (bottomShade - topShade) * 16 * (y - r.top) / rows;
+    // How far down the ramp this row is, in sixteenths of a shade.
+    const int sixteenths = std::abs(bottomShade - topShade) * 16 * (y - r.top) / rows;
+    const int shade = topShade + step * (sixteenths / 16);
     for (int x = r.left; x < r.right; ++x) {
-      const int threshold = kBayer[y & 3][x & 3];
-      const int step = bottomShade >= topShade ? 1 : -1;
-      const int fraction = std::abs(shade16 - topShade * 16) % 16;
-      const int base = topShade + step * (std::abs(shade16 - topShade * 16) / 16);
-      image.Put(x, y, range[fraction > threshold ? base + step : base]);
+      const bool further = sixteenths % 16 > kBayer[y & 3][x & 3];
+      image.Put(x, y, range[further ? shade + step : shade]);
     }
   }
 }
@@ -115,7 +116,7 @@ constexpr LabelStyle kPanelLettering{
     {kGold[1], kGold[2], kGold[3], kGold[4], kGold[5], kGold[6], kGold[7], kGold[7], kGold[8]},
     kSlate[14]};
 
-// Draws `text` centred in `r`, one row above the middle so that the shadow balances it.
+// Draws `text` centred in `r`; its shadow falls a pixel below and to the right.
 void CentredLabel(IndexedImage& image, const Rect& r, std::string_view text,
                   const LabelStyle& style) {
   const int x = r.left + (r.width() - LabelWidth(text)) / 2;
@@ -173,12 +174,11 @@ IndexedImage Mark(bool tick, int size) {
     outline = {{2.6 * s, 8.2 * s},  {4.6 * s, 6.4 * s},  {6.8 * s, 9.0 * s},
                {11.6 * s, 2.6 * s}, {13.6 * s, 4.2 * s}, {7.0 * s, 13.2 * s}};
   } else {
-    const double a = 2.0 * s, w = 1.45 * s, lo = 3.4 * s, hi = 12.6 * s;
-    const double m = 8.0 * s;
-    outline = {{lo, lo + a}, {lo + a, lo}, {m, m - w * 1.414 + 0.0},
-               {hi - a, lo}, {hi, lo + a}, {m + w * 1.414, m},
-               {hi, hi - a}, {hi - a, hi}, {m, m + w * 1.414},
-               {lo + a, hi}, {lo, hi - a}, {m - w * 1.414, m}};
+    // Two bars crossing in the middle: arm ends cut square, `w` the half-width of a bar.
+    const double a = 2.0 * s, lo = 3.4 * s, hi = 12.6 * s, m = 8.0 * s;
+    const double w = 1.45 * s * std::sqrt(2.0);
+    outline = {{lo, lo + a}, {lo + a, lo}, {m, m - w}, {hi - a, lo}, {hi, lo + a}, {m + w, m},
+               {hi, hi - a}, {hi - a, hi}, {m, m + w}, {lo + a, hi}, {lo, hi - a}, {m - w, m}};
   }
   const Scene scene{Tube(outline, kMarkInk, 1.0 * s)};
   const std::vector<Ramp> ramps{RampOf(tick ? ranges::kEmerald : ranges::kCrimson, 0, 2)};

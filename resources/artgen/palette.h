@@ -155,7 +155,7 @@ constexpr std::array<Rgb, 256> BuildPalette() {
       }
     }
   }
-  palette[255] = {255, 255, 255};
+  palette[kWhite] = {255, 255, 255};
   return palette;
 }
 
