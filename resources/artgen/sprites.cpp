@@ -190,15 +190,15 @@ void AddMissileEmblem(Scene& scene) {
 
 // Shields grow with the strength they restore.
 void AddShieldEmblem(Scene& scene, int grade) {
-  const double size = 3.4 + 1.25 * grade;
+  const double size = 3.0 + 1.1 * grade;
   // Two faces meeting at a ridge down the middle, one catching the light.
   AddPair(scene, Plate(Translated(ShieldHalf(size), {0, -0.2}), kEmblem, 0.9).WithTilt({-0.45, 0}));
 }
 
 Scene PickupScene(PickupKind kind) {
   Scene scene{
-      Plate(Hexagon(9.3), kRim, 1.6),
-      Plate(Hexagon(7.2), kField, 1.2, Shading::kMatte).WithSlope(-0.8).WithTone(0.55),
+      Plate(Hexagon(8.9), kRim, 1.5),
+      Plate(Hexagon(6.9), kField, 1.2, Shading::kMatte).WithSlope(-0.8).WithTone(0.55),
   };
   switch (kind) {
     case PickupKind::kMissiles:
@@ -252,8 +252,14 @@ IndexedImage MissileSprite(int heading) {
 }
 
 IndexedImage PickupSprite(PickupKind kind) {
-  const View view{
-      kPickupWidth, kPickupHeight, {kPickupWidth / 2.0, kPickupHeight / 2.0}, 1.0, 0, 6};
+  // The game shrinks the icon by a pixel each way, which drops its last column and row: the badge
+  // is centred on the part that is shown.
+  const View view{kPickupWidth,
+                  kPickupHeight,
+                  {(kPickupWidth - 1) / 2.0, (kPickupHeight - 1) / 2.0},
+                  1.0,
+                  0,
+                  6};
   return Resolve(Render(PickupScene(kind), view), PickupRamps(kind), kPalette);
 }
 

@@ -380,6 +380,16 @@ TEST(Pickups, EachKindIsItsOwnIconAndShieldsGrowWithStrength) {
     }
   }
   auto green = [](std::uint8_t i) { return ranges::kEmerald.contains(i); };
+  // The game draws the 17x19 icons into 16x18, never showing their last column and row.
+  for (int k = 0; k < kPickupKinds; ++k) {
+    const Rect cell = PickupCell(k);
+    EXPECT_EQ(CountWhere(Sheet(), {cell.right - 1, cell.top, cell.right, cell.bottom},
+                         [](std::uint8_t i) { return i != 0; }),
+              0);
+    EXPECT_EQ(CountWhere(Sheet(), {cell.left, cell.bottom - 1, cell.right, cell.bottom},
+                         [](std::uint8_t i) { return i != 0; }),
+              0);
+  }
   const int small = CountWhere(Sheet(), PickupCell(1), green);
   const int medium = CountWhere(Sheet(), PickupCell(2), green);
   const int large = CountWhere(Sheet(), PickupCell(3), green);
