@@ -254,17 +254,13 @@ IndexedImage MissileSprite(int heading) {
 IndexedImage PickupSprite(PickupKind kind) {
   // The game shrinks the icon by a pixel each way, which drops its last column and row: the badge
   // is centred on the part that is shown.
-  const View view{kPickupWidth,
-                  kPickupHeight,
-                  {(kPickupWidth - 1) / 2.0, (kPickupHeight - 1) / 2.0},
-                  1.0,
-                  0,
-                  6};
+  const Vec2 centre{(kPickupWidth - 1) / 2.0, (kPickupHeight - 1) / 2.0};
+  const View view{kPickupWidth, kPickupHeight, centre, 1.0, 0, 6};
   return Resolve(Render(PickupScene(kind), view), PickupRamps(kind), kPalette);
 }
 
 IndexedImage IconImage(int size) {
-  // Colours of kIconColours, brightest first.
+  // The icon has its own sixteen colours: these ramps are indices into kIconColours.
   enum IconRole { kBadge = kShipRoles + 1, kBadgeRim };
   std::vector<Ramp> ramps(kBadgeRim);
   ramps[kHull - 1] = {{1, 2, 3, 4, 5}};
