@@ -34,6 +34,21 @@ Vec2 CentringOffset(const Scene& scene, int cellSize, double scale) {
   return {(middle - centroid.x) / scale, (middle - centroid.y) / scale};
 }
 
+// Draws `rim` on every key-coloured pixel beside a drawn one.
+IndexedImage WithRim(const IndexedImage& image, std::uint8_t rim) {
+  IndexedImage out = image;
+  auto drawn = [&image](int x, int y) { return image.inside(x, y) && image.at(x, y) != 0; };
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.at(x, y) != 0) continue;
+      if (drawn(x - 1, y) || drawn(x + 1, y) || drawn(x, y - 1) || drawn(x, y + 1)) {
+        out.at(x, y) = rim;
+      }
+    }
+  }
+  return out;
+}
+
 // Muzzle flashes and rocket flames: pale yellow at the core through orange.
 Ramp FlashRamp() {
   Ramp flash;
@@ -62,7 +77,7 @@ Polygon Spark(Vec2 centre, double forward, double back, double side, double wais
 enum ShipRole { kHull = 1, kTrim, kGlass, kEngine, kFlash, kGun, kShipRoles = kGun };
 
 // Pixels per design unit in the ship cells: the design is drawn a little large for clarity.
-constexpr double kFighterScale = 0.92;
+constexpr double kFighterScale = 0.88;
 
 // Right-hand gun; the left one is its mirror.
 constexpr Vec2 kGunMuzzle{5.8, -7.0};
@@ -240,9 +255,11 @@ IndexedImage ShipSprite(Livery livery, int heading, bool firing) {
   // The flashes must not pull the ship off centre: both versions move by the plain ship's offset.
   static const Vec2 offset = CentringOffset(FighterScene(false), kShipSize, kFighterScale);
   const Scene scene = Moved(FighterScene(firing), offset);
-  const View view{kShipSize,     kShipSize, {kShipSize / 2.0, kShipSize / 2.0},
-                  kFighterScale, heading,   6};
-  return Resolve(Render(scene, view), FighterRamps(livery), kPalette);
+  const Vec2 centre{kShipSize / 2.0, kShipSize / 2.0};
+  const View view{kShipSize, kShipSize, centre, kFighterScale, heading, 6};
+  const std::vector<Ramp> ramps = FighterRamps(livery);
+  // A dark rim round the silhouette keeps the ship readable over the menus it points at.
+  return WithRim(Resolve(Render(scene, view), ramps, kPalette), ramps[kHull - 1].indices.back());
 }
 
 IndexedImage MissileSprite(int heading) {
