@@ -1,0 +1,48 @@
+// Input scripts: what the headless runner replays and what a recorded demo is. One command per
+// line, each tagged with the tick it belongs to; an optional first line gives the seed.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/faults.h"
+
+namespace kelmora {
+
+enum class ScriptOp {
+  kKey,       // the keyboard device reports `code` down (value 1) or up (value 0)
+  kVk,        // post WM_KEYDOWN with virtual-key `code`
+  kMouse,     // relative mouse motion (dx, dy)
+  kButton,    // mouse button `code` down (value 1) or up (value 0)
+  kActivate,  // post WM_ACTIVATEAPP with wParam `value`
+  kClose,     // post WM_CLOSE
+  kFail,      // arm `fault` `value` times
+};
+
+struct ScriptCommand {
+  std::int64_t tick = 0;
+  ScriptOp op = ScriptOp::kKey;
+  std::int32_t code = 0;   // scan code, virtual-key code or button
+  std::int32_t value = 0;  // down/up, activation flag or fault count
+  std::int32_t dx = 0;
+  std::int32_t dy = 0;
+  platform::Fault fault = platform::Fault::kCount;
+};
+
+struct Script {
+  std::optional<std::uint32_t> seed;
+  std::vector<ScriptCommand> commands;  // in file order; ticks never decrease
+};
+
+// Reads a script. On a malformed line returns false with `error` set to "FILE:LINE: reason".
+bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
+                 std::string* error);
+
+// Writes one command as a script line (the form a recorded demo uses), with its newline.
+void WriteScriptCommand(std::ostream& out, const ScriptCommand& command);
+
+}  // namespace kelmora

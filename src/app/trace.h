@@ -1,0 +1,21 @@
+// The state trace: one compact JSON object per tick with every piece of game state the runner
+// and the game's --trace option report.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kelmora {
+
+// The trace line of `tick` (without its newline), read from the game's records as they stand.
+// `frameRan`: whether a GameFrame ran in this tick (otherwise the blit list is empty).
+// `boxes`: the message boxes shown during the tick, as (caption, text).
+// `exitStatus`: set on the tick in which the program ended.
+std::string TraceLine(std::int64_t tick, bool frameRan,
+                      const std::vector<std::pair<std::string, std::string>>& boxes,
+                      std::optional<int> exitStatus);
+
+}  // namespace kelmora
