@@ -238,26 +238,6 @@ TEST_F(MenuTest, CursorFiresWhileTheButtonIsHeldAndTheClickActsOnRelease) {
   ExpectBlits({kExit, CursorBlit(300, 260, false)});
 }
 
-TEST_F(MenuTest, PressRightAfterAClickActsAtOnce) {
-  // The released edge lasts while the button is down again at the very next read, so a quick
-  // second press acts when it goes down, and its own release is reported one frame late.
-  ClickAt(300, 260);  // Exit
-  ASSERT_EQ(Flags(), 1);
-  Mouse().AddMouseMotion(100, -10);  // over No
-  Mouse().SetButton(0, true);
-  Frame();
-  EXPECT_EQ(Flags(), 4);
-  Mouse().AddMouseMotion(-100, -15);  // back over Options
-  Frame();
-  EXPECT_EQ(Flags(), 2);  // the same edge, still held: Options opens
-  Mouse().SetButton(0, false);
-  Frame();
-  EXPECT_EQ(input.buttonReleased[0], 0);
-  Frame();
-  EXPECT_EQ(input.buttonReleased[0], 1);  // the new edge comes in the second frame up
-  EXPECT_EQ(Flags(), 2);
-}
-
 // ---- Hot areas -------------------------------------------------------------------------------
 
 struct Area {
