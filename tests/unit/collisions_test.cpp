@@ -255,18 +255,6 @@ TEST_F(CollisionsTest, TheBoxStaysPutForTheWholePassOfItsSlot) {
   EXPECT_EQ(arena.Slot(1).shield, 10);
 }
 
-TEST_F(CollisionsTest, AHitOnTheNewcomerThatDoesNotKillLeavesItDamaged) {
-  arena.AddPlayer(5000, 5000);
-  arena.AddDrone(0, 0).shield = 1;
-  controls.cameraX = 10000;
-  PlaceShot(0, 1, 1, 0);
-  PlaceShot(1, -2, 2, 0);
-  ResolveCollisions();
-  EXPECT_EQ(arena.Slot(1).shield, 9);
-  EXPECT_EQ(arena.Slot(1).alive, 1);
-  EXPECT_EQ(arena.Slot(0).score, 100);
-}
-
 TEST_F(CollisionsTest, AMissileFromAnEarlierGameHasNoOwner) {
   Ship& player = arena.AddPlayer(0, 0);
   Ship& drone = arena.AddDrone(20000, 0);
