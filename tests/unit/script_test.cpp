@@ -98,35 +98,35 @@ TEST(ScriptTest, MalformedLinesAreReportedWithFileAndLine) {
     const char* where;
   };
   const Case cases[] = {
-      {"1 vk SPACE\n", "demo.txt:1: "},            // SPACE has no virtual-key code
-      {"# start\n0 vk F1\n", "demo.txt:2: "},      // tick 0 takes only start-up faults
-      {"0 key P down\n", "demo.txt:1: "},          //
-      {"0 fail keyboard\n", "demo.txt:1: "},       // a fault during play, at start-up
-      {"1 fail window\n", "demo.txt:1: "},         // a start-up step, during play
-      {"1 fail allocation\n", "demo.txt:1: "},     // not a fault scripts arm
-      {"1 fail flip-busy\n", "demo.txt:1: "},      // the count is missing
-      {"1 fail flip-busy 0\n", "demo.txt:1: "},    //
-      {"1 fail lock 2\n", "demo.txt:1: "},         // lock takes no count
-      {"1 close\nseed 4\n", "demo.txt:2: "},       // seed only first
-      {"seed 1\nseed 2\n", "demo.txt:2: "},        //
-      {"seed 0x100000000\n", "demo.txt:1: "},      // beyond 32 bits
-      {"5 close\n\n4 close\n", "demo.txt:3: "},    // ticks never decrease
-      {"-1 close\n", "demo.txt:1: "},              //
-      {"x close\n", "demo.txt:1: "},               //
-      {"1\n", "demo.txt:1: "},                     //
-      {"1 jump\n", "demo.txt:1: "},                //
-      {"1 key UP\n", "demo.txt:1: "},              //
-      {"1 key UP pressed\n", "demo.txt:1: "},      //
-      {"1 key 256 down\n", "demo.txt:1: "},        //
-      {"1 key up down\n", "demo.txt:1: "},         // names are written in capitals
-      {"1 button 4 down\n", "demo.txt:1: "},       //
-      {"1 activate 2\n", "demo.txt:1: "},          //
-      {"1 close now\n", "demo.txt:1: "},           //
-      {"1 mouse 3\n", "demo.txt:1: "},             //
-      {"1 mouse 3 4x\n", "demo.txt:1: "},          //
-      {"1 mouse 0x 4\n", "demo.txt:1: "},          //
-      {"1 vk 256\n", "demo.txt:1: "},              //
-      {"1 mouse 2147483648 0\n", "demo.txt:1: "},  //
+      {"1 vk SPACE\n", "demo.txt:1: "},        // SPACE has no virtual-key code
+      {"# start\n0 vk F1\n", "demo.txt:2: "},  // tick 0 takes only start-up faults
+      {"0 key P down\n", "demo.txt:1: "},
+      {"0 fail keyboard\n", "demo.txt:1: "},    // a fault during play, at start-up
+      {"1 fail window\n", "demo.txt:1: "},      // a start-up step, during play
+      {"1 fail allocation\n", "demo.txt:1: "},  // not a fault scripts arm
+      {"1 fail flip-busy\n", "demo.txt:1: "},   // the count is missing
+      {"1 fail flip-busy 0\n", "demo.txt:1: "},
+      {"1 fail lock 2\n", "demo.txt:1: "},    // lock takes no count
+      {"1 close\nseed 4\n", "demo.txt:2: "},  // seed only first
+      {"seed 1\nseed 2\n", "demo.txt:2: "},
+      {"seed 0x100000000\n", "demo.txt:1: "},    // beyond 32 bits
+      {"5 close\n\n4 close\n", "demo.txt:3: "},  // ticks never decrease
+      {"-1 close\n", "demo.txt:1: "},
+      {"x close\n", "demo.txt:1: "},
+      {"1\n", "demo.txt:1: "},
+      {"1 jump\n", "demo.txt:1: "},
+      {"1 key UP\n", "demo.txt:1: "},
+      {"1 key UP pressed\n", "demo.txt:1: "},
+      {"1 key 256 down\n", "demo.txt:1: "},
+      {"1 key up down\n", "demo.txt:1: "},  // names are written in capitals
+      {"1 button 4 down\n", "demo.txt:1: "},
+      {"1 activate 2\n", "demo.txt:1: "},
+      {"1 close now\n", "demo.txt:1: "},
+      {"1 mouse 3\n", "demo.txt:1: "},
+      {"1 mouse 3 4x\n", "demo.txt:1: "},
+      {"1 mouse 0x 4\n", "demo.txt:1: "},
+      {"1 vk 256\n", "demo.txt:1: "},
+      {"1 mouse 2147483648 0\n", "demo.txt:1: "},
   };
   for (const Case& c : cases) {
     const Parsed parsed = Parse(c.text);
