@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-
 #include <memory>
 #include <new>
 #include <vector>
 
 #include "game/state.h"
+#include "game/world.h"
 #include "platform/faults.h"
 #include "support.h"
 
@@ -99,6 +99,31 @@ TEST_F(TrailsTest, ResetSeedsExhaustTrailsSlotBySlotThenMissileTrails) {
     for (std::int32_t c : Exhaust(i).colour) above65 = above65 || c >= 66;
   }
   EXPECT_TRUE(above65);
+}
+
+// A new game seeds the trails after the drones have drawn their places, each trail on its ship.
+TEST_F(TrailsTest, NewGameSeedsTrailsAfterTheDronesAtTheirShips) {
+  rng.Seed(42);
+  NewGame();
+  RandomGenerator g;
+  g.Seed(42);
+  for (int draw = 0; draw < 2 * 12; ++draw) g.Draw();
+  ASSERT_EQ(effects.exhaustTrails.size(), 13u);
+  for (std::size_t i = 0; i < 13; ++i) {
+    const Ship& ship = *world.shipTable[i];
+    for (std::size_t j = 0; j < 25; ++j) {
+      ASSERT_EQ(Exhaust(i).speed[j], static_cast<float>((g.Draw() % 200) * 0.05));
+      ASSERT_EQ(Exhaust(i).x[j], static_cast<float>(ship.x));
+      ASSERT_EQ(Exhaust(i).y[j], static_cast<float>(ship.y));
+    }
+  }
+  for (std::size_t k = 0; k < 20; ++k) {
+    EXPECT_EQ(MissileTrail(k).active, 0);
+    for (std::size_t j = 0; j < 25; ++j) {
+      ASSERT_EQ(MissileTrail(k).speed[j], static_cast<float>((g.Draw() % 200) * 0.05));
+      ASSERT_EQ(MissileTrail(k).colour[j], 159);
+    }
+  }
 }
 
 TEST_F(TrailsTest, ResetReplacesTheExhaustTrailsAndKeepsTheMissileTrails) {
