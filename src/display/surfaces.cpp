@@ -50,6 +50,8 @@ HRESULT CreateDisplay() {
   if (code != platform::DD_OK) return StepFailed(code, "DirectDrawCreate FAILED");
 
   code = first->QueryInterface(&display.directDraw);
+  // Only the newer interface is kept.
+  first.reset();
   if (code != platform::DD_OK) return StepFailed(code, "QueryInterface FAILED");
   platform::DirectDraw& directDraw = *display.directDraw;
 
