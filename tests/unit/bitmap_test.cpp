@@ -81,7 +81,7 @@ class BitmapTest : public ::testing::Test {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     EXPECT_NE(file, nullptr);
     if (file != nullptr) {
-      std::fwrite(bytes.data(), 1, bytes.size(), file);
+      if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
       std::fclose(file);
     }
     files_.push_back(path);
