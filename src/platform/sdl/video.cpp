@@ -132,6 +132,8 @@ bool SdlBackend::StartHostStep(HostStep step) {
       inputStarted_ = true;
       // Controllers are welcome but not needed: without them the game plays on.
       if (!padsStarted_) {
+        // The backend itself leaves the controllers alone while the window has no focus.
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {
           padsStarted_ = true;
         } else {
