@@ -97,9 +97,16 @@ bool ReadFilePrefix(std::string_view path, std::size_t count, std::vector<std::u
   const std::string fileName(path);
   std::FILE* file = std::fopen(fileName.c_str(), "rb");
   if (file == nullptr) return false;
-  bytes->resize(count);
-  const std::size_t got = std::fread(bytes->data(), 1, count, file);
-  bytes->resize(got);
+  // Read in pieces, so that a small file costs little however large the limit.
+  constexpr std::size_t kPiece = 64 * 1024;
+  while (bytes->size() < count) {
+    const std::size_t have = bytes->size();
+    const std::size_t want = std::min(kPiece, count - have);
+    bytes->resize(have + want);
+    const std::size_t got = std::fread(bytes->data() + have, 1, want, file);
+    bytes->resize(have + got);
+    if (got < want) break;
+  }
   std::fclose(file);
   return true;
 }
