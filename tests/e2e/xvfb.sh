@@ -81,7 +81,7 @@ play)
   [ "${frames:-0}" -ge 20 ] || fail "only ${frames:-0} frames in 1.5 s"
   # The screen shows the game: many colours, not one.
   if command -v import >/dev/null; then
-    import -window root "$work/screen.png"
+    import -window "$window" "$work/screen.png"
     colours=$(identify -format '%k' "$work/screen.png")
     [ "$colours" -ge 8 ] || fail "the screen shows only $colours colours"
     echo "screen: $colours colours, $frames frames"
