@@ -1,96 +1,58 @@
 #!/usr/bin/env bash
-# The real game in a real X server: it opens its window, shows frames, and Escape ends it; without
-# any display it says which step failed and ends with status 1.
-# Usage: xvfb.sh CHECK KELMORA [KELMORA_HEADLESS]
+# The real game in a real X server, driven with xdotool: it opens its window, shows frames, and
+# Escape ends it; a player's whole path through the menus into a game works; a played session
+# replays to the same trace, headlessly and in the window; without any display it says which step
+# failed and ends with status 1.
+# Usage: xvfb.sh CHECK KELMORA [KELMORA_HEADLESS | SHOT.png]
 #   play        start `kelmora --window` under Xvfb, look at the screen, quit with Escape
 #   no-display  start it with no display at all
-#   demo        play a little under Xvfb with --record and --trace, then replay the recording
-#               headlessly: the two traces must be the same, byte for byte
+#   menu        the menu path (main menu, Options, fewer enemies, Ok, New Game, flight, Escape),
+#               checked in the trace; the main menu's screenshot goes to SHOT.png when given
+#   demo        the menu path again, played with --record and --trace; the recording replayed by
+#               KELMORA_HEADLESS and by `kelmora --replay` must give the same trace, byte for byte
 set -euo pipefail
-check=$1 kelmora=$2 headless=${3:-}
+check=$1 kelmora=$2 extra=${3:-}
+here=$(cd "$(dirname "$0")" && pwd)
 # In a sanitized build, leak checks stay with the unit tests: the D-Bus and graphics libraries
 # that SDL loads under X keep memory to the end of the process, and unload themselves unnamed.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() {
   echo "FAIL: $*"
   for log in "$work"/*.log; do
     [ -s "$log" ] && { echo "--- $log"; tail -20 "$log"; }
   done
+  [ -n "${trace:-}" ] && [ -s "$trace" ] && { echo "--- last trace line"; tail -n1 "$trace" | cut -c1-600; }
   exit 1
 }
-
-# An X server of our own on a free display number.
-start_xvfb() {
-  exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  exec 3>&-
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  [ -s "$work/display" ] || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n1 "$work/display")"
+# shellcheck source=xvfb.bash
+. "$here/xvfb.bash"
+# shellcheck source=menu_path.bash
+. "$here/menu_path.bash"
+cleanup() {
+  stop_started
+  rm -rf "$work"
 }
+trap cleanup EXIT
 
-# Starts the game in the background and waits for its window; sets `window`.
-start_game() {
-  SDL_VIDEODRIVER=x11 "$kelmora" --window "$@" >"$work/game.log" 2>&1 &
-  game_pid=$!
-  window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --name '^A Game$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window opened"
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "no window captioned 'A Game'"
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
-}
-
-# Waits at most 10 s for the game to end and checks its exit status.
-expect_exit() {
-  local want=$1 status=0
-  for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
-  wait "$game_pid" || status=$?
-  game_pid=""
-  [ "$status" -eq "$want" ] || fail "exit status $status, expected $want"
-}
-
-# Number of frames in a trace (the last line's "frames").
-frames_of() {
-  tail -n1 "$1" | sed -n 's/.*"frames":\([0-9]*\).*/\1/p'
+# Shows where two traces part.
+compare_traces() {
+  cmp -s "$1" "$2" && return 0
+  echo "$1 and $2 differ: $(wc -l <"$1") against $(wc -l <"$2") lines"
+  diff <(cut -c1-300 "$1") <(cut -c1-300 "$2") | head -6
+  return 1
 }
 
 case "$check" in
 play)
   start_xvfb
-  start_game --seed 7 --trace "$work/trace.jsonl"
-  sleep 2
-  frames=$(frames_of "$work/trace.jsonl")
-  [ "${frames:-0}" -ge 10 ] || fail "only ${frames:-0} frames in 2 s"
+  trace=$work/trace.jsonl
+  start_game --seed 7 --trace "$trace"
+  wait_frames 10
   # The screen shows the game: many colours, not one.
-  if command -v import >/dev/null; then
-    import -window "$window" "$work/screen.png"
-    colours=$(identify -format '%k' "$work/screen.png")
-    [ "$colours" -ge 8 ] || fail "the screen shows only $colours colours"
-    echo "screen: $colours colours, $frames frames"
-  fi
-  xdotool key --window "$window" Escape
-  xdotool key Escape 2>/dev/null || true
+  screenshot "$work/screen.png"
+  echo "screen: $(identify -format '%k' "$work/screen.png") colours, $(frames_now) frames"
+  xdotool key Escape
   expect_exit 0
   ;;
 no-display)
@@ -101,32 +63,37 @@ no-display)
   grep -q "could not be created" "$work/err.log" || fail "no message names the failing step"
   cat "$work/err.log"
   ;;
+menu)
+  start_xvfb
+  trace=$work/live.jsonl
+  start_game --seed 3 --trace "$trace"
+  play_menu_path "$extra"
+  ;;
 demo)
+  headless=$extra
   [ -x "$headless" ] || fail "no headless runner at '$headless'"
   start_xvfb
-  start_game --seed 11 --record "$work/demo.txt" --trace "$work/live.jsonl"
-  sleep 0.5
-  # A new game, some flying and firing, then Escape.
-  xdotool key --window "$window" F1
-  xdotool keydown --window "$window" Left
-  sleep 0.3
-  xdotool keyup --window "$window" Left
-  xdotool key --window "$window" Up Up
-  xdotool keydown --window "$window" space
-  sleep 0.5
-  xdotool keyup --window "$window" space
-  xdotool key --window "$window" Alt_L
-  sleep 0.3
-  xdotool key --window "$window" Escape
-  expect_exit 0
-  ticks=$(wc -l <"$work/live.jsonl")
+  trace=$work/live.jsonl
+  start_game --seed 11 --record "$work/demo.txt" --trace "$trace"
+  play_menu_path
+  ticks=$(wc -l <"$trace")
+  # Every kind of input the path gave is in the recording.
+  for kind in mouse 'button 0' 'button 1' 'key LEFT' 'key SPACE' 'key UP' 'key LMENU' 'vk ESCAPE'; do
+    grep -q "^[0-9]* $kind" "$work/demo.txt" || fail "the recording has no '$kind' line"
+  done
+
+  status=0
   "$headless" --script "$work/demo.txt" --ticks "$ticks" --trace "$work/replay.jsonl" --quiet ||
-    fail "the replay ended with status $?"
-  cmp -s "$work/live.jsonl" "$work/replay.jsonl" || {
-    diff <(cut -c1-300 "$work/live.jsonl") <(cut -c1-300 "$work/replay.jsonl") | head -6
-    fail "the replay's trace differs from the live one"
-  }
-  echo "demo: $(grep -c . "$work/demo.txt") script lines, $ticks trace lines, replayed exactly"
+    status=$?
+  [ "$status" -eq 0 ] || fail "the headless replay ended with status $status"
+  compare_traces "$trace" "$work/replay.jsonl" || fail "the headless replay's trace differs from the live one"
+
+  # The same recording played back in the window: it plays by itself and ends with its Escape.
+  trace=$work/window.jsonl
+  start_game --replay "$work/demo.txt" --trace "$trace"
+  expect_exit 0
+  compare_traces "$work/live.jsonl" "$trace" || fail "the replay in the window differs from the live trace"
+  echo "demo: $(grep -c . "$work/demo.txt") recorded lines, $ticks trace lines, replayed exactly twice"
   ;;
 *)
   echo "unknown check: $check"

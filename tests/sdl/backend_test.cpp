@@ -166,6 +166,20 @@ TEST_F(SdlBackendTest, ReplayingLetsOnlyTheQuitKeysAndClosingThrough) {
   EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(platform::VK_ESCAPE), Close()}));
 }
 
+TEST_F(SdlBackendTest, AReplayKeepsItsKeysAndButtonsHeld) {
+  platform::SdlBackend& backend = Open();
+  Take();
+  backend.SetReplaying(true);
+  backend.ApplyInput(Key(DIK_SPACE, true));
+  backend.ApplyInput(Button(1, true));
+  // No key or button of the host is down, yet nothing lets go of the replayed ones.
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(backend.DeviceKeys()[DIK_SPACE], 0x80);
+  platform::MouseState mouse{};
+  ASSERT_TRUE(backend.ReadMouse(&mouse));
+  EXPECT_EQ(mouse.rgbButtons[1], 0x80);
+}
+
 TEST_F(SdlBackendTest, AFrameIsShownWithItsPalette) {
   platform::SdlBackend& backend = Open();
   platform::Surface frame("frontBuffer", platform::kScreenWidth, platform::kScreenHeight, 0);

@@ -116,8 +116,11 @@ void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
     }
   }
 
+  // A replay's keys and buttons are the recorded ones: the host's (none) must not undo them.
+  if (replaying_) return;
+
   // Controllers play only while the window has the focus, as the keyboard does.
-  const PadInput pad = replaying_ || !focused_ ? PadInput{} : ReadPads();
+  const PadInput pad = !focused_ ? PadInput{} : ReadPads();
   // A controller button that goes down is a key press: it gives its key-down message too.
   for (int k = 0; k < 256; ++k) {
     if (!pad.keys[k] || lastPad_.keys[k] || k == DIK_LMENU) continue;

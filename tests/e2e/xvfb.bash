@@ -1,0 +1,162 @@
+# Helpers for driving the real game in an X server of its own (sourced by xvfb.sh and
+# screenshot.sh): start Xvfb and the game, read its trace as it is written, move the menu cursor,
+# click, hold keys. Every wait polls the trace (or the process) with a generous limit, so a slow or
+# loaded machine only makes the run longer, never wrong.
+#
+# The caller sets `work` (a scratch directory), `kelmora`, and may define `fail`.
+
+# Seconds any single wait may take before the run is given up (a loaded CI machine may be slow).
+KELMORA_WAIT_LIMIT=${KELMORA_WAIT_LIMIT:-90}
+
+xvfb_pid=""
+game_pid=""
+window=""
+
+if ! declare -F fail >/dev/null; then
+  fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+  }
+fi
+
+# Stops whatever this script started, by its own process ids.
+stop_started() {
+  if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  if [ -n "$game_pid" ]; then wait "$game_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then wait "$xvfb_pid" 2>/dev/null || true; fi
+  game_pid=""
+  xvfb_pid=""
+}
+
+# Polls COMMAND... every 50 ms until it succeeds; fails with WHAT after the wait limit.
+wait_until() {
+  local what=$1
+  shift
+  local deadline=$((SECONDS + KELMORA_WAIT_LIMIT))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "waited ${KELMORA_WAIT_LIMIT} s for $what"
+    sleep 0.05
+  done
+}
+
+# An X server of our own on a free display number.
+start_xvfb() {
+  : >"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  display_known() {
+    [ -s "$work/display" ] || { kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended at start"; false; }
+  }
+  wait_until "Xvfb to start" display_known
+  export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# Starts `kelmora --window ARGS...` in the background and waits for its window, which gets the
+# focus; sets `window`.
+start_game() {
+  SDL_VIDEODRIVER=x11 "$kelmora" --window "$@" >"$work/game.log" 2>&1 &
+  game_pid=$!
+  window=""
+  window_open() {
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window opened"
+    window=$(xdotool search --name '^A Game$' 2>/dev/null | head -n1 || true)
+    [ -n "$window" ]
+  }
+  wait_until "a window captioned 'A Game'" window_open
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+}
+
+# Waits for the game to end and checks its exit status.
+expect_exit() {
+  local want=$1 status=0
+  game_ended() { ! kill -0 "$game_pid" 2>/dev/null; }
+  wait_until "the game to end" game_ended
+  wait "$game_pid" || status=$?
+  game_pid=""
+  [ "$status" -eq "$want" ] || fail "exit status $status, expected $want"
+}
+
+# --- Reading the trace while the game writes it -------------------------------------------------
+
+trace=""  # the trace file the helpers below read
+
+# The last complete line of the trace (the game may be half-way through writing the next one).
+last_line() {
+  tail -n 2 "$trace" 2>/dev/null | grep '^{"tick":.*"boxes":.*}$' | tail -n1 || true
+}
+
+# NAME's integer value in LINE (the first "NAME":N in it).
+field_of() {
+  sed -n "s/.*\"$2\":\(-\{0,1\}[0-9][0-9]*\).*/\1/p" <<<"$1" | head -n1
+}
+
+# The first field of the trace line's first ship (the player's, slot 0) named by its position:
+# 1 x, 2 y, ... 7 alive, 8 firing, 9 launchMissile, 10 missiles.
+player_field() {
+  sed -n 's/.*"ships":\[\[\([^][]*\),\[.*/\1/p' <<<"$1" | cut -d, -f"$2"
+}
+
+frames_now() { field_of "$(last_line)" frames; }
+
+# Waits until the game has run N more frames than now.
+wait_frames() {
+  local want=$(($(frames_now || echo 0) + $1))
+  frames_reached() { [ "$(frames_now)" -ge "$want" ] 2>/dev/null; }
+  wait_until "$1 more frames (at frame $(frames_now))" frames_reached
+}
+
+# Waits until the last trace line matches the extended regular expression.
+wait_trace() {
+  local what=$1 pattern=$2
+  trace_matches() { last_line | grep -Eq "$pattern"; }
+  wait_until "$what" trace_matches
+}
+
+# --- Input ----------------------------------------------------------------------------------------
+
+cursor_now() {
+  sed -n 's/.*"cursor":\[\(-\{0,1\}[0-9]*\),\(-\{0,1\}[0-9]*\)\].*/\1 \2/p' <<<"$(last_line)"
+}
+
+# Moves the menu cursor to (X, Y) in game pixels. The game reads the mouse as relative motion,
+# one game pixel per motion count; the cursor is read back from the trace, so motion that the
+# host splits, scales or loses is made good on the next round.
+cursor_to() {
+  local x=$1 y=$2 round cx cy
+  for round in 1 2 3 4 5 6 7 8; do
+    read -r cx cy <<<"$(cursor_now)"
+    [ -n "$cx" ] || fail "no cursor in the trace"
+    [ "$cx" -eq "$x" ] && [ "$cy" -eq "$y" ] && return 0
+    xdotool mousemove_relative -- $((x - cx)) $((y - cy))
+    cursor_moved() {
+      local now
+      now=$(cursor_now)
+      [ "$now" = "$x $y" ] && return 0
+      [ "$now" != "$cx $cy" ] && [ "$(frames_now)" -ge "$settle" ] 2>/dev/null
+    }
+    local settle=$(($(frames_now) + 6))
+    wait_until "the cursor to leave ($cx, $cy) for ($x, $y)" cursor_moved
+  done
+  fail "the cursor stays at $(cursor_now), not at ($x, $y)"
+}
+
+# Holds mouse BUTTON (xdotool's numbering: 1 left, 3 right) down for at least FRAMES frames.
+hold_button() {
+  xdotool mousedown "$1"
+  wait_frames "${2:-2}"
+  xdotool mouseup "$1"
+}
+
+# A left click: down for a couple of frames, then released; the game acts on the release.
+click() {
+  hold_button 1 2
+}
+
+# Holds KEY (an X key name) down for at least FRAMES frames. A press shorter than a frame could
+# fall between two reads of the keyboard, so every press here lasts frames.
+hold_key() {
+  xdotool keydown "$1"
+  wait_frames "${2:-2}"
+  xdotool keyup "$1"
+}
