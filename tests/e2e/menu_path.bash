@@ -92,6 +92,7 @@ play_menu_path() {
 
 # A screenshot of the game's window as a PNG; it must show the game (many colours, not one).
 screenshot() {
+  find_window || fail "the game's window is not on the screen"
   import -window "$window" "$1" || fail "import could not take the window"
   local colours
   colours=$(identify -format '%k' "$1")

@@ -52,6 +52,13 @@ start_xvfb() {
   export DISPLAY=":$(head -n1 "$work/display")"
 }
 
+# The game's window on the screen: captioned "A Game" and shown. (While it starts, the window
+# may be made more than once, hidden, as the renderer takes it over.)
+find_window() {
+  window=$(xdotool search --onlyvisible --name '^A Game$' 2>/dev/null | tail -n1 || true)
+  [ -n "$window" ]
+}
+
 # Starts `kelmora --window ARGS...` in the background and waits for its window, which gets the
 # focus; sets `window`.
 start_game() {
@@ -60,10 +67,19 @@ start_game() {
   window=""
   window_open() {
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window opened"
-    window=$(xdotool search --name '^A Game$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ]
+    find_window
   }
   wait_until "a window captioned 'A Game'" window_open
+  if [ -n "$trace" ]; then
+    # Once a frame is on the screen the window is the one that stays.
+    first_frame() {
+      [ "$(frames_now)" -ge 1 ] 2>/dev/null && return 0
+      kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its first frame"
+      false
+    }
+    wait_until "the first frame" first_frame
+    find_window || fail "the game's window is gone"
+  fi
   xdotool windowfocus --sync "$window" 2>/dev/null || true
 }
 
