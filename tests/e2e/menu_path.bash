@@ -29,10 +29,9 @@ play_menu_path() {
 
   # The right button held over Enemy Number lowers it by one every frame, down to 1 at least.
   cursor_to 388 219
-  xdotool mousedown 3
+  button_down 3 1
   wait_trace "fewer enemies" '"drones":[1-4],'
-  xdotool mouseup 3
-  wait_frames 3
+  button_up 3 1
   path_drones=$(field_of "$(last_line)" drones)
   wait_frames 3
   line=$(last_line)
@@ -56,28 +55,24 @@ play_menu_path() {
   }
   wait_until "a new game with $ships ships" player_alive
 
-  # A few seconds of flight: turn, thrust, fire, a missile.
-  local start_frames heading missiles_before
+  # A few seconds of flight: turn, thrust, fire, a missile. Each key is held until the game has
+  # read it, and its effect is looked for in every trace line since it went down.
+  local start_frames missiles_before from
   start_frames=$(frames_now)
   missiles_before=$(player_field "$(last_line)" 10)
-  hold_key Left 20
-  heading=$(field_of "$(last_line)" heading)
-  [ "$heading" != 0 ] || fail "the ship did not turn with Left held"
-  hold_key Up 3
+  since() { tail -n +"$from" "$trace" | grep -Eq "$1"; }
+  from=$(wc -l <"$trace")
+  hold_key Left 203 20
+  wait_until "the ship to turn with Left held" since '"player":\{"heading":[1-9]'
+  hold_key Up 200 2
   wait_trace "thrust 1 after Up" '"thrust":1,'
-  local lines_before
-  lines_before=$(wc -l <"$trace")
-  xdotool keydown space
-  player_fired() { tail -n +"$lines_before" "$trace" | grep -q '"fire":1,'; }
-  wait_until "the player firing" player_fired
-  wait_frames 60
-  xdotool keyup space
-  hold_key Alt_L 3
+  from=$(wc -l <"$trace")
+  hold_key space 57 60
+  wait_until "the player firing with Space held" since '"fire":1,'
+  hold_key Alt_L 56 2
   player_launched() { [ "$(player_field "$(last_line)" 10)" -lt "$missiles_before" ]; }
   wait_until "a missile from the player (it had $missiles_before)" player_launched
-  xdotool keydown Right
-  wait_frames 90
-  xdotool keyup Right
+  hold_key Right 205 90
   line=$(last_line)
   [ "$(player_field "$line" 7)" = 1 ] || fail "the player's ship was destroyed in its short flight"
   [ $(($(field_of "$line" frames) - start_frames)) -ge 180 ] ||

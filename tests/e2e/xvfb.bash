@@ -40,16 +40,25 @@ wait_until() {
   done
 }
 
-# An X server of our own on a free display number.
+# An X server of our own on a free display number. It must not reset when its last client goes:
+# the game (SDL) looks at the display once and lets go before it opens it for good, and a
+# connection made while the server resets is refused.
 start_xvfb() {
   : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
+    >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   display_known() {
     [ -s "$work/display" ] || { kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended at start"; false; }
   }
   wait_until "Xvfb to start" display_known
   export DISPLAY=":$(head -n1 "$work/display")"
+  # It answers its clients.
+  display_answers() {
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended after it started"
+    xdotool getdisplaygeometry >/dev/null 2>&1
+  }
+  wait_until "Xvfb on $DISPLAY to answer" display_answers
 }
 
 # The game's window on the screen: captioned "A Game" and shown. (While it starts, the window
@@ -157,22 +166,46 @@ cursor_to() {
   fail "the cursor stays at $(cursor_now), not at ($x, $y)"
 }
 
-# Holds mouse BUTTON (xdotool's numbering: 1 left, 3 right) down for at least FRAMES frames.
-hold_button() {
+# The keyboard keys (by key code) and mouse buttons that the game last read as held, from the
+# trace's input latches.
+key_held() { last_line | grep -Eq "\"latched\":\[([0-9]+,)*$1[],]"; }
+key_free() { ! key_held "$1"; }
+button_held() { last_line | grep -Eq "\"buttonLatch\":\[([01],){$1}1[],]"; }
+button_free() { ! button_held "$1"; }
+
+# Presses or lets go of a mouse button (xdotool's numbering: 1 left, 3 right; the game's: 0 left,
+# 1 right) and waits until the game has read it so. The game reads the buttons only while the
+# menu is up.
+button_down() {
   xdotool mousedown "$1"
-  wait_frames "${2:-2}"
+  wait_until "button $2 to read as held" button_held "$2"
+}
+button_up() {
   xdotool mouseup "$1"
+  wait_until "button $2 to read as released" button_free "$2"
 }
 
-# A left click: down for a couple of frames, then released; the game acts on the release.
+# A left click: the game acts on the release.
 click() {
-  hold_button 1 2
+  button_down 1 0
+  button_up 1 0
 }
 
-# Holds KEY (an X key name) down for at least FRAMES frames. A press shorter than a frame could
-# fall between two reads of the keyboard, so every press here lasts frames.
-hold_key() {
+# Presses or lets go of KEY (an X key name) and waits until the game's keyboard read shows it
+# (CODE: the game's key code). The host may take a while to pass a key on; every step waits for
+# the game to have seen it, so that no press is shorter than a frame.
+key_down() {
   xdotool keydown "$1"
-  wait_frames "${2:-2}"
+  wait_until "$1 to read as held" key_held "$2"
+}
+key_up() {
   xdotool keyup "$1"
+  wait_until "$1 to read as released" key_free "$2"
+}
+
+# Holds KEY down for FRAMES frames of the game.
+hold_key() {
+  key_down "$1" "$2"
+  wait_frames "$3"
+  key_up "$1" "$2"
 }

@@ -22,6 +22,10 @@ fail() {
   for log in "$work"/*.log; do
     [ -s "$log" ] && { echo "--- $log"; tail -20 "$log"; }
   done
+  if [ -n "${DISPLAY:-}" ] && [ -n "${xvfb_pid:-}" ]; then
+    echo "--- display $DISPLAY; the game's window: ${window:-none}; the focus: $(xdotool getwindowfocus 2>&1 | head -n1 || true)"
+  fi
+  [ -s "$work/session.txt" ] && { echo "--- the input that reached the game"; tail -n 12 "$work/session.txt"; }
   [ -n "${trace:-}" ] && [ -s "$trace" ] && { echo "--- last trace line"; tail -n1 "$trace" | cut -c1-600; }
   exit 1
 }
@@ -29,9 +33,10 @@ fail() {
 . "$here/xvfb.bash"
 # shellcheck source=menu_path.bash
 . "$here/menu_path.bash"
+# KELMORA_KEEP_WORK=1 keeps the scratch directory (traces, recordings, logs) to be looked at.
 cleanup() {
   stop_started
-  rm -rf "$work"
+  if [ -n "${KELMORA_KEEP_WORK:-}" ]; then echo "kept: $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
 
@@ -66,7 +71,8 @@ no-display)
 menu)
   start_xvfb
   trace=$work/live.jsonl
-  start_game --seed 3 --trace "$trace"
+  # Recorded too: should a step fail, the recording shows what input reached the game.
+  start_game --seed 3 --record "$work/session.txt" --trace "$trace"
   play_menu_path "$extra"
   ;;
 demo)
