@@ -11,7 +11,7 @@ PREFIX ?= /usr/local
 PACKAGING_DEPS := desktop-file-utils appstream man-db dpkg-dev file
 PACKAGES += $(PACKAGING_DEPS)
 
-.PHONY: deps build build-asan build-runners play test test-default test-asan clean format
+.PHONY: deps build build-asan build-runners play test test-default test-asan fuzz clean format
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -49,6 +49,12 @@ test-asan: build-asan build-runners
 test: build build-asan build-runners
 	ctest --preset default -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+	JOBS=$(JOBS) tests/fuzz/run.sh 60
+
+# The bitmap file readers under libFuzzer for FUZZ_SECONDS (built with clang++ by the fuzz preset).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	JOBS=$(JOBS) tests/fuzz/run.sh $(FUZZ_SECONDS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
