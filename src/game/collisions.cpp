@@ -1,7 +1,143 @@
 #include "game/collisions.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
+#include "core/alloc.h"
+#include "effects/explosions.h"
+#include "game/state.h"
+#include "game/weapons.h"
+#include "game/world.h"
+
 namespace kelmora {
 
-void ResolveCollisions() {}
+namespace {
+
+constexpr std::int32_t kHitHalfWidth = 15;
+constexpr std::int32_t kMissileDamage = 11;
+constexpr std::uint16_t kShotKillScore = 100;
+constexpr std::uint16_t kMissileKillScore = 50;
+constexpr std::int32_t kExplosionWindowX = 370;
+constexpr std::int32_t kExplosionWindowY = 290;
+
+Ship& SlotShip(std::int32_t slot) {
+  return *world.shipTable[static_cast<std::size_t>(slot)];
+}
+
+// The ship in `slot`, or null when the table has no such slot (a shot can outlive a larger table).
+Ship* ShipOrNull(std::int32_t slot) {
+  if (slot < 0 || slot >= ShipSlots()) return nullptr;
+  return world.shipTable[static_cast<std::size_t>(slot)].get();
+}
+
+std::int32_t PlayerSlot() {
+  return settings.playerNumber - 1;
+}
+
+void AddScore(Ship& ship, std::uint16_t points) {
+  // Scores are 16-bit and wrap.
+  ship.score = static_cast<std::uint16_t>(ship.score + points);
+}
+
+// Takes `damage` off the shield; a shield that would fall below 1 destroys the ship.
+void Damage(Ship& ship, std::int32_t damage) {
+  const std::int32_t shield = static_cast<std::int32_t>(ship.shield) - damage;
+  if (shield < 1) {
+    ship.alive = 0;
+    ship.speed = 0;
+  } else {
+    ship.shield = static_cast<std::uint8_t>(shield);
+  }
+}
+
+// Kills far from the view pass without an explosion.
+bool NearView(std::int32_t x, std::int32_t y) {
+  return controls.cameraX - kExplosionWindowX < x && x < controls.cameraX + kExplosionWindowX &&
+         controls.cameraY - kExplosionWindowY < y && y < controls.cameraY + kExplosionWindowY;
+}
+
+// The player's game ends with the ship left in its slot; a drone is replaced at once by a fresh
+// drone somewhere else. The new drone is made whole before it takes the slot, so running out of
+// memory leaves the old record in place.
+void Kill(std::int32_t slot) {
+  Ship& ship = SlotShip(slot);
+  ship.alive = 0;
+  ship.speed = 0;
+  if (slot == PlayerSlot()) {
+    controls.playerThrust = 0;
+    return;
+  }
+  auto drone = NewRecord<DroneShip>();
+  InitDrone(*drone, slot);
+  world.shipTable[static_cast<std::size_t>(slot)] = std::move(drone);
+}
+
+void ShotsAgainst(std::int32_t slot, std::int32_t x, std::int32_t y) {
+  for (std::int32_t k = 0; k < kShotSlots; ++k) {
+    Shot& shot = weapons.shotRing[static_cast<std::size_t>(k)];
+    Ship& ship = SlotShip(slot);
+    if (shot.active == 0 || shot.owner == slot || ship.alive == 0) continue;
+    // Strict on all four sides: a shot exactly 15 off misses.
+    if (!(x - kHitHalfWidth < shot.x && shot.x < x + kHitHalfWidth)) continue;
+    if (!(y - kHitHalfWidth < shot.y && shot.y < y + kHitHalfWidth)) continue;
+
+    shot.active = 0;
+    weapons.shotAge[static_cast<std::size_t>(k)] = 0;
+    // A shot whose shooter's slot went with an earlier, larger game hits with power 1 and
+    // credits nobody.
+    Ship* shooter = ShipOrNull(shot.owner);
+    Damage(ship, shooter != nullptr ? shooter->power : 1);
+    if (ship.alive != 0) continue;
+
+    if (NearView(x, y)) SpawnExplosion(x, y);
+    if (shooter != nullptr) {
+      AddScore(*shooter, kShotKillScore);
+      if (shot.owner == PlayerSlot()) AddScore(*shooter, ship.score);
+    }
+    Kill(slot);
+  }
+}
+
+void MissilesAgainst(std::int32_t slot, std::int32_t x, std::int32_t y) {
+  for (std::int32_t k = 0; k < kMissileSlots; ++k) {
+    Missile& missile = weapons.missileRing[static_cast<std::size_t>(k)];
+    Ship& ship = SlotShip(slot);
+    // A missile from an earlier game has no owner: it spares nobody and credits nobody.
+    Ship* owner = MissileOwner(missile);
+    if (missile.active == 0 || owner == &ship || ship.alive == 0) continue;
+    // Inclusive on all four sides, unlike shots.
+    const std::int32_t mx = TruncToInt(static_cast<double>(missile.x));
+    const std::int32_t my = TruncToInt(static_cast<double>(missile.y));
+    if (!(x - kHitHalfWidth <= mx && mx <= x + kHitHalfWidth)) continue;
+    if (!(y - kHitHalfWidth <= my && my <= y + kHitHalfWidth)) continue;
+
+    Damage(ship, kMissileDamage);
+    missile.active = 0;
+    missile.speed = 0;
+    if (ship.alive != 0) continue;
+
+    if (NearView(mx, my)) SpawnExplosion(mx, my);
+    if (owner != nullptr) {
+      AddScore(*owner, kMissileKillScore);
+      if (owner == ShipOrNull(PlayerSlot())) AddScore(*owner, ship.score);
+    }
+    Kill(slot);
+  }
+}
+
+}  // namespace
+
+void ResolveCollisions() {
+  for (std::int32_t i = 0; i < ShipSlots(); ++i) {
+    // The box stays where the slot's ship was when its turn began, even after a kill puts a new
+    // drone in the slot: later hits inside the old box land on the newcomer.
+    const Ship& boxShip = SlotShip(i);
+    const std::int32_t x = boxShip.x;
+    const std::int32_t y = boxShip.y;
+    ShotsAgainst(i, x, y);
+    MissilesAgainst(i, x, y);
+  }
+}
 
 }  // namespace kelmora

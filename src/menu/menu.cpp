@@ -1,7 +1,217 @@
 #include "menu/menu.h"
 
+#include <cstdio>
+
+#include "display/sprites.h"
+#include "game/state.h"
+#include "game/world.h"
+#include "input/input.h"
+#include "platform/window.h"
+
 namespace kelmora {
 
-void MenuFrame() {}
+namespace {
+
+// An area that answers the mouse, in screen pixels. The cursor must be strictly inside: a point
+// on any of the four edges is outside.
+struct HotArea {
+  std::int32_t left;
+  std::int32_t top;
+  std::int32_t right;
+  std::int32_t bottom;
+
+  constexpr bool Contains(std::int32_t x, std::int32_t y) const {
+    return x > left && x < right && y > top && y < bottom;
+  }
+};
+
+// A panel image of the menu bitmap and the screen rectangle it is scaled to.
+struct PanelImage {
+  Rect source;
+  Rect destination;
+};
+
+constexpr PanelImage kMainMenuPanel{{0, 0, 79, 64}, {280, 208, 360, 272}};
+constexpr PanelImage kOptionsPanel{{81, 0, 258, 104}, {232, 188, 409, 292}};
+constexpr PanelImage kCheckBoxOn{{260, 0, 277, 17}, {380, 192, 397, 209}};
+constexpr PanelImage kCheckBoxOff{{279, 0, 296, 17}, {380, 192, 397, 209}};
+constexpr PanelImage kExitDialog{{0, 106, 248, 151}, {196, 218, 444, 262}};
+
+// The cursor is the player's ship pointing up and to the left, with its gun flashes while the
+// left button is down.
+constexpr Rect kCursorPlain{434, 0, 464, 30};
+constexpr Rect kCursorFiring{434, 31, 464, 61};
+constexpr std::int32_t kCursorSize = 30;
+constexpr std::int32_t kCursorMaxX = 640;
+constexpr std::int32_t kCursorMaxY = 480;
+
+constexpr HotArea kNewGameButton{284, 212, 355, 229};
+constexpr HotArea kOptionsButton{284, 231, 355, 248};
+constexpr HotArea kExitButton{284, 250, 355, 267};
+constexpr HotArea kJitterCheckBox{380, 192, 397, 209};
+constexpr HotArea kOkButton{236, 271, 307, 288};
+constexpr HotArea kCancelButton{334, 271, 405, 288};
+constexpr HotArea kYesButton{200, 241, 271, 258};
+constexpr HotArea kNoButton{368, 241, 439, 258};
+
+// One of the three number rows of the options panel: where it answers the buttons, its limits and
+// the centre of its text.
+struct ValueRow {
+  HotArea area;
+  std::int32_t minimum;
+  std::int32_t maximum;
+  std::int32_t textX;
+  std::int32_t textY;
+};
+
+constexpr ValueRow kEnemyNumberRow{{372, 211, 405, 228}, 1, 125, 389, 220};
+constexpr ValueRow kParticleNumberRow{{372, 230, 405, 247}, 10, 5000, 389, 239};
+constexpr ValueRow kPowerUpNumberRow{{372, 249, 405, 266}, 100, 1500, 389, 258};
+
+// What this frame's mouse read says.
+struct MouseReading {
+  std::int32_t x;  // the cursor after this frame's motion
+  std::int32_t y;
+  bool leftHeld;
+  bool rightHeld;
+  bool click;  // the left button's released edge
+};
+
+void DrawPanel(const PanelImage& image) {
+  BlitSprite(image.source, image.destination, display.guiSurface.get(), kSpriteBlitFlags);
+}
+
+// The player's ship, or null while the table does not hold it.
+const Ship* PlayerOrNull() {
+  const std::int32_t slot = settings.playerNumber - 1;
+  if (slot < 0 || slot >= static_cast<std::int32_t>(world.shipTable.size())) return nullptr;
+  return world.shipTable[static_cast<std::size_t>(slot)].get();
+}
+
+// Adds one motion count to a cursor coordinate as a 16-bit sum, then keeps it on the screen. The
+// far limit is one past the last pixel.
+std::int16_t MovedCursor(std::int16_t position, std::int32_t motion, std::int32_t limit) {
+  const std::int32_t moved = Wrap16(static_cast<std::int32_t>(static_cast<std::uint32_t>(position) +
+                                                              static_cast<std::uint32_t>(motion)));
+  if (moved < 0) return 0;
+  if (moved > limit) return static_cast<std::int16_t>(limit);
+  return static_cast<std::int16_t>(moved);
+}
+
+void ShowMainMenu() {
+  menu.mainMenuVisible = 1;
+  menu.optionsVisible = 0;
+  menu.exitDialogVisible = 0;
+}
+
+void MainMenu(const MouseReading& mouse) {
+  DrawPanel(kMainMenuPanel);
+  if (!mouse.click) return;
+  if (kNewGameButton.Contains(mouse.x, mouse.y)) {
+    // The new game is built by the window procedure from the posted F1, with the edited number
+    // of drones and pickups. The panels stay as they are and vanish once the player lives.
+    ComputeShipCount();
+    world.pickupCount = settings.pickupSetting;
+    platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
+  } else if (kOptionsButton.Contains(mouse.x, mouse.y)) {
+    // Remembered so that Cancel can undo every edit.
+    menu.savedJitter = settings.explosionJitter;
+    menu.savedDroneCount = settings.droneCount;
+    menu.savedExplosionParticles = settings.explosionParticles;
+    menu.savedPickupSetting = settings.pickupSetting;
+    menu.mainMenuVisible = 0;
+    menu.optionsVisible = 1;
+    menu.exitDialogVisible = 0;
+  } else if (kExitButton.Contains(mouse.x, mouse.y)) {
+    menu.mainMenuVisible = 0;
+    menu.optionsVisible = 0;
+    menu.exitDialogVisible = 1;
+  }
+}
+
+void DrawValue(const ValueRow& row, std::int32_t value) {
+  char text[16];
+  const int length = std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
+  DrawText(row.textX, row.textY, text, length);
+}
+
+// One step up (left button, which wins when both are down) or down (right button) while the
+// cursor is over the row, kept within the row's limits.
+std::int32_t HeldValue(const ValueRow& row, std::int32_t value, const MouseReading& mouse) {
+  if (!row.area.Contains(mouse.x, mouse.y)) return value;
+  value += mouse.leftHeld ? 1 : -1;
+  if (value < row.minimum) value = row.minimum;
+  if (value > row.maximum) value = row.maximum;
+  return value;
+}
+
+void OptionsPanel(const MouseReading& mouse) {
+  DrawPanel(kOptionsPanel);
+  DrawPanel(settings.explosionJitter != 0 ? kCheckBoxOn : kCheckBoxOff);
+  DrawValue(kEnemyNumberRow, settings.droneCount);
+  DrawValue(kParticleNumberRow, settings.explosionParticles);
+  DrawValue(kPowerUpNumberRow, settings.pickupSetting);
+
+  if (mouse.click) {
+    if (kJitterCheckBox.Contains(mouse.x, mouse.y)) {
+      settings.explosionJitter = settings.explosionJitter == 0 ? 1 : 0;
+    } else if (kOkButton.Contains(mouse.x, mouse.y)) {
+      ShowMainMenu();
+    } else if (kCancelButton.Contains(mouse.x, mouse.y)) {
+      settings.explosionJitter = menu.savedJitter;
+      settings.droneCount = menu.savedDroneCount;
+      settings.explosionParticles = menu.savedExplosionParticles;
+      settings.pickupSetting = menu.savedPickupSetting;
+      ShowMainMenu();
+    }
+  }
+
+  // Values run while a button is held over them, one step a frame; no click is needed.
+  if (mouse.leftHeld || mouse.rightHeld) {
+    settings.droneCount =
+        static_cast<std::int8_t>(HeldValue(kEnemyNumberRow, settings.droneCount, mouse));
+    settings.explosionParticles = HeldValue(kParticleNumberRow, settings.explosionParticles, mouse);
+    settings.pickupSetting = HeldValue(kPowerUpNumberRow, settings.pickupSetting, mouse);
+  }
+}
+
+void ExitDialog(const MouseReading& mouse) {
+  DrawPanel(kExitDialog);
+  if (!mouse.click) return;
+  if (kYesButton.Contains(mouse.x, mouse.y)) {
+    platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
+  } else if (kNoButton.Contains(mouse.x, mouse.y)) {
+    ShowMainMenu();
+  }
+}
+
+}  // namespace
+
+void MenuFrame() {
+  // While the player flies, the menus are gone and the mouse is left alone.
+  const Ship* player = PlayerOrNull();
+  if (player != nullptr && player->alive != 0) return;
+
+  // A failed read has ended the game with its report: nothing more may be drawn.
+  if (!PollMouse()) return;
+
+  const platform::MouseState& state = input.mouseState;
+  menu.cursorX = MovedCursor(menu.cursorX, state.lX, kCursorMaxX);
+  menu.cursorY = MovedCursor(menu.cursorY, state.lY, kCursorMaxY);
+
+  const MouseReading mouse{menu.cursorX, menu.cursorY, state.rgbButtons[0] != 0,
+                           state.rgbButtons[1] != 0, input.buttonReleased[0] != 0};
+  const Rect& cursorCell = mouse.leftHeld ? kCursorFiring : kCursorPlain;
+
+  // Each panel looks at its flag only when its turn comes: one opened from the main menu shows in
+  // this same frame, while the main menu reopened from a panel shows from the next frame on.
+  if (menu.mainMenuVisible != 0) MainMenu(mouse);
+  if (menu.optionsVisible != 0) OptionsPanel(mouse);
+  if (menu.exitDialogVisible != 0) ExitDialog(mouse);
+
+  // The cursor goes over everything, its top-left corner at the cursor position.
+  BlitSprite(cursorCell, Rect{mouse.x, mouse.y, mouse.x + kCursorSize, mouse.y + kCursorSize},
+             display.sheetSurface.get(), kSpriteBlitFlags);
+}
 
 }  // namespace kelmora
