@@ -1,18 +1,166 @@
 #include "display/surfaces.h"
 
+#include "app/app.h"
+#include "display/bitmap.h"
+#include "game/state.h"
+#include "platform/window.h"
+
 namespace kelmora {
 
-platform::HRESULT CreateDisplay() {
-  return platform::E_FAIL;
+namespace {
+
+using platform::HRESULT;
+
+constexpr std::int32_t kDisplayWidth = 640;
+constexpr std::int32_t kDisplayHeight = 480;
+constexpr std::int32_t kDisplayBits = 8;
+
+constexpr platform::ColorRef kBlack = 0x000000;
+constexpr platform::ColorRef kPureRed = 0x0000FF;  // red 255, green 0, blue 0
+
+// A start-up step failed: give the display back, tell the player which step, end the game.
+HRESULT StepFailed(HRESULT code, const char* message) {
+  return ReportFatal(app.mainWindow, code, "%s", message);
 }
-void CreateClipper() {}
-void ReleaseDisplay() {}
-platform::HRESULT RestoreSurfaces() {
-  return platform::E_FAIL;
+
+// The palette of the whole game, built from the sprite sheet's colour table and shown by the
+// front buffer. Without one the game runs on the display's own colours.
+void AttachGamePalette() {
+  auto palette = DDMakePalette(display.directDraw.get(), kSheetBitmapName);
+  if (!palette) return;
+  display.frontBuffer->SetPalette(palette.get());
+  // The old palette goes only once the front buffer no longer shows it.
+  display.palette = std::move(palette);
 }
-platform::HRESULT FillSurface(platform::Surface*, std::uint32_t) {
-  return platform::E_FAIL;
+
+void SetColourKeys() {
+  DDSetSourceKey(display.sheetSurface.get(), kBlack);
+  DDSetDestKey(display.sheetSurface.get(), kBlack);
+  DDSetSourceKey(display.guiSurface.get(), kBlack);
+  DDSetSourceKey(display.pixelLayer.get(), kBlack);
+  DDSetSourceKey(display.backBuffer, kBlack);
+  DDSetDestKey(display.backBuffer, kPureRed);
 }
-void PresentFrame() {}
+
+}  // namespace
+
+HRESULT CreateDisplay() {
+  std::unique_ptr<platform::DirectDraw> first;
+  HRESULT code = platform::DirectDrawCreate(&first);
+  if (code != platform::DD_OK) return StepFailed(code, "DirectDrawCreate FAILED");
+
+  code = first->QueryInterface(&display.directDraw);
+  // Only the newer interface is kept.
+  first.reset();
+  if (code != platform::DD_OK) return StepFailed(code, "QueryInterface FAILED");
+  platform::DirectDraw& directDraw = *display.directDraw;
+
+  code = directDraw.SetCooperativeLevel(app.mainWindow,
+                                        platform::DDSCL_EXCLUSIVE | platform::DDSCL_FULLSCREEN);
+  if (code != platform::DD_OK) return StepFailed(code, "SetCooperativeLevel FAILED");
+
+  code = directDraw.SetDisplayMode(kDisplayWidth, kDisplayHeight, kDisplayBits, 0, 0);
+  if (code != platform::DD_OK) return StepFailed(code, "SetDisplayMode FAILED");
+
+  platform::SurfaceDesc primary;
+  primary.flags = platform::DDSD_CAPS | platform::DDSD_BACKBUFFERCOUNT;
+  primary.caps =
+      platform::DDSCAPS_PRIMARYSURFACE | platform::DDSCAPS_FLIP | platform::DDSCAPS_COMPLEX;
+  primary.backBufferCount = 1;
+  code = directDraw.CreateSurface(primary, &display.frontBuffer, "frontBuffer");
+  if (code != platform::DD_OK) return StepFailed(code, "CreateSurface FAILED");
+
+  code = display.frontBuffer->GetAttachedSurface(platform::DDSCAPS_BACKBUFFER, &display.backBuffer);
+  if (code != platform::DD_OK) return StepFailed(code, "GetAttachedSurface FAILED");
+
+  AttachGamePalette();
+
+  display.sheetSurface = DDLoadBitmap(&directDraw, kSheetBitmapName, 0, 0, "sheetSurface");
+  if (!display.sheetSurface) return StepFailed(platform::E_FAIL, "DDLoadBitmap FAILED");
+
+  platform::SurfaceDesc layer;
+  layer.flags = platform::DDSD_CAPS | platform::DDSD_HEIGHT | platform::DDSD_WIDTH;
+  layer.caps = platform::DDSCAPS_OFFSCREENPLAIN;
+  layer.width = kDisplayWidth;
+  layer.height = kDisplayHeight;
+  code = directDraw.CreateSurface(layer, &display.pixelLayer, "pixelLayer");
+  if (code != platform::DD_OK) {
+    // No box for this one; the shell gives the display back when it closes the window.
+    platform::DebugOutput("The pixel layer could not be created\n");
+    return code;
+  }
+
+  display.guiSurface = DDLoadBitmap(&directDraw, kGuiBitmapName, 0, 0, "guiSurface");
+  if (!display.guiSurface) return StepFailed(platform::E_FAIL, "DDLoadBitmap FAILED");
+
+  SetColourKeys();
+  return platform::DD_OK;
+}
+
+void CreateClipper() {
+  if (!display.directDraw) return;
+  display.directDraw->CreateClipper(0, &display.clipper);
+  if (!display.clipper) return;
+  display.clipper->SetHWnd(0, app.mainWindow);
+  if (display.backBuffer != nullptr) display.backBuffer->SetClipper(display.clipper.get());
+}
+
+void ReleaseDisplay() {
+  if (!display.directDraw) return;
+  // The back buffer belongs to the front buffer and goes with it.
+  display.frontBuffer.reset();
+  display.backBuffer = nullptr;
+  display.sheetSurface.reset();
+  display.guiSurface.reset();
+  display.pixelLayer.reset();
+  display.clipper.reset();
+  display.palette.reset();
+  // Giving up the display object gives the display mode back.
+  display.directDraw.reset();
+}
+
+HRESULT RestoreSurfaces() {
+  if (!display.frontBuffer) return platform::E_FAIL;
+  HRESULT code = display.frontBuffer->Restore();
+  if (code == platform::DD_OK) {
+    platform::Surface* sheet = display.sheetSurface.get();
+    if (sheet != nullptr && platform::Succeeded(sheet->Restore())) {
+      DDRefreshBitmap(sheet, kSheetBitmapName);
+    }
+    platform::Surface* gui = display.guiSurface.get();
+    code = gui != nullptr ? gui->Restore() : platform::E_FAIL;
+    if (platform::Succeeded(code)) DDRefreshBitmap(gui, kGuiBitmapName);
+  }
+  // Both are cleared and redrawn by every frame, so restoring them is enough.
+  if (display.pixelLayer) display.pixelLayer->Restore();
+  if (display.backBuffer != nullptr) display.backBuffer->Restore();
+  AttachGamePalette();
+  return code;
+}
+
+HRESULT FillSurface(platform::Surface* surface, std::uint32_t colour) {
+  if (surface == nullptr) return platform::E_FAIL;
+  platform::BltFx fx;
+  fx.size = 100;
+  fx.fillColor = colour;
+  // The fill asks the display to wait while it is busy: it is done once the display takes it.
+  HRESULT code;
+  while ((code = surface->Blt(nullptr, nullptr, nullptr,
+                              platform::DDBLT_COLORFILL | platform::DDBLT_WAIT, &fx)) ==
+         platform::DDERR_WASSTILLDRAWING) {
+  }
+  return code;
+}
+
+void PresentFrame() {
+  if (!display.frontBuffer) return;
+  for (;;) {
+    const HRESULT code = display.frontBuffer->Flip(nullptr, 0);
+    if (code == platform::DDERR_WASSTILLDRAWING) continue;
+    // Lost surfaces are brought back once; this frame is not shown, the next one is.
+    if (code == platform::DDERR_SURFACELOST) RestoreSurfaces();
+    return;
+  }
+}
 
 }  // namespace kelmora

@@ -65,10 +65,13 @@ void NewGame() {
     InitDrone(*drone, i);
     table.push_back(std::move(drone));
   }
+  // The new exhaust trails are made before anything of the old game goes, so that ships and
+  // trails are replaced together or not at all.
+  auto trails = MakeExhaustTrails(world.shipCount);
   world.shipTable = std::move(table);
   ++world.generation;
 
-  ResetTrails();
+  ResetTrails(std::move(trails));
   BuildPickups();
 }
 

@@ -97,12 +97,11 @@ bool ReadFilePrefix(std::string_view path, std::size_t count, std::vector<std::u
   const std::string fileName(path);
   std::FILE* file = std::fopen(fileName.c_str(), "rb");
   if (file == nullptr) return false;
-  // The buffer grows with what the file really holds: `count` is only a limit, and a generous
-  // limit must not cost its size in memory for a small file.
-  constexpr std::size_t kChunk = 64 * 1024;
+  // Read in pieces, so that a small file costs little however large the limit.
+  constexpr std::size_t kPiece = 64 * 1024;
   while (bytes->size() < count) {
     const std::size_t have = bytes->size();
-    const std::size_t want = std::min(kChunk, count - have);
+    const std::size_t want = std::min(kPiece, count - have);
     bytes->resize(have + want);
     const std::size_t got = std::fread(bytes->data() + have, 1, want, file);
     bytes->resize(have + got);

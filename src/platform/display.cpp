@@ -46,9 +46,17 @@ bool Intersect(const Rect& a, const Rect& b, Rect* out) {
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
+Palette::~Palette() {
+  Log("Release", "palette");
+}
+
 HRESULT Palette::SetEntries(const PaletteTable& entries) {
   entries_ = entries;
   return DD_OK;
+}
+
+Clipper::~Clipper() {
+  Log("Release", "clipper");
 }
 
 HRESULT Clipper::SetHWnd(std::uint32_t, WindowHandle window) {
@@ -193,6 +201,7 @@ void Surface::MarkLost() {
 }
 
 HRESULT Surface::SetColorKey(std::uint32_t flags, const ColorKey& key) {
+  Log((flags & DDCKEY_SRCBLT) != 0 ? "SetSourceKey" : "SetDestKey", name_);
   if ((flags & DDCKEY_SRCBLT) != 0) {
     sourceKey_ = key;
     hasSourceKey_ = true;
@@ -217,11 +226,13 @@ HRESULT Surface::GetColorKey(std::uint32_t flags, ColorKey* key) const {
 }
 
 HRESULT Surface::SetPalette(Palette* palette) {
+  Log("SetPalette", name_);
   palette_ = palette;
   return DD_OK;
 }
 
 HRESULT Surface::SetClipper(Clipper* clipper) {
+  Log("SetClipper", name_);
   clipper_ = clipper;
   return DD_OK;
 }
@@ -289,12 +300,15 @@ HRESULT DirectDraw::CreateSurface(const SurfaceDesc& desc, std::unique_ptr<Surfa
     }
     primarySurface = primary.get();
     *out = std::move(primary);
+    Log("CreateSurface", name);
     return DD_OK;
   }
+  if (name == "pixelLayer" && ConsumeFault(Fault::kPixelLayer)) return DDERR_GENERIC;
   if (desc.width <= 0 || desc.height <= 0 || desc.width > 16384 || desc.height > 16384) {
     return DDERR_INVALIDPARAMS;
   }
   *out = std::make_unique<Surface>(name, desc.width, desc.height, desc.caps);
+  Log("CreateSurface", name);
   return DD_OK;
 }
 
@@ -302,11 +316,13 @@ HRESULT DirectDraw::CreatePalette(std::uint32_t, const PaletteTable& entries,
                                   std::unique_ptr<Palette>* out) {
   if (ConsumeFault(Fault::kPaletteCreate)) return DDERR_GENERIC;
   *out = std::make_unique<Palette>(entries);
+  Log("CreatePalette", "");
   return DD_OK;
 }
 
 HRESULT DirectDraw::CreateClipper(std::uint32_t, std::unique_ptr<Clipper>* out) {
   *out = std::make_unique<Clipper>();
+  Log("CreateClipper", "");
   return DD_OK;
 }
 

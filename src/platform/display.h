@@ -59,6 +59,9 @@ struct BltFx {
 class Palette {
  public:
   explicit Palette(const PaletteTable& entries) : entries_(entries) {}
+  ~Palette();
+  Palette(const Palette&) = delete;
+  Palette& operator=(const Palette&) = delete;
   const PaletteTable& Entries() const { return entries_; }
   HRESULT SetEntries(const PaletteTable& entries);
 
@@ -68,6 +71,10 @@ class Palette {
 
 class Clipper {
  public:
+  Clipper() = default;
+  ~Clipper();
+  Clipper(const Clipper&) = delete;
+  Clipper& operator=(const Clipper&) = delete;
   HRESULT SetHWnd(std::uint32_t flags, WindowHandle window);
   WindowHandle Window() const { return window_; }
 
