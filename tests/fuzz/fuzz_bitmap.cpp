@@ -2,8 +2,9 @@
 // bitmap's name when the bitmap is missing from the program, so any bytes may arrive there.
 //
 // Each input is the whole file. It goes through the file decoder, the packed decoder behind it,
-// the real file read (through a scratch file), and the copy of a decoded image onto a surface;
-// every result must be sane and the two ways of reading the same bytes must agree.
+// the real file read (through a scratch file), the copy of a decoded image onto a surface, the
+// bitmap loader's file fallback (load, stretch, reload) and the palette built from a file; every
+// result must be sane and the ways of reading the same bytes must agree.
 #include <unistd.h>
 
 #include <cstddef>
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "display/bitmap.h"
 #include "platform/display.h"
 
 namespace {
@@ -114,6 +116,61 @@ void CheckFilePrefix(std::span<const std::uint8_t> bytes) {
   }
 }
 
+std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t offset) {
+  return static_cast<std::uint32_t>(bytes[offset]) |
+         (static_cast<std::uint32_t>(bytes[offset + 1]) << 8) |
+         (static_cast<std::uint32_t>(bytes[offset + 2]) << 16) |
+         (static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
+}
+
+// The palette of a file that holds its whole colour table: the colour cube under nothing, the
+// table's bytes as they lie, and red and blue turned round in the entries the header promises
+// (none unless the info header is exactly the basic one, at most 8 bits per pixel).
+void CheckFilePalette(kelmora::platform::DirectDraw* directDraw,
+                      std::span<const std::uint8_t> bytes) {
+  const auto palette = kelmora::DDMakePalette(directDraw, ScratchFile().c_str());
+  Check(palette != nullptr, "no palette");
+  const kelmora::platform::PaletteTable& entries = palette->Entries();
+  constexpr std::size_t kTableStart = 14 + 40;
+  if (bytes.size() <= kTableStart) {
+    Check(entries == kelmora::DefaultPaletteTable(), "a file without a table changed the palette");
+    return;
+  }
+  if (bytes.size() < kTableStart + 1024) return;
+  std::uint32_t count = 0;
+  const std::uint32_t bitCount = static_cast<std::uint32_t>(bytes[14 + 14] | (bytes[14 + 15] << 8));
+  if (ReadU32(bytes, 14) == 40 && bitCount <= 8) {
+    const std::uint32_t used = ReadU32(bytes, 14 + 32);
+    count = used != 0 ? used : 1u << bitCount;
+    if (count > 256) count = 256;
+  }
+  for (std::size_t i = 0; i < 256; ++i) {
+    const std::uint8_t* raw = &bytes[kTableStart + i * 4];
+    const kelmora::platform::PaletteEntry expected =
+        i < count ? kelmora::platform::PaletteEntry{raw[2], raw[1], raw[0], raw[3]}
+                  : kelmora::platform::PaletteEntry{raw[0], raw[1], raw[2], raw[3]};
+    Check(entries[i] == expected, "palette entry differs from the file's table");
+  }
+}
+
+// The loader's file fallback: the image at its own size or stretched to a small size taken from
+// the input, and a reload into a surface that exists already.
+void CheckLoader(kelmora::platform::DirectDraw* directDraw, const Bitmap* decoded,
+                 std::span<const std::uint8_t> bytes) {
+  const std::int32_t width = bytes.empty() ? 0 : bytes[bytes.size() - 1] % 40;
+  const std::int32_t height = bytes.size() < 2 ? 0 : bytes[bytes.size() - 2] % 40;
+  const auto surface = kelmora::DDLoadBitmap(directDraw, ScratchFile().c_str(), width, height);
+  Check((surface != nullptr) == (decoded != nullptr), "loader and decoder disagree");
+  if (surface) {
+    Check(surface->Width() == (width != 0 ? width : decoded->width), "loaded width");
+    Check(surface->Height() == (height != 0 ? height : decoded->height), "loaded height");
+    // A reload only when there is an image: a missing one is reported on the debug output.
+    Check(
+        kelmora::DDRefreshBitmap(surface.get(), ScratchFile().c_str()) == kelmora::platform::DD_OK,
+        "reload of a loadable image failed");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -135,6 +192,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckFilePrefix(bytes);
   const std::unique_ptr<Bitmap> fromFile = kelmora::platform::LoadBitmapFile(ScratchFile());
   Check(SameBitmap(fromBytes.get(), fromFile.get()), "file load and byte decode disagree");
+
+  kelmora::platform::DirectDraw directDraw;
+  CheckLoader(&directDraw, fromBytes.get(), bytes);
+  CheckFilePalette(&directDraw, bytes);
 
   kelmora::platform::ResetDisplayLog();
   return 0;
