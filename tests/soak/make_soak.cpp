@@ -266,7 +266,8 @@ int main(int argc, char** argv) {
   Key left{"LEFT", 0}, right{"RIGHT", 0}, up{"UP", 0}, down{"DOWN", 0}, space{"SPACE", 0},
       alt{"LMENU", 0}, pause{"P", 0};
   bool paused = false;
-  std::int64_t nextNewGame = playFrom + random.Between(600, 2500);
+  // New games with F1 are rare enough that the player is shot down now and then.
+  std::int64_t nextNewGame = playFrom + random.Between(3000, 6000);
   std::int64_t nextFault = playFrom + random.Between(200, 1500);
   std::int64_t nextFocusLoss = playFrom + random.Between(2000, 6000);
   std::int64_t inactiveUntil = 0;
@@ -290,9 +291,10 @@ int main(int argc, char** argv) {
     if (idle(left, t) && idle(right, t) && random.Chance(40)) {
       hold(random.Chance(500) ? left : right, t, random.Between(1, 40));
     }
-    // Thrust: changes on release.
+    // Thrust: changes on release. Mostly slow: a fast ship sweeps up so many shield pickups
+    // that it is hardly ever shot down, and the menus need a player who is.
     if (idle(up, t) && idle(down, t) && random.Chance(15)) {
-      hold(random.Chance(550) ? up : down, t, random.Between(1, 5));
+      hold(random.Chance(350) ? up : down, t, random.Between(1, 5));
     }
     // Firing: held, and let go.
     if (idle(space, t) && random.Chance(12)) hold(space, t, random.Between(5, 250));
@@ -305,7 +307,7 @@ int main(int argc, char** argv) {
     }
     if (t >= nextNewGame) {
       script.Add(t, "vk F1");
-      nextNewGame = t + random.Between(600, 3000);
+      nextNewGame = t + random.Between(3000, 6000);
     }
     if (t >= nextFault) {
       switch (random.Between(0, 3)) {
