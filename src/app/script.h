@@ -31,6 +31,8 @@ struct ScriptCommand {
   std::int32_t dx = 0;
   std::int32_t dy = 0;
   platform::Fault fault = platform::Fault::kCount;
+
+  friend bool operator==(const ScriptCommand&, const ScriptCommand&) = default;
 };
 
 struct Script {
@@ -39,10 +41,18 @@ struct Script {
 };
 
 // Reads a script. On a malformed line returns false with `error` set to "FILE:LINE: reason".
-bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
-                 std::string* error);
+// A `press` line gives two commands: the key going down and, where the key has a virtual-key
+// code, its WM_KEYDOWN.
+bool ParseScript(std::istream& in, const std::string& fileName, Script* script, std::string* error);
 
-// Writes one command as a script line (the form a recorded demo uses), with its newline.
+// Writes one command as a script line (the form a recorded demo uses), with its newline. Reading
+// the line back gives the same command.
 void WriteScriptCommand(std::ostream& out, const ScriptCommand& command);
+// Writes the seed line that opens a recorded demo, with its newline.
+void WriteScriptSeed(std::ostream& out, std::uint32_t seed);
+
+// The faults a script may arm: start-up steps at tick 0, calls during play after it.
+bool IsStartUpFault(platform::Fault fault);
+bool IsPlayFault(platform::Fault fault);
 
 }  // namespace kelmora

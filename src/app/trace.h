@@ -5,8 +5,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
+
+namespace kelmora::platform {
+class Surface;
+}
 
 namespace kelmora {
 
@@ -17,5 +22,13 @@ namespace kelmora {
 std::string TraceLine(std::int64_t tick, bool frameRan,
                       const std::vector<std::pair<std::string, std::string>>& boxes,
                       std::optional<int> exitStatus);
+
+// A float as the trace writes it: the shortest decimal that reads back as the same float.
+std::string TraceFloat(float value);
+// A JSON string literal, quotes included.
+std::string TraceString(std::string_view text);
+// The digest of a 640x480 surface's bytes, row by row without the pitch padding; the digest of
+// nothing when there is no surface.
+std::uint64_t SurfaceHash(const platform::Surface* surface);
 
 }  // namespace kelmora

@@ -1,0 +1,110 @@
+#include "app/command_line.h"
+
+#include <charconv>
+#include <limits>
+
+namespace kelmora {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: kelmora [--window | --fullscreen] [--display N] [--scale fit|integer]\n"
+    "               [--seed N] [--record FILE] [--replay FILE] [--trace FILE]\n"
+    "       kelmora --help | --version\n"
+    "\n"
+    "  --window         play in a window\n"
+    "  --fullscreen     play full screen (the default); Alt+Enter switches at any time\n"
+    "  --display N      open on display N (the first is 0)\n"
+    "  --scale MODE     fit: as large as the screen allows (the default);\n"
+    "                   integer: the largest whole multiple of 640x480\n"
+    "  --seed N         seed the game with N (0 to 4294967295) instead of the clock\n"
+    "  --record FILE    record the session's seed and input to FILE\n"
+    "  --replay FILE    play a recorded session back (Escape still quits)\n"
+    "  --trace FILE     write the game's state after every frame to FILE ('-': standard output)\n";
+
+// A whole number, decimal or 0x hex, within [0, high].
+bool ParseNumber(std::string_view text, std::uint64_t high, std::uint64_t* out) {
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  if (text.empty()) return false;
+  std::uint64_t value = 0;
+  const auto [end, code] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+  if (code != std::errc() || end != text.data() + text.size() || value > high) return false;
+  *out = value;
+  return true;
+}
+
+}  // namespace
+
+std::string_view Usage() {
+  return kUsage;
+}
+
+CommandLineAction ParseCommandLine(std::span<const std::string_view> arguments,
+                                   CommandLine* commandLine, std::string* error) {
+  auto fail = [error](std::string message) {
+    *error = std::move(message);
+    return CommandLineAction::kError;
+  };
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string_view option = arguments[i];
+    std::optional<std::string_view> attached;
+    if (const auto equals = option.find('='); option.starts_with("--") && equals != option.npos) {
+      attached = option.substr(equals + 1);
+      option = option.substr(0, equals);
+    }
+    const bool takesValue = option == "--display" || option == "--scale" || option == "--seed" ||
+                            option == "--record" || option == "--replay" || option == "--trace";
+    if (!takesValue) {
+      if (option != "--help" && option != "-h" && option != "--version" && option != "--window" &&
+          option != "--fullscreen") {
+        return fail("unknown option '" + std::string(arguments[i]) + "'");
+      }
+      if (attached) return fail(std::string(option) + " takes no value");
+      if (option == "--help" || option == "-h") return CommandLineAction::kHelp;
+      if (option == "--version") return CommandLineAction::kVersion;
+      commandLine->fullscreen = option == "--fullscreen";
+      continue;
+    }
+    std::string_view value;
+    if (attached) {
+      value = *attached;
+    } else if (i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else {
+      return fail(std::string(option) + " needs a value");
+    }
+    const std::string quoted = "'" + std::string(value) + "'";
+    std::uint64_t number = 0;
+    if (option == "--display") {
+      if (!ParseNumber(value, 255, &number)) {
+        return fail("--display takes a display number (0 to 255), not " + quoted);
+      }
+      commandLine->display = static_cast<int>(number);
+    } else if (option == "--scale") {
+      if (value != "fit" && value != "integer") {
+        return fail("--scale takes fit or integer, not " + quoted);
+      }
+      commandLine->integerScale = value == "integer";
+    } else if (option == "--seed") {
+      if (!ParseNumber(value, std::numeric_limits<std::uint32_t>::max(), &number)) {
+        return fail("--seed takes an unsigned 32-bit number, not " + quoted);
+      }
+      commandLine->seed = static_cast<std::uint32_t>(number);
+    } else {
+      if (value.empty()) return fail(std::string(option) + " needs a file name");
+      if (option == "--record") commandLine->recordPath = value;
+      if (option == "--replay") commandLine->replayPath = value;
+      if (option == "--trace") commandLine->tracePath = value;
+    }
+  }
+  if (!commandLine->recordPath.empty() && commandLine->recordPath == commandLine->replayPath) {
+    return fail("--record would overwrite the session that --replay plays");
+  }
+  return CommandLineAction::kRun;
+}
+
+}  // namespace kelmora

@@ -1,0 +1,350 @@
+#include "app/script.h"
+
+#include <array>
+#include <charconv>
+#include <limits>
+#include <sstream>
+#include <string_view>
+
+namespace kelmora {
+
+namespace {
+
+using platform::Fault;
+
+// The keys a script names: the keys the game reads, by their scan code, and the virtual-key code
+// of those that the window procedure acts on (0: none).
+struct KeyName {
+  std::string_view name;
+  std::int32_t scanCode;
+  std::int32_t virtualKey;
+};
+
+constexpr std::array<KeyName, 10> kKeyNames = {{
+    {"ESCAPE", 0x01, 27},
+    {"P", 0x19, 0},
+    {"LMENU", 0x38, 0},
+    {"SPACE", 0x39, 0},
+    {"F1", 0x3B, 112},
+    {"F12", 0x58, 123},
+    {"UP", 0xC8, 0},
+    {"LEFT", 0xCB, 0},
+    {"RIGHT", 0xCD, 0},
+    {"DOWN", 0xD0, 0},
+}};
+
+const KeyName* FindKey(std::string_view name) {
+  for (const KeyName& key : kKeyNames) {
+    if (key.name == name) return &key;
+  }
+  return nullptr;
+}
+
+// A whole number, decimal or 0x hex, optionally negative where `allowNegative`, within
+// [low, high].
+bool ParseNumber(std::string_view text, bool allowNegative, std::int64_t low, std::int64_t high,
+                 std::int64_t* out) {
+  bool negative = false;
+  if (!text.empty() && text.front() == '-') {
+    if (!allowNegative) return false;
+    negative = true;
+    text.remove_prefix(1);
+  }
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  if (text.empty()) return false;
+  std::uint64_t magnitude = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, status] = std::from_chars(text.data(), end, magnitude, base);
+  if (status != std::errc{} || stop != end) return false;
+  if (magnitude > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
+    return false;
+  }
+  const auto value =
+      negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+  if (value < low || value > high) return false;
+  *out = value;
+  return true;
+}
+
+std::vector<std::string_view> Fields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  std::size_t at = 0;
+  while (at < line.size()) {
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
+    const std::size_t start = at;
+    while (at < line.size() && line[at] != ' ' && line[at] != '\t') ++at;
+    if (at > start) fields.push_back(line.substr(start, at - start));
+  }
+  return fields;
+}
+
+bool TakesCount(Fault fault) {
+  return fault == Fault::kFlipBusy || fault == Fault::kBlitBusy;
+}
+
+// One line's command(s). Returns an empty string on success, or the reason the line is malformed.
+std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>& fields,
+                         std::vector<ScriptCommand>* out) {
+  const std::string_view op = fields[1];
+  const std::size_t count = fields.size();
+  ScriptCommand command;
+  command.tick = tick;
+  auto arity = [&](std::size_t wanted) -> std::string {
+    if (count == wanted) return {};
+    return "'" + std::string(op) + "' takes " + std::to_string(wanted - 2) + " argument" +
+           (wanted == 3 ? "" : "s");
+  };
+  auto downUp = [](std::string_view word, std::int32_t* value) {
+    if (word == "down") {
+      *value = 1;
+      return true;
+    }
+    if (word == "up") {
+      *value = 0;
+      return true;
+    }
+    return false;
+  };
+
+  if (tick == 0 && op != "fail") return "tick 0 takes only start-up faults ('0 fail STEP')";
+
+  if (op == "key" || op == "press") {
+    const bool press = op == "press";
+    if (auto bad = arity(press ? 3 : 4); !bad.empty()) return bad;
+    const KeyName* key = FindKey(fields[2]);
+    std::int64_t scanCode = 0;
+    if (key != nullptr) {
+      scanCode = key->scanCode;
+    } else if (!ParseNumber(fields[2], false, 0, 255, &scanCode)) {
+      return "unknown key '" + std::string(fields[2]) + "'";
+    }
+    command.op = ScriptOp::kKey;
+    command.code = static_cast<std::int32_t>(scanCode);
+    if (press) {
+      command.value = 1;
+    } else if (!downUp(fields[3], &command.value)) {
+      return "expected 'down' or 'up', not '" + std::string(fields[3]) + "'";
+    }
+    out->push_back(command);
+    // A real key press gives both the device state and the window message.
+    if (press && key != nullptr && key->virtualKey != 0) {
+      ScriptCommand message;
+      message.tick = tick;
+      message.op = ScriptOp::kVk;
+      message.code = key->virtualKey;
+      out->push_back(message);
+    }
+    return {};
+  }
+  if (op == "vk") {
+    if (auto bad = arity(3); !bad.empty()) return bad;
+    const KeyName* key = FindKey(fields[2]);
+    std::int64_t virtualKey = 0;
+    if (key != nullptr) {
+      if (key->virtualKey == 0) {
+        return "'" + std::string(fields[2]) + "' has no virtual-key code (use 'key' or 'press')";
+      }
+      virtualKey = key->virtualKey;
+    } else if (!ParseNumber(fields[2], false, 0, 255, &virtualKey)) {
+      return "unknown virtual key '" + std::string(fields[2]) + "'";
+    }
+    command.op = ScriptOp::kVk;
+    command.code = static_cast<std::int32_t>(virtualKey);
+    out->push_back(command);
+    return {};
+  }
+  if (op == "mouse") {
+    if (auto bad = arity(4); !bad.empty()) return bad;
+    std::int64_t dx = 0;
+    std::int64_t dy = 0;
+    constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
+    if (!ParseNumber(fields[2], true, kLow, kHigh, &dx) ||
+        !ParseNumber(fields[3], true, kLow, kHigh, &dy)) {
+      return "mouse motion must be two whole numbers";
+    }
+    command.op = ScriptOp::kMouse;
+    command.dx = static_cast<std::int32_t>(dx);
+    command.dy = static_cast<std::int32_t>(dy);
+    out->push_back(command);
+    return {};
+  }
+  if (op == "button") {
+    if (auto bad = arity(4); !bad.empty()) return bad;
+    std::int64_t button = 0;
+    if (!ParseNumber(fields[2], false, 0, 3, &button)) {
+      return "mouse button must be 0, 1, 2 or 3, not '" + std::string(fields[2]) + "'";
+    }
+    command.op = ScriptOp::kButton;
+    command.code = static_cast<std::int32_t>(button);
+    if (!downUp(fields[3], &command.value)) {
+      return "expected 'down' or 'up', not '" + std::string(fields[3]) + "'";
+    }
+    out->push_back(command);
+    return {};
+  }
+  if (op == "activate") {
+    if (auto bad = arity(3); !bad.empty()) return bad;
+    if (fields[2] != "0" && fields[2] != "1") return "'activate' takes 1 or 0";
+    command.op = ScriptOp::kActivate;
+    command.value = fields[2] == "1" ? 1 : 0;
+    out->push_back(command);
+    return {};
+  }
+  if (op == "close") {
+    if (auto bad = arity(2); !bad.empty()) return bad;
+    command.op = ScriptOp::kClose;
+    out->push_back(command);
+    return {};
+  }
+  if (op == "fail") {
+    if (count < 3) return "'fail' needs the name of a fault";
+    const auto fault = platform::FaultFromName(fields[2]);
+    if (!fault || (!IsStartUpFault(*fault) && !IsPlayFault(*fault))) {
+      return "unknown fault '" + std::string(fields[2]) + "'";
+    }
+    if (tick == 0 && !IsStartUpFault(*fault)) {
+      return "tick 0 takes only start-up faults, not '" + std::string(fields[2]) + "'";
+    }
+    if (tick != 0 && !IsPlayFault(*fault)) {
+      return "the start-up fault '" + std::string(fields[2]) + "' belongs to tick 0";
+    }
+    command.op = ScriptOp::kFail;
+    command.fault = *fault;
+    command.value = 1;
+    if (TakesCount(*fault)) {
+      if (count != 4) return "'fail " + std::string(fields[2]) + "' takes a count";
+      std::int64_t times = 0;
+      if (!ParseNumber(fields[3], false, 1, std::numeric_limits<std::int32_t>::max(), &times)) {
+        return "the count of '" + std::string(fields[2]) + "' must be a positive number";
+      }
+      command.value = static_cast<std::int32_t>(times);
+    } else if (count != 3) {
+      return "'fail " + std::string(fields[2]) + "' takes no count";
+    }
+    out->push_back(command);
+    return {};
+  }
+  return "unknown command '" + std::string(op) + "'";
+}
+
+std::string KeyText(std::int32_t scanCode) {
+  for (const KeyName& key : kKeyNames) {
+    if (key.scanCode == scanCode) return std::string(key.name);
+  }
+  return std::to_string(scanCode);
+}
+
+std::string VirtualKeyText(std::int32_t virtualKey) {
+  for (const KeyName& key : kKeyNames) {
+    if (key.virtualKey != 0 && key.virtualKey == virtualKey) return std::string(key.name);
+  }
+  return std::to_string(virtualKey);
+}
+
+}  // namespace
+
+bool IsStartUpFault(Fault fault) {
+  return fault >= Fault::kWindow && fault <= Fault::kMouseAcquire;
+}
+
+bool IsPlayFault(Fault fault) {
+  return fault >= Fault::kKeyboardRead && fault <= Fault::kBlitBusy;
+}
+
+bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
+                 std::string* error) {
+  *script = Script{};
+  std::string line;
+  std::int64_t lineNumber = 0;
+  bool anyLine = false;  // a seed or a command has been read
+  std::int64_t lastTick = 0;
+  auto fail = [&](const std::string& reason) {
+    *error = fileName + ":" + std::to_string(lineNumber) + ": " + reason;
+    return false;
+  };
+  while (std::getline(in, line)) {
+    ++lineNumber;
+    // A file written on another system may end its lines with a carriage return.
+    for (char& c : line) {
+      if (c == '\r') c = ' ';
+    }
+    std::string_view text = line;
+    if (const auto hash = text.find('#'); hash != std::string_view::npos) {
+      text = text.substr(0, hash);
+    }
+    const auto fields = Fields(text);
+    if (fields.empty()) continue;
+
+    if (fields[0] == "seed") {
+      if (anyLine) return fail("'seed' may only stand before every other line");
+      std::int64_t seed = 0;
+      if (fields.size() != 2 ||
+          !ParseNumber(fields[1], false, 0, std::numeric_limits<std::uint32_t>::max(), &seed)) {
+        return fail("'seed' takes one unsigned 32-bit number");
+      }
+      script->seed = static_cast<std::uint32_t>(seed);
+      anyLine = true;
+      continue;
+    }
+    std::int64_t tick = 0;
+    if (!ParseNumber(fields[0], false, 0, std::numeric_limits<std::int64_t>::max(), &tick)) {
+      return fail("a line starts with its tick, not '" + std::string(fields[0]) + "'");
+    }
+    if (tick < lastTick) {
+      return fail("tick " + std::to_string(tick) + " comes after tick " + std::to_string(lastTick) +
+                  ": ticks never decrease");
+    }
+    if (fields.size() < 2) return fail("tick " + std::to_string(tick) + " has no command");
+    const std::string reason = ParseCommand(tick, fields, &script->commands);
+    if (!reason.empty()) return fail(reason);
+    lastTick = tick;
+    anyLine = true;
+  }
+  if (in.bad()) {
+    lineNumber += 1;
+    return fail("cannot be read");
+  }
+  return true;
+}
+
+void WriteScriptCommand(std::ostream& out, const ScriptCommand& command) {
+  std::ostringstream line;
+  line << command.tick << ' ';
+  switch (command.op) {
+    case ScriptOp::kKey:
+      line << "key " << KeyText(command.code) << (command.value != 0 ? " down" : " up");
+      break;
+    case ScriptOp::kVk:
+      line << "vk " << VirtualKeyText(command.code);
+      break;
+    case ScriptOp::kMouse:
+      line << "mouse " << command.dx << ' ' << command.dy;
+      break;
+    case ScriptOp::kButton:
+      line << "button " << command.code << (command.value != 0 ? " down" : " up");
+      break;
+    case ScriptOp::kActivate:
+      line << "activate " << (command.value != 0 ? 1 : 0);
+      break;
+    case ScriptOp::kClose:
+      line << "close";
+      break;
+    case ScriptOp::kFail:
+      line << "fail " << platform::FaultName(command.fault);
+      if (TakesCount(command.fault)) line << ' ' << command.value;
+      break;
+  }
+  line << '\n';
+  out << line.str();
+}
+
+void WriteScriptSeed(std::ostream& out, std::uint32_t seed) {
+  out << "seed " << seed << '\n';
+}
+
+}  // namespace kelmora

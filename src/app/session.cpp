@@ -1,0 +1,115 @@
+#include "app/session.h"
+
+#include <limits>
+#include <optional>
+
+#include "app/app.h"
+#include "app/trace.h"
+#include "game/state.h"
+#include "platform/faults.h"
+
+namespace kelmora {
+
+namespace {
+
+// How long a replay waits in a tick in which the game stood still, so it keeps its pace.
+constexpr int kReplayIdleMilliseconds = 16;
+
+// The menus show while the player's ship is out of play.
+bool MenuUp() {
+  const auto slot = static_cast<std::size_t>(settings.playerNumber - 1);
+  return slot >= world.shipTable.size() || world.shipTable[slot] == nullptr ||
+         world.shipTable[slot]->alive == 0;
+}
+
+class Session {
+ public:
+  Session(SessionHost& host, const SessionOptions& options) : host_(host), options_(options) {}
+
+  int Run() {
+    if (options_.record != nullptr) *options_.record << "seed " << options_.seed << '\n';
+    GiveInput(0);
+    if (!StartUp()) return End(0, false);
+    EndTick(0, false, std::nullopt);
+    for (std::int64_t tick = 1;; ++tick) {
+      GiveInput(tick);
+      const std::uint64_t framesBefore = frameRecord.frames;
+      LoopPass pass = LoopPass::kMessage;
+      for (;;) {
+        pass = MainLoopPass();
+        if (pass == LoopPass::kQuit || pass == LoopPass::kWait) break;
+        if (pass == LoopPass::kFrame && frameRecord.frames != framesBefore) break;
+      }
+      const bool frameRan = frameRecord.frames != framesBefore;
+      if (pass == LoopPass::kQuit) return End(tick, frameRan);
+      EndTick(tick, frameRan, std::nullopt);
+      if (pass == LoopPass::kWait) {
+        // The game stands still until something arrives (a replay goes on with its script).
+        host_.Wait(ReplayGoesOn() ? kReplayIdleMilliseconds : -1);
+      }
+    }
+  }
+
+ private:
+  bool ReplayGoesOn() const {
+    return options_.replay != nullptr && next_ < options_.replay->commands.size();
+  }
+
+  // The input of `tick`: the replayed script's lines of that tick, then what the host has.
+  void GiveInput(std::int64_t tick) {
+    if (options_.replay != nullptr) {
+      const auto& commands = options_.replay->commands;
+      while (next_ < commands.size() && commands[next_].tick <= tick) {
+        if (commands[next_].tick == tick) Give(commands[next_]);
+        ++next_;
+      }
+    }
+    if (tick == 0) return;
+    std::vector<ScriptCommand> taken;
+    host_.TakeInput(MenuUp(), &taken);
+    for (ScriptCommand& command : taken) {
+      command.tick = tick;
+      Give(command);
+    }
+    if (options_.record != nullptr) options_.record->flush();
+  }
+
+  void Give(const ScriptCommand& command) {
+    if (options_.record != nullptr) WriteScriptCommand(*options_.record, command);
+    if (command.op != ScriptOp::kFail) {
+      host_.Apply(command);
+      return;
+    }
+    // Counts add up, but never beyond what the count can hold.
+    const int pending = platform::PendingFaults(command.fault);
+    const int room = std::numeric_limits<int>::max() - (pending > 0 ? pending : 0);
+    platform::ArmFault(command.fault, command.value < room ? command.value : room);
+  }
+
+  void EndTick(std::int64_t tick, bool frameRan, std::optional<int> exitStatus) {
+    const auto boxes = host_.TakeMessageBoxes();
+    if (options_.trace == nullptr) return;
+    *options_.trace << TraceLine(tick, frameRan, boxes, exitStatus) << '\n';
+  }
+
+  int End(std::int64_t tick, bool frameRan) {
+    const int status = ExitStatus();
+    EndTick(tick, frameRan, status);
+    if (options_.trace != nullptr) options_.trace->flush();
+    if (options_.record != nullptr) options_.record->flush();
+    return status;
+  }
+
+  SessionHost& host_;
+  const SessionOptions& options_;
+  std::size_t next_ = 0;
+};
+
+}  // namespace
+
+int RunSession(SessionHost& host, const SessionOptions& options) {
+  Session session(host, options);
+  return session.Run();
+}
+
+}  // namespace kelmora

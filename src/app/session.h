@@ -1,0 +1,43 @@
+// A session of the real game, tick by tick, the same ticks as the headless runner's: before each
+// tick the input that arrived since the last one is given to the game (and recorded), then the
+// main loop runs until a frame has run, it would wait, or it has ended. A recorded session is
+// therefore a script that the headless runner replays exactly, and the state written after each
+// tick is the runner's trace line.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/script.h"
+
+namespace kelmora {
+
+// What a session needs of the host.
+class SessionHost {
+ public:
+  virtual ~SessionHost() = default;
+  // The input that arrived since the last call, in order, not yet given to the game. `menuUp`:
+  // the menus are showing (controllers then move the cursor).
+  virtual void TakeInput(bool menuUp, std::vector<ScriptCommand>* commands) = 0;
+  // Gives one input to the game: device state or a posted message (never a fault).
+  virtual void Apply(const ScriptCommand& command) = 0;
+  // Sleeps until the host has an event, at most `milliseconds` (negative: no limit).
+  virtual void Wait(int milliseconds) = 0;
+  // The message boxes shown since the last call, as (caption, text).
+  virtual std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() = 0;
+};
+
+struct SessionOptions {
+  std::uint32_t seed = 1;          // what the game seeds its generator with
+  const Script* replay = nullptr;  // its commands in place of the host's input
+  std::ostream* record = nullptr;  // the session as a script
+  std::ostream* trace = nullptr;   // one trace line per tick
+};
+
+// Runs the game from start-up to its end; returns its exit status.
+int RunSession(SessionHost& host, const SessionOptions& options);
+
+}  // namespace kelmora

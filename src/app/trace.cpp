@@ -1,0 +1,404 @@
+#include "app/trace.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "core/hash.h"
+#include "game/state.h"
+#include "platform/display.h"
+
+namespace kelmora {
+
+namespace {
+
+// Appends JSON pieces to one line; the caller places the commas.
+class Line {
+ public:
+  Line& Raw(std::string_view text) {
+    text_.append(text);
+    return *this;
+  }
+  Line& Key(std::string_view key) {
+    text_.push_back('"');
+    text_.append(key);
+    text_.append("\":");
+    return *this;
+  }
+  Line& Int(std::int64_t value) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    text_.append(buffer, result.ptr);
+    return *this;
+  }
+  Line& Float(float value) {
+    text_.append(TraceFloat(value));
+    return *this;
+  }
+  Line& Hash(const Fnv1a64& hash) {
+    text_.push_back('"');
+    text_.append(hash.Hex());
+    text_.push_back('"');
+    return *this;
+  }
+  Line& Rect(const platform::Rect& rect) {
+    return Raw("[")
+        .Int(rect.left)
+        .Raw(",")
+        .Int(rect.top)
+        .Raw(",")
+        .Int(rect.right)
+        .Raw(",")
+        .Int(rect.bottom)
+        .Raw("]");
+  }
+  std::string Take() { return std::move(text_); }
+
+ private:
+  std::string text_;
+};
+
+void HashRect(Fnv1a64& hash, const platform::Rect& rect) {
+  hash.Int(rect.left);
+  hash.Int(rect.top);
+  hash.Int(rect.right);
+  hash.Int(rect.bottom);
+}
+
+void Player(Line& line) {
+  line.Key("player").Raw("{").Key("heading").Float(controls.playerHeading);
+  line.Raw(",").Key("thrust").Int(controls.playerThrust);
+  line.Raw(",").Key("fire").Int(controls.fireToggle);
+  line.Raw(",").Key("turn").Int(controls.turnPhase).Raw("}");
+}
+
+void Settings(Line& line) {
+  line.Key("settings").Raw("{").Key("drones").Int(settings.droneCount);
+  line.Raw(",").Key("jitter").Int(settings.explosionJitter);
+  line.Raw(",").Key("particles").Int(settings.explosionParticles);
+  line.Raw(",").Key("pickupSetting").Int(settings.pickupSetting);
+  line.Raw(",").Key("shipCount").Int(world.shipCount);
+  line.Raw(",").Key("pickupCount").Int(world.pickupCount).Raw("}");
+}
+
+// Every slot of the table as the last game built it.
+void Ships(Line& line) {
+  line.Key("ships").Raw("[");
+  bool first = true;
+  for (const auto& record : world.shipTable) {
+    if (!first) line.Raw(",");
+    first = false;
+    if (!record) {
+      line.Raw("null");
+      continue;
+    }
+    const Ship& ship = *record;
+    line.Raw("[").Int(ship.x).Raw(",").Int(ship.y).Raw(",").Float(ship.heading);
+    line.Raw(",").Int(ship.speed).Raw(",").Int(ship.shield).Raw(",").Int(ship.power);
+    line.Raw(",").Int(ship.alive).Raw(",").Int(ship.firing).Raw(",").Int(ship.launchMissile);
+    line.Raw(",").Int(ship.missiles).Raw(",").Int(ship.target).Raw(",").Int(ship.index);
+    line.Raw(",").Int(ship.score).Raw(",").Int(ship.spriteRowOffset).Raw(",");
+    line.Rect(ship.spriteRect).Raw("]");
+  }
+  line.Raw("]");
+}
+
+void Shots(Line& line) {
+  line.Key("shots").Raw("{").Key("next").Int(weapons.shotNext).Raw(",").Key("active").Raw("[");
+  Fnv1a64 hash;
+  bool first = true;
+  for (int k = 0; k < kShotSlots; ++k) {
+    const Shot& shot = weapons.shotRing[static_cast<std::size_t>(k)];
+    const std::int32_t age = weapons.shotAge[static_cast<std::size_t>(k)];
+    hash.Int(shot.x);
+    hash.Int(shot.y);
+    hash.Float(shot.heading);
+    hash.Int(shot.speed);
+    hash.Int(shot.active);
+    hash.Int(shot.owner);
+    hash.Int(age);
+    if (shot.active != 1) continue;
+    if (!first) line.Raw(",");
+    first = false;
+    line.Raw("[").Int(k).Raw(",").Int(shot.x).Raw(",").Int(shot.y).Raw(",").Float(shot.heading);
+    line.Raw(",").Int(shot.speed).Raw(",").Int(shot.owner).Raw(",").Int(age).Raw("]");
+  }
+  line.Raw("],").Key("hash").Hash(hash).Raw("}");
+}
+
+void Missiles(Line& line) {
+  line.Key("missiles").Raw("{").Key("next").Int(weapons.missileNext);
+  line.Raw(",").Key("active").Raw("[");
+  Fnv1a64 hash;
+  bool first = true;
+  for (int k = 0; k < kMissileSlots; ++k) {
+    const Missile& missile = weapons.missileRing[static_cast<std::size_t>(k)];
+    const std::int32_t age = weapons.missileAge[static_cast<std::size_t>(k)];
+    hash.Float(missile.x);
+    hash.Float(missile.y);
+    hash.Float(missile.heading);
+    hash.Int(missile.speed);
+    hash.Float(missile.velocity);
+    hash.Int(missile.active);
+    hash.Int(missile.ownerIndex);
+    hash.Int(missile.target);
+    HashRect(hash, missile.spriteRect);
+    hash.Int(age);
+    if (missile.active != 1) continue;
+    if (!first) line.Raw(",");
+    first = false;
+    line.Raw("[").Int(k).Raw(",").Float(missile.x).Raw(",").Float(missile.y);
+    line.Raw(",").Float(missile.heading).Raw(",").Int(missile.speed);
+    line.Raw(",").Float(missile.velocity).Raw(",").Int(missile.ownerIndex);
+    line.Raw(",").Int(missile.target).Raw(",").Int(age).Raw(",").Rect(missile.spriteRect);
+    line.Raw("]");
+  }
+  line.Raw("],").Key("hash").Hash(hash).Raw("}");
+}
+
+// The particles a system really holds: its count, never beyond its arrays.
+template <typename System>
+std::size_t Particles(const System& system) {
+  std::size_t n = system.count > 0 ? static_cast<std::size_t>(system.count) : 0;
+  for (std::size_t size :
+       {system.x.size(), system.y.size(), system.speed.size(), system.colour.size()}) {
+    if (size < n) n = size;
+  }
+  return n;
+}
+
+void Explosions(Line& line) {
+  line.Key("explosions").Raw("{").Key("next").Int(effects.explosionNext);
+  line.Raw(",").Key("slots").Raw("[");
+  bool first = true;
+  for (int k = 0; k < kExplosionSlots; ++k) {
+    const auto& system = effects.explosionRing[static_cast<std::size_t>(k)];
+    if (!system) continue;
+    Fnv1a64 hash;
+    std::size_t n = Particles(*system);
+    if (system->angle.size() < n) n = system->angle.size();
+    for (std::size_t j = 0; j < n; ++j) {
+      hash.Float(system->x[j]);
+      hash.Float(system->y[j]);
+      hash.Float(system->angle[j]);
+      hash.Float(system->speed[j]);
+      hash.Int(system->colour[j]);
+    }
+    if (!first) line.Raw(",");
+    first = false;
+    line.Raw("[").Int(k).Raw(",").Int(system->count).Raw(",");
+    line.Int(effects.explosionAge[static_cast<std::size_t>(k)]).Raw(",").Hash(hash).Raw("]");
+  }
+  line.Raw("]}");
+}
+
+void HashTrail(Fnv1a64& hash, const TrailSystem& trail) {
+  hash.Float(trail.heading);
+  hash.Int(trail.active);
+  hash.Int(trail.baseColour);
+  hash.Int(trail.capColour);
+  hash.Int(trail.count);
+  std::size_t n = Particles(trail);
+  if (trail.age.size() < n) n = trail.age.size();
+  for (std::size_t j = 0; j < n; ++j) {
+    hash.Float(trail.x[j]);
+    hash.Float(trail.y[j]);
+    hash.Float(trail.speed[j]);
+    hash.Int(trail.colour[j]);
+    hash.Int(trail.age[j]);
+  }
+}
+
+void Trails(Line& line) {
+  Fnv1a64 exhaust;
+  for (const auto& trail : effects.exhaustTrails) {
+    if (trail) HashTrail(exhaust, *trail);
+  }
+  Fnv1a64 missile;
+  for (const auto& trail : effects.missileTrails) {
+    if (trail) HashTrail(missile, *trail);
+  }
+  line.Key("trails").Raw("{").Key("exhaust").Hash(exhaust);
+  line.Raw(",").Key("missile").Hash(missile).Raw("}");
+}
+
+void HashStar(Fnv1a64& hash, const Star& star) {
+  hash.Float(star.x);
+  hash.Float(star.y);
+  hash.Int(star.speed);
+  hash.Int(star.colour);
+  hash.Float(star.heading);
+  hash.Int(star.thrust);
+}
+
+void Stars(Line& line) {
+  Fnv1a64 hash;
+  for (const Star& star : effects.stars) HashStar(hash, star);
+  for (const Star& star : effects.starTails) HashStar(hash, star);
+  line.Key("stars").Hash(hash);
+}
+
+// Every slot of the table the last game built, whatever pickupCount says now.
+void Pickups(Line& line) {
+  Fnv1a64 hash;
+  for (const auto& pickup : world.pickupTable) {
+    if (!pickup) continue;
+    hash.Int(pickup->x);
+    hash.Int(pickup->y);
+    hash.Int(pickup->kind);
+    HashRect(hash, pickup->sourceRect);
+  }
+  line.Key("pickups").Raw("{").Key("count").Int(world.pickupCount);
+  line.Raw(",").Key("hash").Hash(hash).Raw("}");
+}
+
+void Menu(Line& line) {
+  line.Key("menu").Raw("{").Key("cursor").Raw("[").Int(menu.cursorX).Raw(",").Int(menu.cursorY);
+  line.Raw("],").Key("main").Int(menu.mainMenuVisible);
+  line.Raw(",").Key("options").Int(menu.optionsVisible);
+  line.Raw(",").Key("exit").Int(menu.exitDialogVisible);
+  line.Raw(",").Key("saved").Raw("[").Int(menu.savedJitter).Raw(",").Int(menu.savedDroneCount);
+  line.Raw(",").Int(menu.savedExplosionParticles).Raw(",").Int(menu.savedPickupSetting);
+  line.Raw("]}");
+}
+
+void KeyList(Line& line, const std::uint8_t (&keys)[256]) {
+  line.Raw("[");
+  bool first = true;
+  for (int code = 0; code < 256; ++code) {
+    if (keys[code] == 0) continue;
+    if (!first) line.Raw(",");
+    first = false;
+    line.Int(code);
+  }
+  line.Raw("]");
+}
+
+void ButtonList(Line& line, const std::uint8_t (&buttons)[3]) {
+  line.Raw("[").Int(buttons[0]).Raw(",").Int(buttons[1]).Raw(",").Int(buttons[2]).Raw("]");
+}
+
+void Input(Line& line) {
+  line.Key("input").Raw("{").Key("latched");
+  KeyList(line, input.keyLatch);
+  line.Raw(",").Key("released");
+  KeyList(line, input.keyReleased);
+  line.Raw(",").Key("buttonLatch");
+  ButtonList(line, input.buttonLatch);
+  line.Raw(",").Key("buttonReleased");
+  ButtonList(line, input.buttonReleased);
+  line.Raw("}");
+}
+
+void Blits(Line& line, bool frameRan) {
+  const std::uint32_t count = frameRan ? frameRecord.blitCount : 0;
+  const Fnv1a64 hash(frameRan ? frameRecord.blitHash : Fnv1a64::kOffsetBasis);
+  line.Key("blits").Raw("{").Key("count").Int(count).Raw(",").Key("hash").Hash(hash).Raw("}");
+}
+
+void Boxes(Line& line, const std::vector<std::pair<std::string, std::string>>& boxes) {
+  line.Key("boxes").Raw("[");
+  bool first = true;
+  for (const auto& [caption, text] : boxes) {
+    if (!first) line.Raw(",");
+    first = false;
+    line.Raw("[").Raw(TraceString(caption)).Raw(",").Raw(TraceString(text)).Raw("]");
+  }
+  line.Raw("]");
+}
+
+}  // namespace
+
+std::string TraceFloat(float value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+std::string TraceString(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escape[8];
+          std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+          out += escape;
+        } else {
+          out += c;
+        }
+    }
+  }
+  out += '"';
+  return out;
+}
+
+std::uint64_t SurfaceHash(const platform::Surface* surface) {
+  Fnv1a64 hash;
+  if (surface == nullptr) return hash.Value();
+  const std::uint8_t* row = surface->Pixels();
+  const int width =
+      surface->Width() < platform::kScreenWidth ? surface->Width() : platform::kScreenWidth;
+  const int height =
+      surface->Height() < platform::kScreenHeight ? surface->Height() : platform::kScreenHeight;
+  for (int y = 0; y < height; ++y) {
+    hash.Bytes(row, static_cast<std::size_t>(width));
+    row += surface->Pitch();
+  }
+  return hash.Value();
+}
+
+std::string TraceLine(std::int64_t tick, bool frameRan,
+                      const std::vector<std::pair<std::string, std::string>>& boxes,
+                      std::optional<int> exitStatus) {
+  Line line;
+  line.Raw("{").Key("tick").Int(tick);
+  line.Raw(",").Key("frames").Int(static_cast<std::int64_t>(frameRecord.frames));
+  line.Raw(",").Key("rng").Int(rng.state);
+  line.Raw(",").Key("paused").Int(controls.paused).Raw(",");
+  Player(line);
+  line.Raw(",").Key("camera").Raw("[").Int(controls.cameraX).Raw(",").Int(controls.cameraY);
+  line.Raw("],");
+  Settings(line);
+  line.Raw(",");
+  Ships(line);
+  line.Raw(",");
+  Shots(line);
+  line.Raw(",");
+  Missiles(line);
+  line.Raw(",");
+  Explosions(line);
+  line.Raw(",");
+  Trails(line);
+  line.Raw(",");
+  Stars(line);
+  line.Raw(",");
+  Pickups(line);
+  line.Raw(",");
+  Menu(line);
+  line.Raw(",");
+  Input(line);
+  line.Raw(",").Key("pixels").Hash(Fnv1a64(SurfaceHash(display.pixelLayer.get()))).Raw(",");
+  Blits(line, frameRan);
+  line.Raw(",").Key("screen").Hash(Fnv1a64(SurfaceHash(display.frontBuffer.get()))).Raw(",");
+  Boxes(line, boxes);
+  if (exitStatus) line.Raw(",").Key("exit").Int(*exitStatus);
+  line.Raw("}");
+  return line.Take();
+}
+
+}  // namespace kelmora

@@ -1,0 +1,28 @@
+#include <SDL.h>
+
+#include <string>
+
+#include "platform/sdl/sdl_backend.h"
+
+namespace kelmora::platform {
+
+// The text has already gone to standard error; the box is for a player who started the game
+// from a desktop. Every box ends the game, so the window leaves full screen for it and gives the
+// mouse back: the box must be seen and its button reachable.
+void SdlBackend::ShowMessageBox(std::string_view caption, std::string_view text) {
+  boxes_.emplace_back(std::string(caption), std::string(text));
+  if (!videoStarted_) return;
+  if (window_ != nullptr && fullscreen_) {
+    SDL_SetWindowFullscreen(window_, 0);
+    fullscreen_ = false;
+  }
+  CaptureMouse(false);
+  SDL_ShowCursor(SDL_ENABLE);
+  const std::string title(caption);
+  const std::string message(text);
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), window_);
+  SDL_ShowCursor(SDL_DISABLE);
+  if (focused_) CaptureMouse(true);
+}
+
+}  // namespace kelmora::platform

@@ -1,0 +1,34 @@
+// Turning the game's 8-bit frame into screen colours, and placing it on the screen. Plain
+// functions without any host call, so tests and benchmarks can run them on their own.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/display.h"
+#include "platform/types.h"
+
+namespace kelmora::platform {
+
+// Two pixels at a time: entry (second << 8 | first) holds the 32-bit screen colours (0xAARRGGBB,
+// opaque) of palette index `first` followed by index `second`, in memory order.
+inline constexpr int kPixelPairCount = 65536;
+
+// Fills `pairs` (kPixelPairCount entries) from the palette.
+void BuildPixelPairTable(const PaletteTable& palette, std::uint64_t* pairs);
+
+// Converts a width x height frame of palette indices into 32-bit screen colours at `target`
+// (rows `targetPitch` bytes apart), through a table made by BuildPixelPairTable.
+void ConvertFrame(const std::uint8_t* source, std::int32_t sourcePitch, std::int32_t width,
+                  std::int32_t height, const std::uint64_t* pairs, void* target,
+                  std::int32_t targetPitch);
+
+enum class ScaleMode {
+  kFit,      // as large as the output allows, aspect ratio kept
+  kInteger,  // the largest whole multiple of the frame that fits
+};
+
+// Where the 640x480 frame goes on an output of that many pixels: centred, aspect ratio kept, the
+// rest left black. An output smaller than one whole frame falls back to fitting.
+Rect LetterboxRect(std::int32_t outputWidth, std::int32_t outputHeight, ScaleMode mode);
+
+}  // namespace kelmora::platform

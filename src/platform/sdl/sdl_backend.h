@@ -1,0 +1,172 @@
+// The real backend over SDL2: one window (full screen or not) showing the 640x480 frame scaled
+// with its aspect ratio kept, the keyboard and mouse as the game's devices, game controllers
+// mapped onto them, message boxes, the clock, and the 60 Hz pace of the flips.
+//
+// Input comes in per tick: TakeHostInput turns the host's pending events into the inputs the
+// game is given (key changes, key-down messages, mouse motion and buttons, focus changes, close
+// requests), and ApplyInput gives one to the game. Between the two the caller may record them;
+// a recorded session replays through ApplyInput alone.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/sdl/gamepad.h"
+#include "platform/sdl/present_convert.h"
+#include "platform/sdl/timer.h"
+
+// The host's types, declared here so that the game's shell need not see the host's headers.
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+struct _SDL_GameController;
+struct SDL_WindowEvent;
+struct SDL_KeyboardEvent;
+struct SDL_MouseButtonEvent;
+
+namespace kelmora::platform {
+
+struct SdlOptions {
+  bool fullscreen = true;
+  int display = 0;  // the display the window opens on
+  ScaleMode scale = ScaleMode::kFit;
+  std::optional<std::uint32_t> seed;  // the clock the game seeds its generator from
+};
+
+// One input as the game receives it.
+struct HostInput {
+  enum class Kind {
+    kKey,       // the keyboard device reports key `code` down (value 1) or up (value 0)
+    kVk,        // WM_KEYDOWN with virtual-key `code`
+    kMouse,     // relative mouse motion (dx, dy)
+    kButton,    // mouse button `code` down (value 1) or up (value 0)
+    kActivate,  // WM_ACTIVATEAPP with wParam `value`
+    kClose,     // WM_CLOSE
+  };
+  Kind kind = Kind::kKey;
+  std::int32_t code = 0;
+  std::int32_t value = 0;
+  std::int32_t dx = 0;
+  std::int32_t dy = 0;
+  friend bool operator==(const HostInput&, const HostInput&) = default;
+};
+
+class SdlBackend final : public Backend {
+ public:
+  explicit SdlBackend(const SdlOptions& options);
+  ~SdlBackend() override;
+  SdlBackend(const SdlBackend&) = delete;
+  SdlBackend& operator=(const SdlBackend&) = delete;
+
+  // Backend: the window and the start-up steps (video.cpp).
+  bool OpenWindow(std::string_view caption) override;
+  void CloseWindow() override;
+  void ShowWindow() override;
+  bool StartHostStep(HostStep step) override;
+  HRESULT Present(const Surface& frame, const PaletteTable& palette) override;
+  HRESULT RestoreScreen() override;
+  // Events (events.cpp).
+  void PumpEvents() override;
+  void WaitEvents() override;
+  bool ReadKeyboard(std::uint8_t (&keys)[256]) override;
+  bool ReadMouse(MouseState* state) override;
+  void HideCursor() override;
+  // Message boxes (message_box.cpp).
+  void ShowMessageBox(std::string_view caption, std::string_view text) override;
+  std::uint32_t TimeSeconds() override;
+
+  // Per-tick input. With ticked input on, PumpEvents and WaitEvents leave the host's events to
+  // TakeHostInput, so that everything the game receives arrives between two ticks.
+  void SetTickedInput(bool ticked) { tickedInput_ = ticked; }
+  // While the menu is up the pads move the cursor and click instead of flying.
+  void SetMenuUp(bool menuUp) { menuUp_ = menuUp; }
+  // Replaying: the keyboard, mouse and pads no longer reach the game; Escape, F12 and closing
+  // the window still do.
+  void SetReplaying(bool replaying) { replaying_ = replaying; }
+  // Handles the host's pending events: window, screen and pad events at once; the game's
+  // inputs are appended to `inputs` in the order they happened, not yet applied.
+  void TakeHostInput(std::vector<HostInput>* inputs);
+  void ApplyInput(const HostInput& input);
+  // Sleeps until the host has an event, at most `milliseconds` (negative: no limit).
+  void WaitForHostEvent(int milliseconds);
+
+  std::vector<std::pair<std::string, std::string>> TakeMessageBoxes();
+  // The seed handed out by the last TimeSeconds.
+  std::uint32_t LastTime() const { return lastTime_; }
+
+  // For tests.
+  SDL_Window* Window() const { return window_; }
+  SDL_Renderer* Renderer() const { return renderer_; }
+  bool Fullscreen() const { return fullscreen_; }
+  bool ScreenLost() const { return screenLost_; }
+  const std::uint8_t* DeviceKeys() const { return deviceKeys_; }
+  int PadCount() const { return static_cast<int>(pads_.size()); }
+  void ToggleFullscreen();
+
+ private:
+  // video.cpp
+  bool CreateRenderer();
+  bool CreateScreenTexture();
+  void ShowScreen();
+  // mouse.cpp
+  void CaptureMouse(bool capture);
+  // events.cpp
+  void HandleWindowEvent(const SDL_WindowEvent& event, std::vector<HostInput>* inputs);
+  void HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput>* inputs);
+  void HandleMouseButton(const SDL_MouseButtonEvent& event);
+  void PushActivate(bool active, std::vector<HostInput>* inputs);
+  void PushClose(std::vector<HostInput>* inputs);
+  void TakeAllAndApply();
+  // gamepad.cpp
+  void OpenPad(int deviceIndex);
+  void ClosePad(std::int32_t joystickId);
+  void ClosePads();
+  PadInput ReadPads() const;
+
+  SdlOptions options_;
+  bool fullscreen_ = true;
+  bool tickedInput_ = false;
+  bool menuUp_ = false;
+  bool replaying_ = false;
+
+  bool videoStarted_ = false;
+  bool inputStarted_ = false;
+  bool padsStarted_ = false;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int refreshRate_ = 0;
+  bool screenLost_ = false;
+  bool framePresented_ = false;
+  FramePacer pacer_;
+
+  PaletteTable pairPalette_{};
+  bool pairsBuilt_ = false;
+  std::vector<std::uint64_t> pairs_;
+
+  // The host's devices as the events left them.
+  bool focused_ = true;  // the window opens with the focus
+  bool closePosted_ = false;
+  bool hostKeys_[256] = {};
+  bool hostButtons_[4] = {};
+  bool buttonPressed_[4] = {};  // went down since the last TakeHostInput
+  std::int32_t hostMotionX_ = 0;
+  std::int32_t hostMotionY_ = 0;
+  PadInput lastPad_{};
+  std::vector<_SDL_GameController*> pads_;
+
+  // The devices as the game reads them.
+  std::uint8_t deviceKeys_[256] = {};
+  std::uint8_t deviceButtons_[4] = {};
+  std::int32_t deviceMotionX_ = 0;
+  std::int32_t deviceMotionY_ = 0;
+
+  std::uint32_t lastTime_ = 0;
+  std::vector<std::pair<std::string, std::string>> boxes_;
+};
+
+}  // namespace kelmora::platform

@@ -1,0 +1,253 @@
+// The SDL backend on the dummy video driver: its start-up steps, what host events become for the
+// game, the frame on the screen and a lost screen that the game restores.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/display.h"
+#include "platform/window.h"
+#include "sdl_fixture.h"
+
+namespace kelmora::testing {
+namespace {
+
+using platform::DIK_LMENU;
+using platform::DIK_SPACE;
+using platform::HostInput;
+
+void PushKey(SDL_Window* window, SDL_Scancode scancode, bool down, bool repeat = false,
+             Uint16 mod = KMOD_NONE) {
+  SDL_Event event{};
+  event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+  event.key.windowID = SDL_GetWindowID(window);
+  event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+  event.key.repeat = repeat ? 1 : 0;
+  event.key.keysym.scancode = scancode;
+  event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+  event.key.keysym.mod = mod;
+  SDL_PushEvent(&event);
+}
+
+void PushWindowEvent(SDL_Window* window, SDL_WindowEventID id) {
+  SDL_Event event{};
+  event.type = SDL_WINDOWEVENT;
+  event.window.windowID = SDL_GetWindowID(window);
+  event.window.event = static_cast<Uint8>(id);
+  SDL_PushEvent(&event);
+}
+
+void PushButton(SDL_Window* window, Uint8 button, bool down) {
+  SDL_Event event{};
+  event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+  event.button.windowID = SDL_GetWindowID(window);
+  event.button.button = button;
+  event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+  SDL_PushEvent(&event);
+}
+
+void PushMotion(SDL_Window* window, int dx, int dy) {
+  SDL_Event event{};
+  event.type = SDL_MOUSEMOTION;
+  event.motion.windowID = SDL_GetWindowID(window);
+  event.motion.xrel = dx;
+  event.motion.yrel = dy;
+  SDL_PushEvent(&event);
+}
+
+void PushType(Uint32 type) {
+  SDL_Event event{};
+  event.type = type;
+  SDL_PushEvent(&event);
+}
+
+using SdlBackendTest = SdlTest;
+
+TEST_F(SdlBackendTest, KeysReachTheDeviceAndPressesPostKeyDownMessages) {
+  platform::SdlBackend& backend = Open();
+  Take();  // whatever the window's opening brought
+  PushKey(backend.Window(), SDL_SCANCODE_SPACE, true);
+  PushKey(backend.Window(), SDL_SCANCODE_F1, true);
+  PushKey(backend.Window(), SDL_SCANCODE_F1, false);
+  // Messages in the order they came, then the device state that has changed: F1 went down and
+  // up within the tick, so the device never shows it.
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x20), Vk(platform::VK_F1), Key(DIK_SPACE, true)}));
+  // Auto-repeat posts the message again, the device state stays.
+  PushKey(backend.Window(), SDL_SCANCODE_SPACE, true, true);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x20)}));
+  PushKey(backend.Window(), SDL_SCANCODE_SPACE, false);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_SPACE, false)}));
+}
+
+TEST_F(SdlBackendTest, AppliedInputIsWhatTheDevicesReadAndTheQueueHolds) {
+  platform::SdlBackend& backend = Open();
+  platform::RegisterWindowClass(platform::WindowClass{0, WindowProc, "A Game", "A Game", 101});
+  platform::InstallBackend(&backend);
+  ASSERT_NE(platform::CreateGameWindow("A Game"), 0);
+  backend.ApplyInput(Key(DIK_SPACE, true));
+  backend.ApplyInput(Motion(3, -4));
+  backend.ApplyInput(Motion(1, 1));
+  backend.ApplyInput(Button(1, true));
+  backend.ApplyInput(Vk(platform::VK_F1));
+  std::uint8_t keys[256];
+  ASSERT_TRUE(backend.ReadKeyboard(keys));
+  EXPECT_EQ(keys[DIK_SPACE], 0x80);
+  EXPECT_EQ(keys[DIK_LMENU], 0);
+  platform::MouseState mouse;
+  ASSERT_TRUE(backend.ReadMouse(&mouse));
+  EXPECT_EQ(mouse.lX, 4);
+  EXPECT_EQ(mouse.lY, -3);
+  EXPECT_EQ(mouse.rgbButtons[1], 0x80);
+  ASSERT_TRUE(backend.ReadMouse(&mouse));
+  EXPECT_EQ(mouse.lX, 0);  // the motion is taken by the read
+  ASSERT_TRUE(platform::PeekMessage());
+  platform::Message message;
+  ASSERT_TRUE(platform::GetMessage(&message));
+  EXPECT_EQ(message.message, platform::WM_KEYDOWN);
+  EXPECT_EQ(message.wParam, platform::VK_F1);
+}
+
+TEST_F(SdlBackendTest, AltIsASystemKeyAndAltEnterSwitchesFullScreen) {
+  platform::SdlBackend& backend = Open();
+  Take();
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, true)}));
+  ASSERT_FALSE(backend.Fullscreen());
+  PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_TRUE(backend.Fullscreen());
+  EXPECT_NE(SDL_GetWindowFlags(backend.Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0u);
+  PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
+  Take();
+  EXPECT_FALSE(backend.Fullscreen());
+}
+
+TEST_F(SdlBackendTest, FocusChangesAndClosingReachTheGameOnce) {
+  platform::SdlBackend& backend = Open();
+  Take();
+  // The window opened with the focus: gaining it again tells the game nothing new.
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  PushKey(backend.Window(), SDL_SCANCODE_UP, true);
+  Take();
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
+  PushMotion(backend.Window(), 5, 5);  // the mouse is not the game's without the focus
+  // What was held is let go with the focus.
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Activate(false), Key(platform::DIK_UP, false)}));
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Activate(true)}));
+  PushMotion(backend.Window(), 2, -1);
+  PushMotion(backend.Window(), 1, 0);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(3, -1)}));
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_CLOSE);
+  PushType(SDL_QUIT);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Close()}));
+}
+
+TEST_F(SdlBackendTest, AClickShorterThanAFrameIsStillSeen) {
+  platform::SdlBackend& backend = Open();
+  Take();
+  PushButton(backend.Window(), SDL_BUTTON_LEFT, true);
+  PushButton(backend.Window(), SDL_BUTTON_LEFT, false);
+  PushButton(backend.Window(), SDL_BUTTON_RIGHT, true);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Button(0, true), Button(1, true)}));
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Button(0, false)}));
+}
+
+TEST_F(SdlBackendTest, ReplayingLetsOnlyTheQuitKeysAndClosingThrough) {
+  platform::SdlBackend& backend = Open();
+  Take();
+  backend.SetReplaying(true);
+  PushKey(backend.Window(), SDL_SCANCODE_SPACE, true);
+  PushButton(backend.Window(), SDL_BUTTON_LEFT, true);
+  PushMotion(backend.Window(), 7, 7);
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
+  PushKey(backend.Window(), SDL_SCANCODE_ESCAPE, true);
+  PushType(SDL_QUIT);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(platform::VK_ESCAPE), Close()}));
+}
+
+TEST_F(SdlBackendTest, AFrameIsShownWithItsPalette) {
+  platform::SdlBackend& backend = Open();
+  platform::Surface frame("frontBuffer", platform::kScreenWidth, platform::kScreenHeight, 0);
+  for (int y = 0; y < platform::kScreenHeight; ++y) {
+    for (int x = 0; x < platform::kScreenWidth; ++x) {
+      frame.Pixels()[y * frame.Pitch() + x] = static_cast<std::uint8_t>(x < 320 ? 1 : 2);
+    }
+  }
+  platform::PaletteTable palette{};
+  palette[1] = platform::PaletteEntry{255, 0, 0, 0};
+  palette[2] = platform::PaletteEntry{0, 0, 255, 0};
+  ASSERT_EQ(backend.Present(frame, palette), platform::DD_OK);
+  // What the screen shows: the window is 640x480, so the frame fills it pixel for pixel.
+  int width = 0;
+  int height = 0;
+  ASSERT_EQ(SDL_GetRendererOutputSize(backend.Renderer(), &width, &height), 0);
+  ASSERT_EQ(width, 640);
+  ASSERT_EQ(height, 480);
+  std::vector<std::uint32_t> shown(640 * 480);
+  ASSERT_EQ(SDL_RenderReadPixels(backend.Renderer(), nullptr, SDL_PIXELFORMAT_ARGB8888,
+                                 shown.data(), 640 * 4),
+            0)
+      << SDL_GetError();
+  EXPECT_EQ(shown[10 * 640 + 0] & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(shown[10 * 640 + 319] & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(shown[479 * 640 + 320] & 0xFFFFFF, 0x0000FFu);
+  EXPECT_EQ(shown[0 * 640 + 639] & 0xFFFFFF, 0x0000FFu);
+}
+
+TEST_F(SdlBackendTest, AResetRenderDeviceIsALostScreenThatTheRestoreRebuilds) {
+  platform::SdlBackend& backend = Open();
+  platform::Surface frame("frontBuffer", platform::kScreenWidth, platform::kScreenHeight, 0);
+  platform::PaletteTable palette{};
+  ASSERT_EQ(backend.Present(frame, palette), platform::DD_OK);
+  PushType(SDL_RENDER_DEVICE_RESET);
+  Take();
+  EXPECT_TRUE(backend.ScreenLost());
+  EXPECT_EQ(backend.Present(frame, palette), platform::DDERR_SURFACELOST);
+  EXPECT_EQ(backend.Present(frame, palette), platform::DDERR_SURFACELOST);
+  EXPECT_EQ(backend.RestoreScreen(), platform::DD_OK);
+  EXPECT_FALSE(backend.ScreenLost());
+  EXPECT_EQ(backend.Present(frame, palette), platform::DD_OK);
+  // Render targets lost count the same.
+  PushType(SDL_RENDER_TARGETS_RESET);
+  Take();
+  EXPECT_EQ(backend.Present(frame, palette), platform::DDERR_SURFACELOST);
+}
+
+TEST_F(SdlBackendTest, TheFlipOfTheDisplayReportsTheLossAndTheRestoreBringsItBack) {
+  platform::SdlBackend& backend = Open();
+  platform::InstallBackend(&backend);
+  std::unique_ptr<platform::DirectDraw> directDraw;
+  ASSERT_EQ(platform::DirectDrawCreate(&directDraw), platform::DD_OK);
+  platform::SurfaceDesc desc;
+  desc.flags = platform::DDSD_CAPS | platform::DDSD_BACKBUFFERCOUNT;
+  desc.caps = platform::DDSCAPS_PRIMARYSURFACE | platform::DDSCAPS_FLIP | platform::DDSCAPS_COMPLEX;
+  desc.backBufferCount = 1;
+  std::unique_ptr<platform::Surface> front;
+  ASSERT_EQ(directDraw->CreateSurface(desc, &front, "frontBuffer"), platform::DD_OK);
+  ASSERT_EQ(front->Flip(nullptr, 0), platform::DD_OK);
+  PushType(SDL_RENDER_DEVICE_RESET);
+  Take();
+  EXPECT_EQ(front->Flip(nullptr, 0), platform::DDERR_SURFACELOST);
+  EXPECT_EQ(front->IsLost(), platform::DDERR_SURFACELOST);
+  EXPECT_EQ(front->Restore(), platform::DD_OK);
+  EXPECT_EQ(front->Flip(nullptr, 0), platform::DD_OK);
+}
+
+TEST_F(SdlBackendTest, NoVideoDriverMeansNoWindow) {
+  setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+  platform::SdlBackend backend(WindowOptions());
+  EXPECT_FALSE(backend.OpenWindow("A Game"));
+  EXPECT_EQ(backend.Window(), nullptr);
+}
+
+TEST_F(SdlBackendTest, TheClockIsTheSeedWhenOneIsGiven) {
+  platform::SdlOptions options = WindowOptions();
+  options.seed = 1234;
+  platform::SdlBackend backend(options);
+  EXPECT_EQ(backend.TimeSeconds(), 1234u);
+  EXPECT_EQ(backend.LastTime(), 1234u);
+}
+
+}  // namespace
+}  // namespace kelmora::testing

@@ -1,0 +1,94 @@
+// The present path: palette indices become screen colours two at a time, and the frame is placed
+// on the output letterboxed for both scale modes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/sdl/present_convert.h"
+
+namespace kelmora::platform {
+namespace {
+
+PaletteTable TestPalette() {
+  PaletteTable palette{};
+  for (int i = 0; i < 256; ++i) {
+    palette[static_cast<std::size_t>(i)] =
+        PaletteEntry{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i),
+                     static_cast<std::uint8_t>(i * 7), 0x55};
+  }
+  return palette;
+}
+
+std::uint32_t Expected(const PaletteTable& palette, std::uint8_t index) {
+  const PaletteEntry& e = palette[index];
+  return 0xFF000000u | (std::uint32_t{e.red} << 16) | (std::uint32_t{e.green} << 8) | e.blue;
+}
+
+TEST(SdlPresent, EveryPixelTakesItsPaletteColourOpaque) {
+  const PaletteTable palette = TestPalette();
+  std::vector<std::uint64_t> pairs(kPixelPairCount);
+  BuildPixelPairTable(palette, pairs.data());
+  // An odd width (blocks of eight and a tail) and pitches wider than the rows, both of which
+  // must be left alone past the width.
+  constexpr int kWidth = 21;
+  constexpr int kHeight = 5;
+  constexpr int kSourcePitch = 24;
+  constexpr int kTargetPitch = 100;
+  std::vector<std::uint8_t> source(kSourcePitch * kHeight);
+  for (std::size_t i = 0; i < source.size(); ++i)
+    source[i] = static_cast<std::uint8_t>(i * 37 + 11);
+  std::vector<std::uint8_t> target(kTargetPitch * kHeight, 0xEE);
+  ConvertFrame(source.data(), kSourcePitch, kWidth, kHeight, pairs.data(), target.data(),
+               kTargetPitch);
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      std::uint32_t colour = 0;
+      std::memcpy(&colour, &target[static_cast<std::size_t>(y * kTargetPitch + x * 4)], 4);
+      EXPECT_EQ(colour, Expected(palette, source[static_cast<std::size_t>(y * kSourcePitch + x)]))
+          << "pixel " << x << "," << y;
+    }
+    for (int b = kWidth * 4; b < kTargetPitch; ++b) {
+      EXPECT_EQ(target[static_cast<std::size_t>(y * kTargetPitch + b)], 0xEE);
+    }
+  }
+}
+
+TEST(SdlPresent, AFullFrameConvertsEveryPairOfIndices) {
+  const PaletteTable palette = TestPalette();
+  std::vector<std::uint64_t> pairs(kPixelPairCount);
+  BuildPixelPairTable(palette, pairs.data());
+  std::vector<std::uint8_t> frame(kScreenWidth * kScreenHeight);
+  for (std::size_t i = 0; i < frame.size(); ++i) frame[i] = static_cast<std::uint8_t>(i ^ (i >> 8));
+  std::vector<std::uint32_t> screen(frame.size());
+  ConvertFrame(frame.data(), kScreenWidth, kScreenWidth, kScreenHeight, pairs.data(), screen.data(),
+               kScreenWidth * 4);
+  for (std::size_t i = 0; i < frame.size(); ++i) {
+    ASSERT_EQ(screen[i], Expected(palette, frame[i])) << "pixel " << i;
+  }
+}
+
+TEST(SdlPresent, FitFillsOneSideAndCentresTheOther) {
+  // Wide output: bars left and right.
+  EXPECT_EQ(LetterboxRect(1920, 1080, ScaleMode::kFit), (Rect{240, 0, 1680, 1080}));
+  // Tall output: bars above and below.
+  EXPECT_EQ(LetterboxRect(1280, 1024, ScaleMode::kFit), (Rect{0, 32, 1280, 992}));
+  // Exactly 4:3: the whole output.
+  EXPECT_EQ(LetterboxRect(640, 480, ScaleMode::kFit), (Rect{0, 0, 640, 480}));
+  EXPECT_EQ(LetterboxRect(2048, 1536, ScaleMode::kFit), (Rect{0, 0, 2048, 1536}));
+  // Smaller than the frame: shrunk, aspect kept.
+  EXPECT_EQ(LetterboxRect(320, 480, ScaleMode::kFit), (Rect{0, 120, 320, 360}));
+  EXPECT_EQ(LetterboxRect(0, 480, ScaleMode::kFit), (Rect{}));
+}
+
+TEST(SdlPresent, IntegerScaleUsesWholeMultiples) {
+  EXPECT_EQ(LetterboxRect(1920, 1080, ScaleMode::kInteger), (Rect{320, 60, 1600, 1020}));
+  EXPECT_EQ(LetterboxRect(3840, 2160, ScaleMode::kInteger), (Rect{640, 120, 3200, 2040}));
+  EXPECT_EQ(LetterboxRect(1279, 959, ScaleMode::kInteger), (Rect{319, 239, 959, 719}));
+  EXPECT_EQ(LetterboxRect(640, 480, ScaleMode::kInteger), (Rect{0, 0, 640, 480}));
+  // Less than one whole frame: fitted instead, never cut.
+  EXPECT_EQ(LetterboxRect(600, 480, ScaleMode::kInteger), (Rect{0, 15, 600, 465}));
+}
+
+}  // namespace
+}  // namespace kelmora::platform

@@ -1,0 +1,89 @@
+// Shared set-up for the SDL backend's tests: SDL's dummy video driver (no display, no boxes), the
+// game's state as before start-up, and a backend opened through the game's own start-up steps.
+#pragma once
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "platform/sdl/sdl_backend.h"
+#include "tests/unit/support.h"
+
+namespace kelmora::platform {
+inline void PrintTo(const HostInput& input, std::ostream* out) {
+  *out << "{kind " << static_cast<int>(input.kind) << ", code " << input.code << ", value "
+       << input.value << ", motion " << input.dx << "," << input.dy << "}";
+}
+}  // namespace kelmora::platform
+
+namespace kelmora::testing {
+
+class SdlTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    ResetEverything();
+  }
+  void TearDown() override {
+    platform::InstallBackend(nullptr);
+    backend_.reset();
+    ResetEverything();
+  }
+
+  // A backend with its window, display, renderer, screen and input, as start-up makes them.
+  platform::SdlBackend& Open(platform::SdlOptions options = WindowOptions()) {
+    backend_ = std::make_unique<platform::SdlBackend>(options);
+    platform::SdlBackend& backend = *backend_;
+    EXPECT_TRUE(backend.OpenWindow("A Game"));
+    backend.ShowWindow();
+    for (auto step : {platform::HostStep::kVideo, platform::HostStep::kDisplayMode,
+                      platform::HostStep::kScreen, platform::HostStep::kInput}) {
+      EXPECT_TRUE(backend.StartHostStep(step));
+    }
+    backend.SetTickedInput(true);
+    return backend;
+  }
+
+  static platform::SdlOptions WindowOptions() {
+    platform::SdlOptions options;
+    options.fullscreen = false;
+    return options;
+  }
+
+  // The input of one tick, given to the game as a session gives it.
+  std::vector<platform::HostInput> Take() {
+    std::vector<platform::HostInput> inputs;
+    backend_->TakeHostInput(&inputs);
+    for (const platform::HostInput& input : inputs) backend_->ApplyInput(input);
+    return inputs;
+  }
+
+  std::unique_ptr<platform::SdlBackend> backend_;
+};
+
+inline platform::HostInput Key(int code, bool down) {
+  return platform::HostInput{platform::HostInput::Kind::kKey, code, down ? 1 : 0};
+}
+inline platform::HostInput Vk(int code) {
+  return platform::HostInput{platform::HostInput::Kind::kVk, code};
+}
+inline platform::HostInput Button(int button, bool down) {
+  return platform::HostInput{platform::HostInput::Kind::kButton, button, down ? 1 : 0};
+}
+inline platform::HostInput Motion(int dx, int dy) {
+  return platform::HostInput{platform::HostInput::Kind::kMouse, 0, 0, dx, dy};
+}
+inline platform::HostInput Activate(bool active) {
+  return platform::HostInput{platform::HostInput::Kind::kActivate, 0, active ? 1 : 0};
+}
+inline platform::HostInput Close() {
+  return platform::HostInput{platform::HostInput::Kind::kClose};
+}
+
+}  // namespace kelmora::testing

@@ -1,0 +1,180 @@
+// A session of the real game, tick by tick: what it records replays to the same trace, ticks in
+// which the game stands still wait for the host, and a failed start-up still ends its trace.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "app/script.h"
+#include "app/session.h"
+#include "tests/unit/support.h"
+
+namespace kelmora::testing {
+namespace {
+
+// A host whose input is given per tick, over the headless devices.
+class ScriptedHost final : public SessionHost {
+ public:
+  void At(std::int64_t tick, ScriptOp op, std::int32_t code = 0, std::int32_t value = 0) {
+    ScriptCommand command;
+    command.op = op;
+    command.code = code;
+    command.value = value;
+    input_[tick].push_back(command);
+  }
+  void TakeInput(bool menuUp, std::vector<ScriptCommand>* commands) override {
+    ++tick_;
+    menuUp_[tick_] = menuUp;
+    for (const ScriptCommand& command : input_[tick_]) commands->push_back(command);
+  }
+  void Apply(const ScriptCommand& command) override {
+    platform::HeadlessBackend& backend = platform::Headless();
+    switch (command.op) {
+      case ScriptOp::kKey:
+        backend.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
+        break;
+      case ScriptOp::kVk:
+        platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN,
+                              static_cast<platform::WPARAM>(command.code), 0);
+        break;
+      case ScriptOp::kMouse:
+        backend.AddMouseMotion(command.dx, command.dy);
+        break;
+      case ScriptOp::kButton:
+        backend.SetButton(command.code, command.value != 0);
+        break;
+      case ScriptOp::kActivate:
+        platform::PostMessage(app.mainWindow, platform::WM_ACTIVATEAPP,
+                              static_cast<platform::WPARAM>(command.value), 0);
+        break;
+      case ScriptOp::kClose:
+        platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
+        break;
+      case ScriptOp::kFail:
+        break;
+    }
+  }
+  void Wait(int milliseconds) override { waits_.push_back(milliseconds); }
+  std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
+    return platform::Headless().TakeMessageBoxes();
+  }
+
+  std::map<std::int64_t, bool> menuUp_;
+  std::vector<int> waits_;
+
+ private:
+  std::map<std::int64_t, std::vector<ScriptCommand>> input_;
+  std::int64_t tick_ = 0;
+};
+
+class SdlSessionTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetEverything(); }
+  void TearDown() override { ResetEverything(); }
+
+  int Run(ScriptedHost& host, std::uint32_t seed, const Script* replay, std::string* record,
+          std::string* trace) {
+    ResetEverything();
+    platform::Headless().SetClock(seed);
+    std::ostringstream recordOut;
+    std::ostringstream traceOut;
+    SessionOptions options;
+    options.seed = seed;
+    options.replay = replay;
+    options.record = record != nullptr ? &recordOut : nullptr;
+    options.trace = &traceOut;
+    const int status = RunSession(host, options);
+    if (record != nullptr) *record = recordOut.str();
+    *trace = traceOut.str();
+    return status;
+  }
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST_F(SdlSessionTest, ARecordedSessionReplaysToTheSameTrace) {
+  ScriptedHost live;
+  live.At(2, ScriptOp::kVk, platform::VK_F1);  // a new game from the menu
+  live.At(2, ScriptOp::kKey, platform::DIK_F1, 1);
+  live.At(3, ScriptOp::kKey, platform::DIK_F1, 0);
+  live.At(4, ScriptOp::kKey, platform::DIK_LEFT, 1);
+  live.At(9, ScriptOp::kKey, platform::DIK_LEFT, 0);
+  live.At(9, ScriptOp::kKey, platform::DIK_SPACE, 1);
+  live.At(12, ScriptOp::kKey, platform::DIK_UP, 1);
+  live.At(14, ScriptOp::kKey, platform::DIK_UP, 0);
+  live.At(25, ScriptOp::kKey, platform::DIK_SPACE, 0);
+  live.At(30, ScriptOp::kVk, platform::VK_ESCAPE);
+  std::string record;
+  std::string liveTrace;
+  ASSERT_EQ(Run(live, 77, nullptr, &record, &liveTrace), 0);
+  const std::vector<std::string> recorded = Lines(record);
+  ASSERT_FALSE(recorded.empty());
+  EXPECT_EQ(recorded.front(), "seed 77");
+  EXPECT_EQ(recorded.size(), 11u);
+  EXPECT_EQ(Lines(liveTrace).size(), 31u);  // start-up and 30 ticks, the last one ending the game
+  EXPECT_NE(Lines(liveTrace).back().find("\"exit\":0"), std::string::npos);
+  // The menu was up until the new game.
+  EXPECT_TRUE(live.menuUp_[1]);
+  EXPECT_TRUE(live.menuUp_[2]);
+  EXPECT_FALSE(live.menuUp_[3]);
+
+  Script script;
+  std::string error;
+  std::istringstream in(record);
+  ASSERT_TRUE(ParseScript(in, "demo", &script, &error)) << error;
+  ASSERT_EQ(script.seed, 77u);
+  ScriptedHost quiet;
+  std::string replayTrace;
+  ASSERT_EQ(Run(quiet, *script.seed, &script, nullptr, &replayTrace), 0);
+  EXPECT_EQ(replayTrace, liveTrace);
+}
+
+TEST_F(SdlSessionTest, TicksInWhichTheGameStandsStillWaitForTheHost) {
+  ScriptedHost live;
+  live.At(3, ScriptOp::kActivate, 0, 0);
+  live.At(6, ScriptOp::kActivate, 0, 1);
+  live.At(8, ScriptOp::kClose);
+  std::string record;
+  std::string trace;
+  ASSERT_EQ(Run(live, 5, nullptr, &record, &trace), 0);
+  // Ticks 3, 4 and 5 ran no frame and waited without a limit.
+  EXPECT_EQ(live.waits_, (std::vector<int>{-1, -1, -1}));
+  const auto lines = Lines(trace);
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_NE(lines[2].find("\"frames\":2"), std::string::npos);
+  EXPECT_NE(lines[5].find("\"frames\":2"), std::string::npos);
+  EXPECT_NE(lines[6].find("\"frames\":3"), std::string::npos);
+
+  // A replay does not wait for the host while its script goes on.
+  Script script;
+  std::string error;
+  std::istringstream in(record);
+  ASSERT_TRUE(ParseScript(in, "demo", &script, &error)) << error;
+  ScriptedHost quiet;
+  std::string replayTrace;
+  ASSERT_EQ(Run(quiet, 5, &script, nullptr, &replayTrace), 0);
+  EXPECT_EQ(replayTrace, trace);
+  for (int wait : quiet.waits_) EXPECT_GE(wait, 0);
+}
+
+TEST_F(SdlSessionTest, AFailedStartUpEndsWithItsOnlyTraceLine) {
+  Script script;
+  std::string error;
+  std::istringstream in("seed 3\n0 fail display-create\n");
+  ASSERT_TRUE(ParseScript(in, "demo", &script, &error)) << error;
+  ScriptedHost quiet;
+  std::string trace;
+  EXPECT_EQ(Run(quiet, 3, &script, nullptr, &trace), 1);
+  const auto lines = Lines(trace);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("DirectDrawCreate FAILED"), std::string::npos);
+  EXPECT_NE(lines[0].find("\"exit\":1"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelmora::testing

@@ -1,0 +1,190 @@
+#include "app/script.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace kelmora {
+namespace {
+
+using platform::Fault;
+
+struct Parsed {
+  bool ok = false;
+  Script script;
+  std::string error;
+};
+
+Parsed Parse(const std::string& text) {
+  Parsed parsed;
+  std::istringstream in(text);
+  parsed.ok = ParseScript(in, "demo.txt", &parsed.script, &parsed.error);
+  return parsed;
+}
+
+std::string Write(const ScriptCommand& command) {
+  std::ostringstream out;
+  WriteScriptCommand(out, command);
+  return out.str();
+}
+
+TEST(ScriptTest, ReadsEveryCommandInFileOrder) {
+  const Parsed parsed = Parse(
+      "seed 0x10\n"
+      "# a comment, then a blank line\n"
+      "\n"
+      "0 fail display-create\n"
+      "1 key LEFT down   # turn\n"
+      "1 key 0x1e up\n"
+      "2 vk F12\n"
+      "2 vk 65\n"
+      "3 mouse -35 0x10\n"
+      "3 button 1 down\n"
+      "4 activate 0\n"
+      "4 close\n"
+      "5 fail flip-busy 3\n"
+      "5 fail keyboard\r\n");
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  EXPECT_EQ(parsed.script.seed, 16u);
+  const auto& c = parsed.script.commands;
+  ASSERT_EQ(c.size(), 11u);
+  EXPECT_EQ(c[0].op, ScriptOp::kFail);
+  EXPECT_EQ(c[0].fault, Fault::kDisplayCreate);
+  EXPECT_EQ(c[0].value, 1);
+  EXPECT_EQ(c[1].tick, 1);
+  EXPECT_EQ(c[1].op, ScriptOp::kKey);
+  EXPECT_EQ(c[1].code, 0xCB);
+  EXPECT_EQ(c[1].value, 1);
+  EXPECT_EQ(c[2].code, 0x1E);
+  EXPECT_EQ(c[2].value, 0);
+  EXPECT_EQ(c[3].op, ScriptOp::kVk);
+  EXPECT_EQ(c[3].code, 123);
+  EXPECT_EQ(c[4].code, 65);  // a number with vk is the virtual-key code itself
+  EXPECT_EQ(c[5].op, ScriptOp::kMouse);
+  EXPECT_EQ(c[5].dx, -35);
+  EXPECT_EQ(c[5].dy, 16);
+  EXPECT_EQ(c[6].op, ScriptOp::kButton);
+  EXPECT_EQ(c[6].code, 1);
+  EXPECT_EQ(c[6].value, 1);
+  EXPECT_EQ(c[7].op, ScriptOp::kActivate);
+  EXPECT_EQ(c[7].value, 0);
+  EXPECT_EQ(c[8].op, ScriptOp::kClose);
+  EXPECT_EQ(c[9].fault, Fault::kFlipBusy);
+  EXPECT_EQ(c[9].value, 3);
+  EXPECT_EQ(c[10].fault, Fault::kKeyboardRead);
+}
+
+TEST(ScriptTest, PressGivesTheKeyAndItsMessageOnlyWhereTheKeyHasOne) {
+  const Parsed parsed = Parse("7 press F1\n8 press SPACE\n9 press 0x3b\n");
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  const auto& c = parsed.script.commands;
+  ASSERT_EQ(c.size(), 4u);
+  EXPECT_EQ(c[0].op, ScriptOp::kKey);
+  EXPECT_EQ(c[0].code, 0x3B);
+  EXPECT_EQ(c[0].value, 1);
+  EXPECT_EQ(c[1].op, ScriptOp::kVk);
+  EXPECT_EQ(c[1].code, 112);
+  EXPECT_EQ(c[1].tick, 7);
+  EXPECT_EQ(c[2].op, ScriptOp::kKey);
+  EXPECT_EQ(c[2].code, 0x39);
+  EXPECT_EQ(c[3].op, ScriptOp::kKey);  // a number names a scan code, not a virtual key
+  EXPECT_EQ(c[3].tick, 9);
+}
+
+TEST(ScriptTest, MalformedLinesAreReportedWithFileAndLine) {
+  struct Case {
+    const char* text;
+    const char* where;
+  };
+  const Case cases[] = {
+      {"1 vk SPACE\n", "demo.txt:1: "},        // SPACE has no virtual-key code
+      {"# start\n0 vk F1\n", "demo.txt:2: "},  // tick 0 takes only start-up faults
+      {"0 key P down\n", "demo.txt:1: "},
+      {"0 fail keyboard\n", "demo.txt:1: "},    // a fault during play, at start-up
+      {"1 fail window\n", "demo.txt:1: "},      // a start-up step, during play
+      {"1 fail allocation\n", "demo.txt:1: "},  // not a fault scripts arm
+      {"1 fail flip-busy\n", "demo.txt:1: "},   // the count is missing
+      {"1 fail flip-busy 0\n", "demo.txt:1: "},
+      {"1 fail lock 2\n", "demo.txt:1: "},    // lock takes no count
+      {"1 close\nseed 4\n", "demo.txt:2: "},  // seed only first
+      {"seed 1\nseed 2\n", "demo.txt:2: "},
+      {"seed 0x100000000\n", "demo.txt:1: "},    // beyond 32 bits
+      {"5 close\n\n4 close\n", "demo.txt:3: "},  // ticks never decrease
+      {"-1 close\n", "demo.txt:1: "},
+      {"x close\n", "demo.txt:1: "},
+      {"1\n", "demo.txt:1: "},
+      {"1 jump\n", "demo.txt:1: "},
+      {"1 key UP\n", "demo.txt:1: "},
+      {"1 key UP pressed\n", "demo.txt:1: "},
+      {"1 key 256 down\n", "demo.txt:1: "},
+      {"1 key up down\n", "demo.txt:1: "},  // names are written in capitals
+      {"1 button 4 down\n", "demo.txt:1: "},
+      {"1 activate 2\n", "demo.txt:1: "},
+      {"1 close now\n", "demo.txt:1: "},
+      {"1 mouse 3\n", "demo.txt:1: "},
+      {"1 mouse 3 4x\n", "demo.txt:1: "},
+      {"1 mouse 0x 4\n", "demo.txt:1: "},
+      {"1 vk 256\n", "demo.txt:1: "},
+      {"1 mouse 2147483648 0\n", "demo.txt:1: "},
+  };
+  for (const Case& c : cases) {
+    const Parsed parsed = Parse(c.text);
+    EXPECT_FALSE(parsed.ok) << c.text;
+    EXPECT_EQ(parsed.error.rfind(c.where, 0), 0u) << c.text << " gave " << parsed.error;
+    EXPECT_GT(parsed.error.size(), std::string(c.where).size()) << "no reason for " << c.text;
+  }
+}
+
+TEST(ScriptTest, SeedMayFollowCommentsAndTicksMayRepeat) {
+  const Parsed parsed = Parse("# recorded\n\nseed 4294967295\n3 close\n3 close\n0x4 activate 1\n");
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  EXPECT_EQ(parsed.script.seed, 4294967295u);
+  ASSERT_EQ(parsed.script.commands.size(), 3u);
+  EXPECT_EQ(parsed.script.commands[2].tick, 4);
+}
+
+TEST(ScriptTest, WrittenLinesReadBackAsTheSameCommands) {
+  std::vector<ScriptCommand> commands;
+  for (int code = 0; code < 256; ++code) {
+    commands.push_back({10 + code, ScriptOp::kKey, code, code & 1});
+    commands.push_back({10 + code, ScriptOp::kVk, code, 0});
+  }
+  commands.push_back({300, ScriptOp::kMouse, 0, 0, -2147483647 - 1, 2147483647});
+  for (int button = 0; button < 4; ++button) {
+    commands.push_back({301, ScriptOp::kButton, button, 1});
+    commands.push_back({301, ScriptOp::kButton, button, 0});
+  }
+  commands.push_back({302, ScriptOp::kActivate, 0, 1});
+  commands.push_back({302, ScriptOp::kActivate, 0, 0});
+  commands.push_back({303, ScriptOp::kClose});
+  for (int f = 0; f < static_cast<int>(Fault::kCount); ++f) {
+    const auto fault = static_cast<Fault>(f);
+    if (!IsPlayFault(fault)) continue;
+    const int count = fault == Fault::kFlipBusy || fault == Fault::kBlitBusy ? 7 : 1;
+    commands.push_back({304, ScriptOp::kFail, 0, count, 0, 0, fault});
+  }
+
+  std::ostringstream text;
+  WriteScriptSeed(text, 20261209);
+  text << "0 fail mouse-acquire\n";
+  for (const ScriptCommand& command : commands) WriteScriptCommand(text, command);
+  const Parsed parsed = Parse(text.str());
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  EXPECT_EQ(parsed.script.seed, 20261209u);
+  ASSERT_EQ(parsed.script.commands.size(), commands.size() + 1);
+  EXPECT_EQ(parsed.script.commands[0].fault, Fault::kMouseAcquire);
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    EXPECT_EQ(parsed.script.commands[i + 1], commands[i]) << Write(commands[i]);
+  }
+}
+
+TEST(ScriptTest, LinesUseTheKeyNames) {
+  EXPECT_EQ(Write({3, ScriptOp::kKey, 0x39, 1}), "3 key SPACE down\n");
+  EXPECT_EQ(Write({3, ScriptOp::kVk, 27, 0}), "3 vk ESCAPE\n");
+  EXPECT_EQ(Write({4, ScriptOp::kFail, 0, 2, 0, 0, Fault::kBlitBusy}), "4 fail blit-busy 2\n");
+  EXPECT_EQ(Write({5, ScriptOp::kMouse, 0, 0, -3, 9}), "5 mouse -3 9\n");
+}
+
+}  // namespace
+}  // namespace kelmora

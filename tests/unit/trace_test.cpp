@@ -1,0 +1,264 @@
+#include "app/trace.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/hash.h"
+#include "support.h"
+
+namespace kelmora {
+namespace {
+
+constexpr const char* kNothing = "cbf29ce484222325";  // the digest of no bytes at all
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.rfind(prefix, 0) == 0;
+}
+
+class TraceTest : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::ResetEverything(); }
+  void TearDown() override { testing::ResetEverything(); }
+
+  static std::string Line(bool frameRan = false, std::optional<int> exit = std::nullopt,
+                          std::vector<std::pair<std::string, std::string>> boxes = {}) {
+    return TraceLine(4, frameRan, boxes, exit);
+  }
+  // The text of the top-level value of `key`: from after "key": up to the next top-level key.
+  static std::string Value(const std::string& line, const std::string& key) {
+    const std::string marker = "\"" + key + "\":";
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+      const char c = line[i];
+      if (inString) {
+        if (c == '\\') ++i;
+        if (c == '"') inString = false;
+        continue;
+      }
+      if (depth == 1 && line.compare(i, marker.size(), marker) == 0) {
+        std::size_t end = i + marker.size();
+        int inner = 0;
+        bool quoted = false;
+        for (; end < line.size(); ++end) {
+          const char d = line[end];
+          if (quoted) {
+            if (d == '\\') ++end;
+            if (d == '"') quoted = false;
+            continue;
+          }
+          if (d == '"') quoted = true;
+          if (d == '[' || d == '{') ++inner;
+          if (d == ']' || d == '}') {
+            if (inner == 0) break;
+            --inner;
+          }
+          if (d == ',' && inner == 0) break;
+        }
+        return line.substr(i + marker.size(), end - i - marker.size());
+      }
+      if (c == '"') inString = true;
+      if (c == '{' || c == '[') ++depth;
+      if (c == '}' || c == ']') --depth;
+    }
+    return "<missing " + key + ">";
+  }
+};
+
+TEST_F(TraceTest, EveryKeyInItsOrderAndExitOnlyWhenTheProgramEnded) {
+  const std::vector<std::string> keys = {"tick",       "frames",   "rng",   "paused",  "player",
+                                         "camera",     "settings", "ships", "shots",   "missiles",
+                                         "explosions", "trails",   "stars", "pickups", "menu",
+                                         "input",      "pixels",   "blits", "screen",  "boxes"};
+  const std::string line = Line();
+  ASSERT_EQ(line.front(), '{');
+  ASSERT_EQ(line.back(), '}');
+  EXPECT_EQ(line.find(' '), std::string::npos);
+  std::size_t at = 0;
+  for (const std::string& key : keys) {
+    const std::size_t found = line.find("\"" + key + "\":", at);
+    ASSERT_NE(found, std::string::npos) << key << " missing or out of order";
+    at = found;
+  }
+  EXPECT_EQ(Value(line, "exit"), "<missing exit>");
+  const std::string ended = Line(false, 1);
+  EXPECT_EQ(ended.substr(ended.size() - 10), ",\"exit\":1}");
+}
+
+TEST_F(TraceTest, StateBeforeStartUp) {
+  const std::string line = Line();
+  EXPECT_EQ(Value(line, "tick"), "4");
+  EXPECT_EQ(Value(line, "player"), R"({"heading":0,"thrust":0,"fire":0,"turn":0})");
+  EXPECT_EQ(Value(line, "settings"),
+            R"({"drones":12,"jitter":1,"particles":700,"pickupSetting":250,"shipCount":13,)"
+            R"("pickupCount":250})");
+  EXPECT_EQ(Value(line, "ships"), "[]");
+  EXPECT_EQ(Value(line, "explosions"), R"({"next":0,"slots":[]})");
+  EXPECT_EQ(Value(line, "menu"),
+            R"({"cursor":[320,240],"main":1,"options":0,"exit":0,"saved":[0,0,0,0]})");
+  EXPECT_EQ(Value(line, "input"),
+            R"({"latched":[],"released":[],"buttonLatch":[0,0,0],"buttonReleased":[0,0,0]})");
+  // Nothing exists yet to hash.
+  EXPECT_EQ(Value(line, "pixels"), std::string("\"") + kNothing + "\"");
+  EXPECT_EQ(Value(line, "screen"), std::string("\"") + kNothing + "\"");
+  EXPECT_EQ(Value(line, "pickups"), std::string(R"({"count":250,"hash":")") + kNothing + "\"}");
+  EXPECT_EQ(Value(line, "boxes"), "[]");
+}
+
+TEST_F(TraceTest, FloatsAreTheShortestDecimalOfTheFloat) {
+  EXPECT_EQ(TraceFloat(0.0f), "0");
+  EXPECT_EQ(TraceFloat(-0.0f), "-0");
+  EXPECT_EQ(TraceFloat(15.0f), "15");
+  EXPECT_EQ(TraceFloat(0.1f), "0.1");  // not 0.100000001
+  EXPECT_EQ(TraceFloat(static_cast<float>(0.1)), "0.1");
+  EXPECT_EQ(TraceFloat(-16384.5f), "-16384.5");
+  EXPECT_EQ(TraceFloat(1e20f), "1e+20");
+  controls.playerHeading = 3.0f;
+  controls.cameraX = -32768;
+  controls.cameraY = 32767;
+  const std::string line = Line();
+  EXPECT_EQ(Value(line, "player"), R"({"heading":3,"thrust":0,"fire":0,"turn":0})");
+  EXPECT_EQ(Value(line, "camera"), "[-32768,32767]");
+}
+
+TEST_F(TraceTest, ShipsShowEverySlotWithSignedFieldsAndTheirCells) {
+  auto player = std::make_unique<PlayerShip>();
+  player->x = -5;
+  player->y = 7;
+  player->heading = 15.0f;
+  player->shield = 100;
+  player->power = 1;
+  player->alive = 1;
+  player->missiles = 10;
+  player->score = 65535;
+  world.shipTable.push_back(std::move(player));
+  auto drone = std::make_unique<DroneShip>();
+  drone->index = 1;
+  drone->target = -1;
+  drone->spriteRowOffset = 62;
+  world.shipTable.push_back(std::move(drone));
+  world.shipCount = 5;  // as after a New Game click, before its F1 is handled
+  EXPECT_EQ(Value(Line(), "ships"),
+            "[[-5,7,15,0,100,1,1,0,0,10,-1,0,65535,0,[0,0,30,30]],"
+            "[0,0,0,0,0,0,0,0,0,0,-1,1,0,62,[0,62,30,92]]]");
+}
+
+TEST_F(TraceTest, ActiveShotsAreListedAndTheHashCoversEverySlot) {
+  const std::string quiet = Line();
+  EXPECT_TRUE(StartsWith(Value(quiet, "shots"), R"({"next":0,"active":[],)"))
+      << Value(quiet, "shots");
+
+  Shot& shot = weapons.shotRing[7];
+  shot.x = -100;
+  shot.y = 20;
+  shot.heading = 4.0f;
+  shot.speed = 3;
+  shot.active = 1;
+  shot.owner = 2;
+  weapons.shotAge[7] = 9;
+  weapons.shotNext = 8;
+  const std::string firing = Value(Line(), "shots");
+  EXPECT_TRUE(StartsWith(firing, R"({"next":8,"active":[[7,-100,20,4,3,2,9]],"hash)")) << firing;
+
+  // An inactive slot is not listed but still counts in the hash.
+  shot.active = 0;
+  const std::string ended = Value(Line(), "shots");
+  EXPECT_TRUE(StartsWith(ended, R"({"next":8,"active":[],)")) << ended;
+  const std::string quietShots = Value(quiet, "shots");
+  EXPECT_NE(ended.substr(ended.find("hash")), quietShots.substr(quietShots.find("hash")));
+
+  Missile& missile = weapons.missileRing[19];
+  missile.x = 1.5f;
+  missile.y = -2.25f;
+  missile.heading = 6.0f;
+  missile.speed = 2;
+  missile.velocity = 0.1f;
+  missile.active = 1;
+  missile.ownerIndex = 0;
+  missile.target = 3;
+  missile.spriteRect = Rect{12, 0, 24, 12};
+  weapons.missileAge[19] = 75;
+  EXPECT_TRUE(StartsWith(Value(Line(), "missiles"),
+                         R"({"next":0,"active":[[19,1.5,-2.25,6,2,0.1,0,3,75,[12,0,24,12]]])"))
+      << Value(Line(), "missiles");
+}
+
+TEST_F(TraceTest, ExplosionsListOccupiedSlotsOnly) {
+  auto system = std::make_unique<ExplosionSystem>();
+  system->count = 2;
+  system->x = {1.0f, 2.0f};
+  system->y = {3.0f, 4.0f};
+  system->angle = {0.5f, 0.25f};
+  system->speed = {1.0f, 1.0f};
+  system->colour = {200, 201};
+  system->active = 1;
+  effects.explosionRing[3] = std::move(system);
+  effects.explosionAge[3] = 12;
+  effects.explosionNext = 4;
+  const std::string explosions = Value(Line(), "explosions");
+  EXPECT_TRUE(StartsWith(explosions, R"({"next":4,"slots":[[3,2,12,")")) << explosions;
+  EXPECT_EQ(explosions.size(), 28u + 16u + 4u);  // the digest and the closing "]]}
+  const std::string before = explosions;
+  effects.explosionRing[3]->colour[1] = 202;
+  EXPECT_NE(Value(Line(), "explosions"), before);
+}
+
+TEST_F(TraceTest, LatchesAreListedInAscendingOrder) {
+  input.keyLatch[0xD0] = 1;
+  input.keyLatch[0x19] = 1;
+  input.keyReleased[0x39] = 1;
+  input.buttonLatch[1] = 1;
+  input.buttonReleased[0] = 1;
+  EXPECT_EQ(
+      Value(Line(), "input"),
+      R"({"latched":[25,208],"released":[57],"buttonLatch":[0,1,0],"buttonReleased":[1,0,0]})");
+}
+
+TEST_F(TraceTest, BlitsCountOnlyWhenAFrameRan) {
+  frameRecord.blitCount = 3;
+  frameRecord.blitHash = 0x0123456789abcdefull;
+  EXPECT_EQ(Value(Line(true), "blits"), R"({"count":3,"hash":"0123456789abcdef"})");
+  EXPECT_EQ(Value(Line(false), "blits"), std::string(R"({"count":0,"hash":")") + kNothing + "\"}");
+}
+
+TEST_F(TraceTest, BoxesAreQuotedStrings) {
+  const std::string line = Line(false, 1, {{"A Game", "say \"no\"\\\n"}, {"An Error", "x"}});
+  EXPECT_EQ(Value(line, "boxes"), R"([["A Game","say \"no\"\\\n"],["An Error","x"]])");
+}
+
+TEST_F(TraceTest, PickupsHashTheWholeTableTheLastGameBuilt) {
+  struct Badge final : Pickup {
+    void Spawn(std::uint8_t k) override { kind = k; }
+  };
+  for (int j = 0; j < 3; ++j) {
+    auto pickup = std::make_unique<Badge>();
+    pickup->x = static_cast<std::int16_t>(j);
+    world.pickupTable.push_back(std::move(pickup));
+  }
+  world.pickupCount = 3;
+  const std::string three = Value(Line(), "pickups");
+  world.pickupCount = 100;  // New Game clicked, its F1 not handled yet: the table stays
+  const std::string clicked = Value(Line(), "pickups");
+  EXPECT_TRUE(StartsWith(clicked, R"({"count":100,)")) << clicked;
+  EXPECT_EQ(three.substr(11), clicked.substr(13));
+  world.pickupTable[2]->x = 9;  // a slot beyond a smaller count still counts
+  world.pickupCount = 2;
+  EXPECT_NE(Value(Line(), "pickups").substr(11), three.substr(11));
+}
+
+TEST_F(TraceTest, SurfaceHashReadsRowsWithoutThePitch) {
+  platform::Surface surface("pixelLayer", 640, 480, 0);
+  const std::uint64_t black = SurfaceHash(&surface);
+  Fnv1a64 expected;
+  for (int i = 0; i < 640 * 480; ++i) expected.Byte(0);
+  EXPECT_EQ(black, expected.Value());
+  surface.Pixels()[surface.Pitch() * 479 + 639] = 7;  // the last visible byte
+  EXPECT_NE(SurfaceHash(&surface), black);
+  EXPECT_EQ(SurfaceHash(nullptr), Fnv1a64::kOffsetBasis);
+}
+
+}  // namespace
+}  // namespace kelmora
