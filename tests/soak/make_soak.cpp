@@ -333,6 +333,8 @@ int main(int argc, char** argv) {
   std::printf("seed %llu\n", static_cast<unsigned long long>(seed));
   std::printf("# Random play: make_soak --seed %llu --ticks %lld\n",
               static_cast<unsigned long long>(seed), static_cast<long long>(ticks));
+  std::printf("# New Game with the largest options clicked by tick %lld\n",
+              static_cast<long long>(playFrom - 1));
   script.Write(stdout);
   return 0;
 }
