@@ -123,7 +123,7 @@ std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t offset) {
          (static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
 }
 
-// The palette of a file that holds its whole colour table: the colour cube under nothing, the
+// The palette of a file that holds its whole colour table: none of the colour cube left, the
 // table's bytes as they lie, and red and blue turned round in the entries the header promises
 // (none unless the info header is exactly the basic one, at most 8 bits per pixel).
 void CheckFilePalette(kelmora::platform::DirectDraw* directDraw,
