@@ -4,14 +4,14 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config libsdl2-dev libpng-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev
+            libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev python3
 PREFIX ?= /usr/local
 # The validators of the desktop entry, AppStream description and manual pages, and the tools
 # that build the Debian package (dpkg-shlibdeps, file).
 PACKAGING_DEPS := desktop-file-utils appstream man-db dpkg-dev file
 PACKAGES += $(PACKAGING_DEPS)
 
-.PHONY: deps build build-asan build-runners play test test-default test-asan clean format
+.PHONY: deps build build-asan build-runners play test test-default test-asan fuzz clean format
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -49,6 +49,12 @@ test-asan: build-asan build-runners
 test: build build-asan build-runners
 	ctest --preset default -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+	JOBS=$(JOBS) tests/fuzz/run.sh 60
+
+# The bitmap file readers under libFuzzer for FUZZ_SECONDS (built with clang++ by the fuzz preset).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	JOBS=$(JOBS) tests/fuzz/run.sh $(FUZZ_SECONDS)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

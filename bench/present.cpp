@@ -3,6 +3,9 @@
 #include <SDL.h>
 
 #include <cstdlib>
+#include <vector>
+
+#include "platform/sdl/present_convert.h"
 
 namespace kelmora::bench {
 
@@ -29,23 +32,20 @@ class SdlPresentTarget final : public PresentTarget {
     return texture_ != nullptr;
   }
 
+  // The backend's own present path: the pixel-pair table, rebuilt only when the palette changes,
+  // and the frame converted straight into the locked texture.
   void Convert(const std::uint8_t* pixels, std::int32_t pitch,
                const platform::PaletteTable& palette) override {
-    std::uint32_t lookup[256];
-    for (int i = 0; i < 256; ++i) {
-      const auto& e = palette[static_cast<std::size_t>(i)];
-      lookup[i] = 0xFF000000u | (static_cast<std::uint32_t>(e.red) << 16) |
-                  (static_cast<std::uint32_t>(e.green) << 8) | e.blue;
+    if (!pairsBuilt_ || palette != pairPalette_) {
+      platform::BuildPixelPairTable(palette, pairs_.data());
+      pairPalette_ = palette;
+      pairsBuilt_ = true;
     }
     void* memory = nullptr;
     int texturePitch = 0;
     if (SDL_LockTexture(texture_, nullptr, &memory, &texturePitch) != 0) return;
-    for (int y = 0; y < 480; ++y) {
-      const std::uint8_t* source = pixels + static_cast<std::ptrdiff_t>(y) * pitch;
-      auto* target = reinterpret_cast<std::uint32_t*>(
-          static_cast<std::uint8_t*>(memory) + static_cast<std::ptrdiff_t>(y) * texturePitch);
-      for (int x = 0; x < 640; ++x) target[x] = lookup[source[x]];
-    }
+    platform::ConvertFrame(pixels, pitch, platform::kScreenWidth, platform::kScreenHeight,
+                           pairs_.data(), memory, texturePitch);
     SDL_UnlockTexture(texture_);
   }
 
@@ -53,6 +53,9 @@ class SdlPresentTarget final : public PresentTarget {
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  std::vector<std::uint64_t> pairs_ = std::vector<std::uint64_t>(platform::kPixelPairCount);
+  platform::PaletteTable pairPalette_{};
+  bool pairsBuilt_ = false;
 };
 
 }  // namespace

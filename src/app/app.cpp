@@ -126,8 +126,8 @@ bool StartUp() {
   try {
     if (InitApplication() != 0) {
       app.exitStatus = 1;
-      // A step that failed without a report of its own still gives the display back.
-      if (platform::CurrentWindow() != 0) platform::DestroyGameWindow(app.mainWindow);
+      // A step that failed without a report of its own leaves the window and whatever part of
+      // the display it made as they are, until the program ends.
       return false;
     }
     rng.Seed(platform::TimeSeconds());
@@ -165,12 +165,19 @@ LoopPass MainLoopPass() {
   return LoopPass::kWait;
 }
 
+void EndProgram() {
+  if (platform::CurrentWindow() != 0) platform::DestroyGameWindow(app.mainWindow);
+}
+
 int ExitStatus() {
   return app.exitStatus != 0 ? app.exitStatus : quitCode;
 }
 
 int WinMain() {
-  if (!StartUp()) return ExitStatus();
+  if (!StartUp()) {
+    EndProgram();
+    return ExitStatus();
+  }
   for (;;) {
     switch (MainLoopPass()) {
       case LoopPass::kQuit:

@@ -26,6 +26,9 @@ enum class LoopPass {
 };
 // One pass of the main loop.
 LoopPass MainLoopPass();
+// The program is over: a window still open (start-up stopped at a step that reports nothing) is
+// closed, which gives the display back. Harmless when the window is already gone.
+void EndProgram();
 // The program's exit status once the loop has returned (or start-up failed).
 int ExitStatus();
 

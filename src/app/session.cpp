@@ -95,6 +95,7 @@ class Session {
   int End(std::int64_t tick, bool frameRan) {
     const int status = ExitStatus();
     EndTick(tick, frameRan, status);
+    EndProgram();
     if (options_.trace != nullptr) options_.trace->flush();
     if (options_.record != nullptr) options_.record->flush();
     return status;

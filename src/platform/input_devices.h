@@ -19,6 +19,13 @@ struct MouseState {
   std::uint8_t rgbButtons[4] = {0, 0, 0, 0};
 };
 
+// Adds relative motion to what is waiting for the next mouse read. The counts wrap at 32 bits, as
+// a device's running total does; the cursor only ever uses the low 16 bits of the sum.
+inline std::int32_t AddMotion(std::int32_t waiting, std::int32_t motion) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(waiting) +
+                                   static_cast<std::uint32_t>(motion));
+}
+
 class InputDevice {
  public:
   explicit InputDevice(DeviceKind kind) : kind_(kind) {}

@@ -218,6 +218,14 @@ TEST_F(MenuTest, CursorFollowsTheMouseAndStaysOnTheScreen) {
   Mouse().AddMouseMotion(40000, 0);
   Frame();
   EXPECT_EQ(menu.cursorX, 0);
+  // Motion waiting for the read adds up past 32 bits as the device's total wraps: two of the
+  // largest steps right make 2^32 - 2 counts, two to the left on the screen.
+  MoveTo(320, 240);
+  Mouse().AddMouseMotion(2147483647, -2147483647 - 1);
+  Mouse().AddMouseMotion(2147483647, -2147483647 - 1);
+  Frame();
+  EXPECT_EQ(menu.cursorX, 318);
+  EXPECT_EQ(menu.cursorY, 240);
 }
 
 TEST_F(MenuTest, CursorFiresWhileTheButtonIsHeldAndTheClickActsOnRelease) {

@@ -149,6 +149,12 @@ TEST_P(SurfacesStartUpFaultTest, ReportsTheStepAndGivesTheDisplayBack) {
   } else {
     EXPECT_TRUE(boxes.empty());
     EXPECT_NE(errors.find("pixel layer"), std::string::npos);
+    // Nothing reports this step: the window and the display it made stay as they are until the
+    // program ends, so the state after start-up still shows the (empty) front buffer.
+    EXPECT_NE(platform::CurrentWindow(), 0);
+    EXPECT_TRUE(display.frontBuffer && display.sheetSurface && display.palette);
+    EXPECT_FALSE(display.pixelLayer);
+    EndProgram();
   }
   // Whatever was made has been released, the window is gone and nothing after the step ran.
   EXPECT_FALSE(display.directDraw);

@@ -343,6 +343,7 @@ class Runner {
   int End(std::int64_t tick, bool frameRan) {
     const int status = ExitStatus();
     EndTick(tick, frameRan, status);
+    EndProgram();
     Finish(tick);
     return status;
   }

@@ -27,8 +27,8 @@ class HeadlessBackend final : public Backend {
   // Device state as a test or script sets it.
   void SetKey(std::uint8_t code, bool down) { keys_[code] = down ? 0x80 : 0; }
   void AddMouseMotion(std::int32_t dx, std::int32_t dy) {
-    mouseX_ += dx;
-    mouseY_ += dy;
+    mouseX_ = AddMotion(mouseX_, dx);
+    mouseY_ = AddMotion(mouseY_, dy);
   }
   void SetButton(int button, bool down) { buttons_[button & 3] = down ? 0x80 : 0; }
   void SetClock(std::uint32_t seconds) { clock_ = seconds; }

@@ -27,8 +27,8 @@ void SdlBackend::ApplyInput(const HostInput& input) {
       PostMessage(CurrentWindow(), WM_KEYDOWN, static_cast<WPARAM>(input.code), 0);
       break;
     case HostInput::Kind::kMouse:
-      deviceMotionX_ += input.dx;
-      deviceMotionY_ += input.dy;
+      deviceMotionX_ = AddMotion(deviceMotionX_, input.dx);
+      deviceMotionY_ = AddMotion(deviceMotionY_, input.dy);
       break;
     case HostInput::Kind::kButton:
       deviceButtons_[input.code & 3] = input.value != 0 ? 0x80 : 0;
