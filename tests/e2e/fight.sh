@@ -3,12 +3,9 @@
 # played from fight.txt. Every trace line must keep the tables within their sizes and the rings
 # within their slots, the run must end with exit status 0, and there must really have been a
 # fight: shots, missiles, explosions and points.
-# Usage: fight.sh KELMORA_HEADLESS FIGHT_SCRIPT [TICKS]
-# The script closes the game at tick 3000; a shorter run (TICKS < 3000) is closed by the runner
-# after its last tick, with no trace line for the close.
+# Usage: fight.sh KELMORA_HEADLESS FIGHT_SCRIPT   (the script closes the game at tick 3000)
 set -euo pipefail
-binary=$1 script=$2 ticks=${3:-3000}
-[ "$ticks" -le 3000 ] || { echo "fight: at most 3000 ticks, the script closes the game then"; exit 1; }
+binary=$1 script=$2 ticks=3000
 command -v jq >/dev/null || { echo "fight: jq is not installed (make deps installs it)"; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
