@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "core/bytes.h"
 #include "platform/window.h"
 
 namespace kelmora {
@@ -20,17 +21,6 @@ constexpr std::int32_t kMaxRequestedSize = 4096;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kColourTableSize = 256 * 4;
-
-std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t offset) {
-  return static_cast<std::uint32_t>(bytes[offset]) |
-         (static_cast<std::uint32_t>(bytes[offset + 1]) << 8) |
-         (static_cast<std::uint32_t>(bytes[offset + 2]) << 16) |
-         (static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
-}
-
-std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t offset) {
-  return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
-}
 
 // How many colour-table entries a bitmap's header promises: only for headers of at least the
 // basic size and at most 8 bits per pixel. A header cut short promises none.

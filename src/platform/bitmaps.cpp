@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "core/bytes.h"
 #include "platform/display.h"
 #include "platform/faults.h"
 #include "resources/embedded.h"
@@ -11,17 +12,6 @@
 namespace kelmora::platform {
 
 namespace {
-
-std::uint32_t ReadU32(std::span<const std::uint8_t> bytes, std::size_t offset) {
-  return static_cast<std::uint32_t>(bytes[offset]) |
-         (static_cast<std::uint32_t>(bytes[offset + 1]) << 8) |
-         (static_cast<std::uint32_t>(bytes[offset + 2]) << 16) |
-         (static_cast<std::uint32_t>(bytes[offset + 3]) << 24);
-}
-
-std::uint16_t ReadU16(std::span<const std::uint8_t> bytes, std::size_t offset) {
-  return static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8));
-}
 
 // The largest image the game accepts: anything bigger is not one of its bitmaps.
 constexpr std::int64_t kMaxDimension = 4096;
