@@ -116,19 +116,59 @@ HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, 
   const bool keyed = (flags & DDBLT_KEYSRC) != 0 && source->hasSourceKey_;
   const std::uint32_t keyLow = source->sourceKey_.low;
   const std::uint32_t keyHigh = source->sourceKey_.high;
+  // A pixel is transparent when it lies in [keyLow, keyHigh]; an empty range keys nothing. One
+  // unsigned comparison tests both ends.
+  const bool anyKey = keyed && keyLow <= keyHigh && keyLow <= 0xFF;
+  const std::uint32_t keySpan = keyHigh - keyLow;
+  const auto copyRow = [&](std::uint8_t* out, const std::uint8_t* in, std::int32_t width) {
+    if (!anyKey) {
+      std::memmove(out, in, static_cast<std::size_t>(width));  // a surface may copy onto itself
+      return;
+    }
+    for (std::int32_t x = 0; x < width; ++x) {
+      const std::uint8_t value = in[x];
+      out[x] = value - keyLow <= keySpan ? out[x] : value;
+    }
+  };
+
+  if (src.Width() == dst.Width() && src.Height() == dst.Height()) {
+    // One to one, as nearly every blit of the game is: whole rows at a time.
+    const std::int32_t width = visible.Width();
+    const std::int32_t sourceLeft = src.left + (visible.left - dst.left);
+    for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
+      const std::int32_t sy = src.top + (y - dst.top);
+      copyRow(
+          &pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(pitch_) +
+                   static_cast<std::size_t>(visible.left)],
+          &source->pixels_[static_cast<std::size_t>(sy) * static_cast<std::size_t>(source->pitch_) +
+                           static_cast<std::size_t>(sourceLeft)],
+          width);
+    }
+    return DD_OK;
+  }
+
   // Nearest-neighbour scaling of the source rectangle onto the destination rectangle; clipping
-  // cuts the destination and keeps the mapping of the whole rectangle.
+  // cuts the destination and keeps the mapping of the whole rectangle. Source column of
+  // destination column x: src.left + (x - dst.left) * srcWidth / dstWidth, stepped by its
+  // quotient and remainder.
+  const std::int64_t srcWidth = src.Width();
+  const std::int64_t dstWidth = dst.Width();
+  const std::int64_t firstOffset = static_cast<std::int64_t>(visible.left - dst.left) * srcWidth;
   for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
     const std::int64_t sy =
         src.top + static_cast<std::int64_t>(y - dst.top) * src.Height() / dst.Height();
     const std::uint8_t* srcRow = &source->pixels_[static_cast<std::size_t>(sy * source->pitch_)];
     std::uint8_t* dstRow = &pixels_[static_cast<std::size_t>(y * pitch_)];
+    std::int64_t column = src.left + firstOffset / dstWidth;
+    std::int64_t remainder = firstOffset % dstWidth;
     for (std::int32_t x = visible.left; x < visible.right; ++x) {
-      const std::int64_t sx =
-          src.left + static_cast<std::int64_t>(x - dst.left) * src.Width() / dst.Width();
-      const std::uint8_t value = srcRow[sx];
-      if (keyed && value >= keyLow && value <= keyHigh) continue;
-      dstRow[x] = value;
+      const std::uint8_t value = srcRow[column];
+      if (!anyKey || value - keyLow > keySpan) dstRow[x] = value;
+      remainder += srcWidth;
+      while (remainder >= dstWidth) {
+        remainder -= dstWidth;
+        ++column;
+      }
     }
   }
   return DD_OK;
