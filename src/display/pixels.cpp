@@ -14,15 +14,6 @@ std::int32_t Wrap32(std::int64_t value) {
 
 }  // namespace
 
-void PutPixel(std::uint8_t* surface, std::int32_t pitch, std::int32_t x, std::int32_t y,
-              std::int32_t colour) {
-  // Column 0 and row 0 are never written.
-  if (x <= 0 || x >= 640) return;
-  if (y <= 0 || y >= 480) return;
-  const std::ptrdiff_t offset = static_cast<std::ptrdiff_t>(y) * pitch + x;
-  surface[offset] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(colour));
-}
-
 void DrawSpan(std::uint8_t* surface, std::int32_t pitch, std::int32_t x1, std::int32_t y,
               std::int32_t x2, std::int32_t colour) {
   if (x1 > x2) {
