@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/alloc.h"
+#include "effects/compass.h"
 #include "effects/particles.h"
 
 namespace kelmora {
@@ -51,9 +52,9 @@ void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_
                std::int32_t pitch) {
   // Straight out behind the emitter: heading 0 streams towards -8, the same as heading 8.
   const std::int32_t direction = TruncToInt(trail.heading - 8.0);
-  const double radians = HeadingToRadians(direction);
-  const double sine = std::sin(radians);
-  const double cosine = std::cos(radians);
+  const CompassDirection away = Compass(direction);
+  const double sine = away.sine;
+  const double cosine = away.cosine;
   const std::size_t count = Particles(trail);
   for (std::size_t j = 0; j < count; ++j) {
     const double v = trail.speed[j];
