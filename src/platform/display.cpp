@@ -123,11 +123,18 @@ HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, 
   const auto copyRow = [&](std::uint8_t* out, const std::uint8_t* in, std::int32_t width) {
     if (!anyKey) {
       std::memmove(out, in, static_cast<std::size_t>(width));  // a surface may copy onto itself
-      return;
-    }
-    for (std::int32_t x = 0; x < width; ++x) {
-      const std::uint8_t value = in[x];
-      out[x] = value - keyLow <= keySpan ? out[x] : value;
+    } else if (keySpan == 0) {
+      // One key colour, as the game's sheets have: a plain comparison the compiler vectorizes.
+      const auto key = static_cast<std::uint8_t>(keyLow);
+      for (std::int32_t x = 0; x < width; ++x) {
+        const std::uint8_t value = in[x];
+        out[x] = value == key ? out[x] : value;
+      }
+    } else {
+      for (std::int32_t x = 0; x < width; ++x) {
+        const std::uint8_t value = in[x];
+        out[x] = value - keyLow <= keySpan ? out[x] : value;
+      }
     }
   };
 
@@ -148,27 +155,37 @@ HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, 
   }
 
   // Nearest-neighbour scaling of the source rectangle onto the destination rectangle; clipping
-  // cuts the destination and keeps the mapping of the whole rectangle. Source column of
-  // destination column x: src.left + (x - dst.left) * srcWidth / dstWidth, stepped by its
-  // quotient and remainder.
+  // cuts the destination and keeps the mapping of the whole rectangle. The source column of
+  // destination column x, src.left + (x - dst.left) * srcWidth / dstWidth, is worked out once
+  // per blit, stepped by its quotient and remainder.
+  static std::vector<std::int32_t> columns;
   const std::int64_t srcWidth = src.Width();
   const std::int64_t dstWidth = dst.Width();
   const std::int64_t firstOffset = static_cast<std::int64_t>(visible.left - dst.left) * srcWidth;
+  columns.resize(static_cast<std::size_t>(visible.Width()));
+  {
+    std::int64_t column = src.left + firstOffset / dstWidth;
+    std::int64_t remainder = firstOffset % dstWidth;
+    const std::int64_t wholeStep = srcWidth / dstWidth;
+    const std::int64_t partStep = srcWidth % dstWidth;
+    for (std::int32_t& entry : columns) {
+      entry = static_cast<std::int32_t>(column);
+      column += wholeStep;
+      remainder += partStep;
+      if (remainder >= dstWidth) {
+        remainder -= dstWidth;
+        ++column;
+      }
+    }
+  }
   for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
     const std::int64_t sy =
         src.top + static_cast<std::int64_t>(y - dst.top) * src.Height() / dst.Height();
     const std::uint8_t* srcRow = &source->pixels_[static_cast<std::size_t>(sy * source->pitch_)];
-    std::uint8_t* dstRow = &pixels_[static_cast<std::size_t>(y * pitch_)];
-    std::int64_t column = src.left + firstOffset / dstWidth;
-    std::int64_t remainder = firstOffset % dstWidth;
-    for (std::int32_t x = visible.left; x < visible.right; ++x) {
-      const std::uint8_t value = srcRow[column];
-      if (!anyKey || value - keyLow > keySpan) dstRow[x] = value;
-      remainder += srcWidth;
-      while (remainder >= dstWidth) {
-        remainder -= dstWidth;
-        ++column;
-      }
+    std::uint8_t* dstRow = &pixels_[static_cast<std::size_t>(y * pitch_ + visible.left)];
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      const std::uint8_t value = srcRow[columns[i]];
+      if (!anyKey || value - keyLow > keySpan) dstRow[i] = value;
     }
   }
   return DD_OK;
