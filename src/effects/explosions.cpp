@@ -319,14 +319,16 @@ void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitte
   static std::uint8_t offScreen;
   const auto base = reinterpret_cast<std::uintptr_t>(surface);
   const auto elsewhere = reinterpret_cast<std::uintptr_t>(&offScreen);
+  const std::int32_t* const offsets = room.offsets.data();
+  const std::int32_t* const colours = explosion.colour.data();
   for (std::size_t j = 0; j < count; ++j) {
-    const std::int32_t offset = room.offsets[j];
+    const std::int32_t offset = offsets[j];
     const std::uintptr_t pick = 0 - static_cast<std::uintptr_t>(offset >= 0);
     const std::uintptr_t target =
         ((base + static_cast<std::uintptr_t>(static_cast<std::uint32_t>(offset))) & pick) |
         (elsewhere & ~pick);
     *reinterpret_cast<std::uint8_t*>(target) =
-        static_cast<std::uint8_t>(static_cast<std::uint32_t>(explosion.colour[j]));
+        static_cast<std::uint8_t>(static_cast<std::uint32_t>(colours[j]));
   }
 }
 

@@ -1,5 +1,6 @@
 #include "game/collisions.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -131,13 +132,27 @@ void MissilesAgainst(std::int32_t slot, std::int32_t x, std::int32_t y) {
 }  // namespace
 
 void ResolveCollisions() {
+  // Shots do not move during the pass, so their positions are read once; a ship with no shot
+  // inside its box at all (nearly every ship, every frame) skips the shot loop, which would have
+  // done nothing for it.
+  std::array<std::int32_t, kShotSlots> shotX;
+  std::array<std::int32_t, kShotSlots> shotY;
+  for (std::size_t k = 0; k < shotX.size(); ++k) {
+    shotX[k] = weapons.shotRing[k].x;
+    shotY[k] = weapons.shotRing[k].y;
+  }
   for (std::int32_t i = 0; i < ShipSlots(); ++i) {
     // The box stays where the slot's ship was when its turn began, even after a kill puts a new
     // drone in the slot: later hits inside the old box land on the newcomer.
     const Ship& boxShip = SlotShip(i);
     const std::int32_t x = boxShip.x;
     const std::int32_t y = boxShip.y;
-    ShotsAgainst(i, x, y);
+    bool anyInside = false;
+    for (std::size_t k = 0; k < shotX.size(); ++k) {
+      anyInside |= (x - kHitHalfWidth < shotX[k]) & (shotX[k] < x + kHitHalfWidth) &
+                   (y - kHitHalfWidth < shotY[k]) & (shotY[k] < y + kHitHalfWidth);
+    }
+    if (anyInside) ShotsAgainst(i, x, y);
     MissilesAgainst(i, x, y);
   }
 }
