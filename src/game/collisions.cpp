@@ -147,12 +147,14 @@ void ResolveCollisions() {
     const Ship& boxShip = SlotShip(i);
     const std::int32_t x = boxShip.x;
     const std::int32_t y = boxShip.y;
-    bool anyInside = false;
+    std::int32_t inside = 0;
     for (std::size_t k = 0; k < shotX.size(); ++k) {
-      anyInside |= (x - kHitHalfWidth < shotX[k]) & (shotX[k] < x + kHitHalfWidth) &
-                   (y - kHitHalfWidth < shotY[k]) & (shotY[k] < y + kHitHalfWidth);
+      inside |= static_cast<std::int32_t>(x - kHitHalfWidth < shotX[k]) &
+                static_cast<std::int32_t>(shotX[k] < x + kHitHalfWidth) &
+                static_cast<std::int32_t>(y - kHitHalfWidth < shotY[k]) &
+                static_cast<std::int32_t>(shotY[k] < y + kHitHalfWidth);
     }
-    if (anyInside) ShotsAgainst(i, x, y);
+    if (inside != 0) ShotsAgainst(i, x, y);
     MissilesAgainst(i, x, y);
   }
 }
