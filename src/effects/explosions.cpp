@@ -183,13 +183,11 @@ inline std::int32_t ScreenCoordinate(float world, std::int32_t camera, std::int3
 // step a frame towards 79. (No branches: which particles are spent follows no pattern.) Then
 // where each lands on the screen.
 template <bool kJitter>
-KELMORA_VECTOR_CLONES void MoveParticles(std::size_t count, const double* __restrict sines,
-                                         const double* __restrict cosines,
-                                         const std::int8_t* __restrict jitter, float* __restrict xs,
-                                         float* __restrict ys, float* __restrict speeds,
-                                         std::int32_t* __restrict colours,
-                                         std::int32_t* __restrict offsets, std::int32_t cameraX,
-                                         std::int32_t cameraY, std::int32_t pitch) {
+inline __attribute__((always_inline)) void MoveParticlesBody(
+    std::size_t count, const double* __restrict sines, const double* __restrict cosines,
+    const std::int8_t* __restrict jitter, float* __restrict xs, float* __restrict ys,
+    float* __restrict speeds, std::int32_t* __restrict colours, std::int32_t* __restrict offsets,
+    std::int32_t cameraX, std::int32_t cameraY, std::int32_t pitch) {
   for (std::size_t j = 0; j < count; ++j) {
     const double v = speeds[j];
     const float sx = static_cast<float>(sines[j] * v);
@@ -216,6 +214,25 @@ KELMORA_VECTOR_CLONES void MoveParticles(std::size_t count, const double* __rest
                        (static_cast<std::uint32_t>(screenY - 1) < 479u);
     offsets[j] = shown ? screenY * pitch + screenX : -1;
   }
+}
+
+// The two kinds of pass, each with its own vector versions (the compilers clone plain functions
+// only, not templates).
+KELMORA_VECTOR_CLONES void MoveJitteredParticles(
+    std::size_t count, const double* __restrict sines, const double* __restrict cosines,
+    const std::int8_t* __restrict jitter, float* __restrict xs, float* __restrict ys,
+    float* __restrict speeds, std::int32_t* __restrict colours, std::int32_t* __restrict offsets,
+    std::int32_t cameraX, std::int32_t cameraY, std::int32_t pitch) {
+  MoveParticlesBody<true>(count, sines, cosines, jitter, xs, ys, speeds, colours, offsets, cameraX,
+                          cameraY, pitch);
+}
+KELMORA_VECTOR_CLONES void MoveSteadyParticles(
+    std::size_t count, const double* __restrict sines, const double* __restrict cosines,
+    float* __restrict xs, float* __restrict ys, float* __restrict speeds,
+    std::int32_t* __restrict colours, std::int32_t* __restrict offsets, std::int32_t cameraX,
+    std::int32_t cameraY, std::int32_t pitch) {
+  MoveParticlesBody<false>(count, sines, cosines, nullptr, xs, ys, speeds, colours, offsets,
+                           cameraX, cameraY, pitch);
 }
 
 // Room for one pass, kept from frame to frame.
@@ -306,13 +323,13 @@ void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitte
   const std::int32_t cameraX = controls.cameraX;
   const std::int32_t cameraY = controls.cameraY;
   if (jitter) {
-    MoveParticles<true>(count, cache.sines.data(), cache.cosines.data(), room.jitter.data(),
-                        explosion.x.data(), explosion.y.data(), explosion.speed.data(),
-                        explosion.colour.data(), room.offsets.data(), cameraX, cameraY, pitch);
+    MoveJitteredParticles(count, cache.sines.data(), cache.cosines.data(), room.jitter.data(),
+                          explosion.x.data(), explosion.y.data(), explosion.speed.data(),
+                          explosion.colour.data(), room.offsets.data(), cameraX, cameraY, pitch);
   } else {
-    MoveParticles<false>(count, cache.sines.data(), cache.cosines.data(), nullptr,
-                         explosion.x.data(), explosion.y.data(), explosion.speed.data(),
-                         explosion.colour.data(), room.offsets.data(), cameraX, cameraY, pitch);
+    MoveSteadyParticles(count, cache.sines.data(), cache.cosines.data(), explosion.x.data(),
+                        explosion.y.data(), explosion.speed.data(), explosion.colour.data(),
+                        room.offsets.data(), cameraX, cameraY, pitch);
   }
   // Moving every particle and then drawing every particle: the points go down in particle order.
   // A point off the screen goes to a byte of its own that nothing reads, picked without a jump.
