@@ -27,6 +27,8 @@ class Session {
   Session(SessionHost& host, const SessionOptions& options) : host_(host), options_(options) {}
 
   int Run() {
+    // The blit digest is for the trace alone.
+    frameRecord.hashBlits = options_.trace != nullptr;
     if (options_.record != nullptr) *options_.record << "seed " << options_.seed << '\n';
     GiveInput(0);
     if (!StartUp()) return End(0, false);

@@ -1,6 +1,7 @@
 #include "display/pixels.h"
 
 #include <cstddef>
+#include <cstring>
 #include <limits>
 
 namespace kelmora {
@@ -14,15 +15,6 @@ std::int32_t Wrap32(std::int64_t value) {
 
 }  // namespace
 
-void PutPixel(std::uint8_t* surface, std::int32_t pitch, std::int32_t x, std::int32_t y,
-              std::int32_t colour) {
-  // Column 0 and row 0 are never written.
-  if (x <= 0 || x >= 640) return;
-  if (y <= 0 || y >= 480) return;
-  const std::ptrdiff_t offset = static_cast<std::ptrdiff_t>(y) * pitch + x;
-  surface[offset] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(colour));
-}
-
 void DrawSpan(std::uint8_t* surface, std::int32_t pitch, std::int32_t x1, std::int32_t y,
               std::int32_t x2, std::int32_t colour) {
   if (x1 > x2) {
@@ -30,9 +22,15 @@ void DrawSpan(std::uint8_t* surface, std::int32_t pitch, std::int32_t x1, std::i
     x1 = x2;
     x2 = swap;
   }
-  for (std::int64_t x = x1; x <= x2; ++x) {
-    PutPixel(surface, pitch, static_cast<std::int32_t>(x), y, colour);
-  }
+  // PutPixel for every x from x1 to x2, each point clipped on its own: the same bytes as one run
+  // over the part of the span inside columns 1..639, on a row inside 1..479.
+  if (y <= 0 || y >= 480) return;
+  const std::int32_t first = x1 < 1 ? 1 : x1;
+  const std::int32_t last = x2 > 639 ? 639 : x2;
+  if (first > last) return;
+  std::memset(surface + static_cast<std::ptrdiff_t>(y) * pitch + first,
+              static_cast<std::uint8_t>(static_cast<std::uint32_t>(colour)),
+              static_cast<std::size_t>(last - first + 1));
 }
 
 void DrawLine(std::uint8_t* surface, std::int32_t pitch, std::int32_t x1, std::int32_t y1,
@@ -50,6 +48,21 @@ void DrawLine(std::uint8_t* surface, std::int32_t pitch, std::int32_t x1, std::i
   const std::int32_t ys = y1;
   const std::int32_t xe = x2;
   const std::int32_t ye = y2;
+
+  // A vertical line (the shield bar is a hundred of them): the slope is 0 and every row gets the
+  // one point at the start's column as the stepper holds it, its low 16 bits read signed.
+  // (Unless the row count is a multiple of 65536, when the slope's divisor wraps to 0.)
+  if (xs == xe && ys < ye && (static_cast<std::int64_t>(ye) - ys) % 65536 != 0) {
+    const auto column = static_cast<std::int32_t>(static_cast<std::uint32_t>(xs) << 16) >> 16;
+    if (column <= 0 || column >= 640) return;
+    const std::int32_t top = ys < 1 ? 1 : ys;
+    const std::int32_t bottom = ye > 479 ? 479 : ye;
+    const auto value = static_cast<std::uint8_t>(static_cast<std::uint32_t>(colour));
+    for (std::int32_t y = top; y <= bottom; ++y) {
+      surface[static_cast<std::ptrdiff_t>(y) * pitch + column] = value;
+    }
+    return;
+  }
 
   // Change of x per row in 16.16 fixed point.
   const std::int32_t slope = MulDiv(Wrap32((static_cast<std::int64_t>(xs) - xe) * 65536), 65536,

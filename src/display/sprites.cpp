@@ -20,6 +20,7 @@ std::int32_t SurfaceNumber(const platform::Surface* surface) {
 void RecordBlit(const Rect& source, const Rect& destination, const platform::Surface* surface,
                 std::uint32_t flags) {
   frameRecord.blitCount += 1;
+  if (!frameRecord.hashBlits) return;
   Fnv1a64 h(frameRecord.blitHash);
   h.Int(SurfaceNumber(surface));
   h.Int(source.left);

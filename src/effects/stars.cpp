@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "display/pixels.h"
+#include "effects/compass.h"
 #include "game/state.h"
 
 namespace kelmora {
@@ -18,10 +19,10 @@ void NewSpeedAndColour(Star& star) {
 
 // Moves a star against the player's flight by (speed * thrust) / 2 pixels.
 void MoveStar(Star& star) {
-  const double phi = HeadingToRadians(star.heading);
+  const CompassDirection phi = Compass(star.heading);
   const std::int32_t m = (star.speed * star.thrust) / 2;
-  star.x = static_cast<float>(star.x - m * std::sin(phi));
-  star.y = static_cast<float>(star.y + m * std::cos(phi));
+  star.x = static_cast<float>(star.x - m * phi.sine);
+  star.y = static_cast<float>(star.y + m * phi.cosine);
 }
 
 // The tail starts every frame at the head, with the head's speed and colour.

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/alloc.h"
+#include "effects/compass.h"
 #include "effects/particles.h"
 
 namespace kelmora {
@@ -51,30 +52,41 @@ void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_
                std::int32_t pitch) {
   // Straight out behind the emitter: heading 0 streams towards -8, the same as heading 8.
   const std::int32_t direction = TruncToInt(trail.heading - 8.0);
-  const double radians = HeadingToRadians(direction);
-  const double sine = std::sin(radians);
-  const double cosine = std::cos(radians);
+  const CompassDirection away = Compass(direction);
+  const double sine = away.sine;
+  const double cosine = away.cosine;
   const std::size_t count = Particles(trail);
+  // The arrays by plain pointers: the points stored into the layer could otherwise be taken to
+  // change the arrays' own bookkeeping, which would then be read again for every particle.
+  float* const xs = trail.x.data();
+  float* const ys = trail.y.data();
+  float* const speeds = trail.speed.data();
+  std::int32_t* const colours = trail.colour.data();
+  std::int32_t* const ages = trail.age.data();
+  const std::int32_t baseColour = trail.baseColour;
+  const std::int32_t capColour = trail.capColour;
+  const std::int16_t cameraX = controls.cameraX;
+  const std::int16_t cameraY = controls.cameraY;
   for (std::size_t j = 0; j < count; ++j) {
-    const double v = trail.speed[j];
-    trail.x[j] = static_cast<float>(trail.x[j] + sine * v);
-    trail.y[j] = static_cast<float>(trail.y[j] - cosine * v);
+    const double v = speeds[j];
+    xs[j] = static_cast<float>(xs[j] + sine * v);
+    ys[j] = static_cast<float>(ys[j] - cosine * v);
     // No lower limit: an old particle turns and drifts back towards the emitter.
-    trail.speed[j] = static_cast<float>(trail.speed[j] - 0.1);
-    if (trail.age[j] < std::numeric_limits<std::int32_t>::max()) ++trail.age[j];
-    if (rng.Draw() % 10 < trail.age[j]) {
+    speeds[j] = static_cast<float>(speeds[j] - 0.1);
+    if (ages[j] < std::numeric_limits<std::int32_t>::max()) ++ages[j];
+    if (rng.Draw() % 10 < ages[j]) {
       const std::int64_t x = static_cast<std::int64_t>(rng.Draw() % 5) + ax - 2;
       const std::int64_t y = static_cast<std::int64_t>(rng.Draw() % 5) + ay - 2;
-      trail.x[j] = static_cast<float>(x);
-      trail.y[j] = static_cast<float>(y);
-      trail.speed[j] = static_cast<float>((rng.Draw() % 200) * 0.025);
-      const std::int32_t colour = TruncToInt(trail.speed[j] * 0.2 * 16 + trail.baseColour);
-      trail.colour[j] = colour > trail.capColour ? trail.capColour : colour;
-      trail.age[j] = 0;
+      xs[j] = static_cast<float>(x);
+      ys[j] = static_cast<float>(y);
+      speeds[j] = static_cast<float>((rng.Draw() % 200) * 0.025);
+      const std::int32_t colour = TruncToInt(speeds[j] * 0.2 * 16 + baseColour);
+      colours[j] = colour > capColour ? capColour : colour;
+      ages[j] = 0;
     }
     // Moving every particle and then drawing every particle plots the same points in the same
     // order, so both happen in one pass.
-    PlotParticle(surface, pitch, trail.x[j], trail.y[j], trail.colour[j]);
+    PlotParticleAnywhere(surface, pitch, cameraX, cameraY, xs[j], ys[j], colours[j]);
   }
 }
 

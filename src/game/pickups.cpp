@@ -1,5 +1,6 @@
 #include "game/pickups.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 #include <vector>
@@ -76,6 +77,23 @@ void ApplyPickup(Ship& ship, std::uint8_t kind) {
   }
 }
 
+// Columns of the world, 32 units wide, for finding the pickups within a ship's reach.
+constexpr std::size_t kPickupColumns = 65536 / 32;
+std::size_t PickupColumn(std::int16_t x) {
+  return static_cast<std::size_t>(x + 32768) / 32;
+}
+
+// Room for the collection pass, kept from frame to frame so that the pass allocates nothing once
+// it has seen the largest table.
+struct PickupIndex {
+  std::vector<std::int32_t> columnStart;    // kPickupColumns + 1 offsets into slotsByColumn
+  std::vector<std::int32_t> fill;           // the next free place of each column while sorting
+  std::vector<std::int32_t> slotsByColumn;  // the slots, column by column, in slot order
+  std::vector<std::int32_t> replaced;       // slots given a fresh pickup during this pass
+  std::vector<std::int32_t> candidates;     // the slots one ship tests, in slot order
+};
+PickupIndex pickupIndex;
+
 bool Touches(const Ship& ship, const Pickup& pickup) {
   const std::int32_t sx = ship.x;
   const std::int32_t sy = ship.y;
@@ -133,18 +151,57 @@ void DrawPickups() {
 }
 
 void CollectPickups() {
+  // Every ship is tested against every pickup, in slot order. The pickups are first sorted into
+  // columns of the world by x (a counting sort that keeps slot order within a column), so a ship
+  // need only look at the one or two columns within its reach. A pickup replaced during the pass
+  // may land anywhere: it goes on a short list that every later ship looks at too. The exact test
+  // then runs on each candidate in slot order, as the plain double loop would.
   const std::int32_t ships = ShipSlots();
+  const std::int32_t slots = PickupSlots();
+  if (ships <= 0 || slots <= 0) return;
+  auto& index = pickupIndex;
+  index.columnStart.assign(kPickupColumns + 1, 0);
+  index.slotsByColumn.resize(static_cast<std::size_t>(slots));
+  for (std::int32_t j = 0; j < slots; ++j) {
+    ++index.columnStart[PickupColumn(world.pickupTable[static_cast<std::size_t>(j)]->x) + 1];
+  }
+  for (std::size_t c = 0; c < kPickupColumns; ++c) {
+    index.columnStart[c + 1] += index.columnStart[c];
+  }
+  index.fill.assign(index.columnStart.begin(), index.columnStart.end() - 1);
+  for (std::int32_t j = 0; j < slots; ++j) {
+    const std::size_t column = PickupColumn(world.pickupTable[static_cast<std::size_t>(j)]->x);
+    index.slotsByColumn[static_cast<std::size_t>(index.fill[column]++)] = j;
+  }
+  index.replaced.clear();
+
   for (std::int32_t i = 0; i < ships; ++i) {
     // Ships out of play collect too.
     Ship& ship = *world.shipTable[static_cast<std::size_t>(i)];
-    const std::int32_t slots = PickupSlots();
-    for (std::int32_t j = 0; j < slots; ++j) {
+    // A pickup is within reach when its x lies in sx - 14 .. sx + 14.
+    const std::size_t first =
+        PickupColumn(static_cast<std::int16_t>(std::max(ship.x - 14, -32768)));
+    const std::size_t last = PickupColumn(static_cast<std::int16_t>(std::min(ship.x + 14, 32767)));
+    auto& candidates = index.candidates;
+    candidates.clear();
+    for (std::size_t c = first; c <= last; ++c) {
+      for (std::int32_t k = index.columnStart[c]; k < index.columnStart[c + 1]; ++k) {
+        candidates.push_back(index.slotsByColumn[static_cast<std::size_t>(k)]);
+      }
+    }
+    if (candidates.empty() && index.replaced.empty()) continue;
+    candidates.insert(candidates.end(), index.replaced.begin(), index.replaced.end());
+    std::sort(candidates.begin(), candidates.end());
+    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+    for (const std::int32_t j : candidates) {
       auto& slot = world.pickupTable[static_cast<std::size_t>(j)];
       if (!Touches(ship, *slot)) continue;
       ApplyPickup(ship, slot->kind);
-      // Replaced at once by a fresh pickup elsewhere, made whole before it takes the slot.
+      // Replaced at once by a fresh pickup elsewhere, made whole before it takes the slot. It is
+      // not tested against this ship again, but against every later one.
       auto fresh = CreateRandomPickup();
       slot = std::move(fresh);
+      index.replaced.push_back(j);
     }
   }
 }

@@ -1,5 +1,6 @@
 #include "game/weapons.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -75,11 +76,27 @@ Ship* MissileOwner(const Missile& missile) {
   return world.shipTable[static_cast<std::size_t>(missile.ownerIndex)].get();
 }
 
+namespace {
+
+// Room for the distances to every ship, kept from frame to frame so that steering a missile
+// allocates nothing once it has seen the largest table.
+struct RetargetRoom {
+  std::vector<float> dx;
+  std::vector<float> dy;
+  std::vector<float> dist;
+};
+RetargetRoom retargetRoom;
+
+}  // namespace
+
 void Retarget(Missile& missile) {
   const std::int32_t slots = ShipSlots();
-  std::vector<float> dx(static_cast<std::size_t>(slots));
-  std::vector<float> dy(static_cast<std::size_t>(slots));
-  std::vector<float> dist(static_cast<std::size_t>(slots));
+  std::vector<float>& dx = retargetRoom.dx;
+  std::vector<float>& dy = retargetRoom.dy;
+  std::vector<float>& dist = retargetRoom.dist;
+  dx.resize(static_cast<std::size_t>(std::max(slots, 0)));
+  dy.resize(dx.size());
+  dist.resize(dx.size());
   for (std::int32_t i = 0; i < slots; ++i) {
     const Ship& ship = ShipAt(i);
     const auto s = static_cast<std::size_t>(i);

@@ -35,6 +35,27 @@ PaletteTable MakeDefaultTable() {
   return table;
 }
 
+// Keyed copies of eight and four bytes in one integer: a source byte equal to `key` leaves the
+// destination byte alone. A byte of v ^ key is zero exactly where the source shows the key; the
+// test below sets the top bit of exactly those bytes, with no carries from one byte to the next.
+template <typename Word>
+Word KeyedWord(const std::uint8_t* out, const std::uint8_t* in, std::uint8_t key) {
+  constexpr Word kOnes = static_cast<Word>(~Word{0}) / 0xFF;  // 0x0101...
+  constexpr Word kLow7 = kOnes * 0x7F;
+  Word source;
+  Word target;
+  std::memcpy(&source, in, sizeof source);
+  std::memcpy(&target, out, sizeof target);
+  const Word diff = source ^ (kOnes * key);
+  const Word zeroTop = static_cast<Word>(~(((diff & kLow7) + kLow7) | diff | kLow7));
+  const Word keep = static_cast<Word>((zeroTop >> 7) * 0xFF);
+  return static_cast<Word>((target & keep) | (source & ~keep));
+}
+template <typename Word>
+void Store(std::uint8_t* out, Word word) {
+  std::memcpy(out, &word, sizeof word);
+}
+
 bool Intersect(const Rect& a, const Rect& b, Rect* out) {
   out->left = std::max(a.left, b.left);
   out->top = std::max(a.top, b.top);
@@ -116,19 +137,109 @@ HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, 
   const bool keyed = (flags & DDBLT_KEYSRC) != 0 && source->hasSourceKey_;
   const std::uint32_t keyLow = source->sourceKey_.low;
   const std::uint32_t keyHigh = source->sourceKey_.high;
+  // A pixel is transparent when it lies in [keyLow, keyHigh]; an empty range keys nothing. One
+  // unsigned comparison tests both ends.
+  const bool anyKey = keyed && keyLow <= keyHigh && keyLow <= 0xFF;
+  const std::uint32_t keySpan = keyHigh - keyLow;
+  const auto copyRow = [&](std::uint8_t* out, const std::uint8_t* in, std::int32_t width) {
+    if (!anyKey) {
+      std::memmove(out, in, static_cast<std::size_t>(width));  // a surface may copy onto itself
+    } else if (keySpan == 0 && source != this) {
+      // One key colour, as the game's sheets have. Whole stretches of 16 go to vector code; the
+      // rest, and rows narrower than that (glyphs are 6 wide), eight or four bytes at a time in
+      // a plain integer, the last stretch overlapping the one before: keying is idempotent, so
+      // a pixel done twice comes out the same.
+      const auto key = static_cast<std::uint8_t>(keyLow);
+      std::int32_t x = 0;
+      for (; x + 16 <= width; x += 16) {
+        for (std::int32_t i = x; i < x + 16; ++i) {
+          const std::uint8_t value = in[i];
+          const auto keep = static_cast<std::uint8_t>(0u - static_cast<unsigned>(value == key));
+          out[i] = static_cast<std::uint8_t>((out[i] & keep) | (value & ~keep));
+        }
+      }
+      if (x == width) return;
+      // The overlapping last stretch is worked out before anything is stored, so that it never
+      // reads bytes just written (which would stall the processor); its stored bytes are the
+      // same as those written before it.
+      if (width >= 8) {
+        const auto last = KeyedWord<std::uint64_t>(out + width - 8, in + width - 8, key);
+        for (; x + 8 <= width; x += 8) {
+          Store(out + x, KeyedWord<std::uint64_t>(out + x, in + x, key));
+        }
+        Store(out + width - 8, last);
+      } else if (width >= 4) {
+        const auto first = KeyedWord<std::uint32_t>(out, in, key);
+        const auto last = KeyedWord<std::uint32_t>(out + width - 4, in + width - 4, key);
+        Store(out, first);
+        Store(out + width - 4, last);
+      } else {
+        for (; x < width; ++x) {
+          if (in[x] != key) out[x] = in[x];
+        }
+      }
+    } else {
+      for (std::int32_t x = 0; x < width; ++x) {
+        const std::uint8_t value = in[x];
+        out[x] = value - keyLow <= keySpan ? out[x] : value;
+      }
+    }
+  };
+
+  if (src.Width() == dst.Width() && src.Height() == dst.Height()) {
+    // One to one, as nearly every blit of the game is: whole rows at a time.
+    const std::int32_t width = visible.Width();
+    const std::int32_t sourceLeft = src.left + (visible.left - dst.left);
+    for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
+      const std::int32_t sy = src.top + (y - dst.top);
+      copyRow(
+          &pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(pitch_) +
+                   static_cast<std::size_t>(visible.left)],
+          &source->pixels_[static_cast<std::size_t>(sy) * static_cast<std::size_t>(source->pitch_) +
+                           static_cast<std::size_t>(sourceLeft)],
+          width);
+    }
+    return DD_OK;
+  }
+
   // Nearest-neighbour scaling of the source rectangle onto the destination rectangle; clipping
-  // cuts the destination and keeps the mapping of the whole rectangle.
+  // cuts the destination and keeps the mapping of the whole rectangle. The source column of
+  // destination column x, src.left + (x - dst.left) * srcWidth / dstWidth, is worked out once
+  // per blit, stepped by its quotient and remainder.
+  static std::vector<std::int32_t> columns;
+  const std::int64_t srcWidth = src.Width();
+  const std::int64_t dstWidth = dst.Width();
+  const std::int64_t firstOffset = static_cast<std::int64_t>(visible.left - dst.left) * srcWidth;
+  columns.resize(static_cast<std::size_t>(visible.Width()));
+  {
+    std::int64_t column = src.left + firstOffset / dstWidth;
+    std::int64_t remainder = firstOffset % dstWidth;
+    const std::int64_t wholeStep = srcWidth / dstWidth;
+    const std::int64_t partStep = srcWidth % dstWidth;
+    for (std::int32_t& entry : columns) {
+      entry = static_cast<std::int32_t>(column);
+      column += wholeStep;
+      remainder += partStep;
+      if (remainder >= dstWidth) {
+        remainder -= dstWidth;
+        ++column;
+      }
+    }
+  }
   for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
     const std::int64_t sy =
         src.top + static_cast<std::int64_t>(y - dst.top) * src.Height() / dst.Height();
     const std::uint8_t* srcRow = &source->pixels_[static_cast<std::size_t>(sy * source->pitch_)];
-    std::uint8_t* dstRow = &pixels_[static_cast<std::size_t>(y * pitch_)];
-    for (std::int32_t x = visible.left; x < visible.right; ++x) {
-      const std::int64_t sx =
-          src.left + static_cast<std::int64_t>(x - dst.left) * src.Width() / dst.Width();
-      const std::uint8_t value = srcRow[sx];
-      if (keyed && value >= keyLow && value <= keyHigh) continue;
-      dstRow[x] = value;
+    std::uint8_t* dstRow = &pixels_[static_cast<std::size_t>(y * pitch_ + visible.left)];
+    const std::int32_t* column = columns.data();
+    const std::size_t width = columns.size();
+    if (!anyKey) {
+      for (std::size_t i = 0; i < width; ++i) dstRow[i] = srcRow[column[i]];
+    } else {
+      for (std::size_t i = 0; i < width; ++i) {
+        const std::uint8_t value = srcRow[column[i]];
+        dstRow[i] = value - keyLow <= keySpan ? dstRow[i] : value;
+      }
     }
   }
   return DD_OK;
