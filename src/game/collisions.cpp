@@ -22,10 +22,6 @@ constexpr std::uint16_t kMissileKillScore = 50;
 constexpr std::int32_t kExplosionWindowX = 370;
 constexpr std::int32_t kExplosionWindowY = 290;
 
-Ship& SlotShip(std::int32_t slot) {
-  return *world.shipTable[static_cast<std::size_t>(slot)];
-}
-
 // The ship in `slot`, or null when the table has no such slot (a shot can outlive a larger table).
 Ship* ShipOrNull(std::int32_t slot) {
   if (slot < 0 || slot >= ShipSlots()) return nullptr;
@@ -62,7 +58,7 @@ bool NearView(std::int32_t x, std::int32_t y) {
 // drone somewhere else. The new drone is made whole before it takes the slot, so running out of
 // memory leaves the old record in place.
 void Kill(std::int32_t slot) {
-  Ship& ship = SlotShip(slot);
+  Ship& ship = ShipRecord(slot);
   ship.alive = 0;
   ship.speed = 0;
   if (slot == PlayerSlot()) {
@@ -81,7 +77,7 @@ void ShotsAgainst(std::int32_t slot, std::int32_t x, std::int32_t y) {
     // every shot, and none of these tests has an effect of its own.)
     if (!(x - kHitHalfWidth < shot.x && shot.x < x + kHitHalfWidth)) continue;
     if (!(y - kHitHalfWidth < shot.y && shot.y < y + kHitHalfWidth)) continue;
-    Ship& ship = SlotShip(slot);
+    Ship& ship = ShipRecord(slot);
     if (shot.active == 0 || shot.owner == slot || ship.alive == 0) continue;
 
     shot.active = 0;
@@ -110,7 +106,7 @@ void MissilesAgainst(std::int32_t slot, std::int32_t x, std::int32_t y) {
     const std::int32_t my = TruncToInt(static_cast<double>(missile.y));
     if (!(x - kHitHalfWidth <= mx && mx <= x + kHitHalfWidth)) continue;
     if (!(y - kHitHalfWidth <= my && my <= y + kHitHalfWidth)) continue;
-    Ship& ship = SlotShip(slot);
+    Ship& ship = ShipRecord(slot);
     // A missile from an earlier game has no owner: it spares nobody and credits nobody.
     Ship* owner = MissileOwner(missile);
     if (owner == &ship || ship.alive == 0) continue;
@@ -144,7 +140,7 @@ void ResolveCollisions() {
   for (std::int32_t i = 0; i < ShipSlots(); ++i) {
     // The box stays where the slot's ship was when its turn began, even after a kill puts a new
     // drone in the slot: later hits inside the old box land on the newcomer.
-    const Ship& boxShip = SlotShip(i);
+    const Ship& boxShip = ShipRecord(i);
     const std::int32_t x = boxShip.x;
     const std::int32_t y = boxShip.y;
     std::int32_t inside = 0;

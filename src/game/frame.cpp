@@ -25,7 +25,7 @@ constexpr Rect kScreenRect{0, 0, 640, 480};
 void ShipPass() {
   const std::int32_t slots = ShipSlots();
   for (std::int32_t i = 0; i < slots; ++i) {
-    Ship& ship = *world.shipTable[static_cast<std::size_t>(i)];
+    Ship& ship = ShipRecord(i);
     if (ship.alive == 0) continue;
     DrawShipLabel(ship);
     if (ship.firing != 0) SpawnShot(i);

@@ -177,7 +177,7 @@ void CollectPickups() {
 
   for (std::int32_t i = 0; i < ships; ++i) {
     // Ships out of play collect too.
-    Ship& ship = *world.shipTable[static_cast<std::size_t>(i)];
+    Ship& ship = ShipRecord(i);
     // A pickup is within reach when its x lies in sx - 14 .. sx + 14.
     const std::size_t first =
         PickupColumn(static_cast<std::int16_t>(std::max(ship.x - 14, -32768)));

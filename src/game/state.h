@@ -281,9 +281,14 @@ extern FrameRecord frameRecord;
 // computed from them, rings empty, missile trails built).
 void ResetGameState();
 
+// The ship in a slot that the caller knows exists.
+inline Ship& ShipRecord(std::int32_t slot) {
+  return *world.shipTable[static_cast<std::size_t>(slot)];
+}
+
 // The player's ship: ShipTable[playerNumber - 1].
 inline Ship& PlayerShipRecord() {
-  return *world.shipTable[static_cast<std::size_t>(settings.playerNumber - 1)];
+  return ShipRecord(settings.playerNumber - 1);
 }
 
 // The ship slots that both the table and shipCount agree exist.

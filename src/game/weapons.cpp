@@ -21,10 +21,6 @@ constexpr std::int32_t kShotCentreColour = 15;
 constexpr std::int32_t kPlayerShotColour = 9;
 constexpr std::int32_t kDroneShotColour = 12;
 
-Ship& ShipAt(std::int32_t slot) {
-  return *world.shipTable[static_cast<std::size_t>(slot)];
-}
-
 TrailSystem* MissileTrail(std::int32_t slot) {
   return effects.missileTrails[static_cast<std::size_t>(slot)].get();
 }
@@ -38,7 +34,7 @@ Rect MissileCell(float heading) {
 }  // namespace
 
 void SpawnShot(std::int32_t slot) {
-  const Ship& ship = ShipAt(slot);
+  const Ship& ship = ShipRecord(slot);
   const auto next = static_cast<std::size_t>(weapons.shotNext);
   Shot& shot = weapons.shotRing[next];
   shot.x = ship.x;
@@ -52,7 +48,7 @@ void SpawnShot(std::int32_t slot) {
 }
 
 void SpawnMissile(std::int32_t slot) {
-  const Ship& ship = ShipAt(slot);
+  const Ship& ship = ShipRecord(slot);
   const auto next = static_cast<std::size_t>(weapons.missileNext);
   Missile& missile = weapons.missileRing[next];
   missile.x = static_cast<float>(ship.x);
@@ -98,7 +94,7 @@ void Retarget(Missile& missile) {
   dy.resize(dx.size());
   dist.resize(dx.size());
   for (std::int32_t i = 0; i < slots; ++i) {
-    const Ship& ship = ShipAt(i);
+    const Ship& ship = ShipRecord(i);
     const auto s = static_cast<std::size_t>(i);
     dx[s] = static_cast<float>(static_cast<double>(ship.x) - static_cast<double>(missile.x));
     dy[s] = static_cast<float>(static_cast<double>(ship.y) - static_cast<double>(missile.y));
