@@ -186,12 +186,17 @@ HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, 
     }
   };
 
-  if (src.Width() == dst.Width() && src.Height() == dst.Height() && source != this) {
-    // One to one, as nearly every blit of the game is: whole rows at a time.
+  if (src.Width() == dst.Width() && source != this) {
+    // One to one across, as nearly every blit of the game is (the score's digits lose a row, no
+    // column): whole rows at a time.
     const std::int32_t width = visible.Width();
     const std::int32_t sourceLeft = src.left + (visible.left - dst.left);
+    const bool sameHeight = src.Height() == dst.Height();
     for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
-      const std::int32_t sy = src.top + (y - dst.top);
+      const auto sy =
+          static_cast<std::int32_t>(sameHeight ? src.top + (y - dst.top)
+                                               : src.top + static_cast<std::int64_t>(y - dst.top) *
+                                                               src.Height() / dst.Height());
       copyRow(
           &pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(pitch_) +
                    static_cast<std::size_t>(visible.left)],
