@@ -143,8 +143,8 @@ HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, 
   const std::uint32_t keySpan = keyHigh - keyLow;
   const auto copyRow = [&](std::uint8_t* out, const std::uint8_t* in, std::int32_t width) {
     if (!anyKey) {
-      std::memmove(out, in, static_cast<std::size_t>(width));  // a surface may copy onto itself
-    } else if (keySpan == 0 && source != this) {
+      std::memcpy(out, in, static_cast<std::size_t>(width));
+    } else if (keySpan == 0) {
       // One key colour, as the game's sheets have. Whole stretches of 16 go to vector code; the
       // rest, and rows narrower than that (glyphs are 6 wide), eight or four bytes at a time in
       // a plain integer, the last stretch overlapping the one before: keying is idempotent, so
@@ -186,12 +186,17 @@ HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, 
     }
   };
 
-  if (src.Width() == dst.Width() && src.Height() == dst.Height()) {
-    // One to one, as nearly every blit of the game is: whole rows at a time.
+  if (src.Width() == dst.Width() && source != this) {
+    // One to one across, as nearly every blit of the game is (the score's digits lose a row, no
+    // column): whole rows at a time.
     const std::int32_t width = visible.Width();
     const std::int32_t sourceLeft = src.left + (visible.left - dst.left);
+    const bool sameHeight = src.Height() == dst.Height();
     for (std::int32_t y = visible.top; y < visible.bottom; ++y) {
-      const std::int32_t sy = src.top + (y - dst.top);
+      const auto sy =
+          static_cast<std::int32_t>(sameHeight ? src.top + (y - dst.top)
+                                               : src.top + static_cast<std::int64_t>(y - dst.top) *
+                                                               src.Height() / dst.Height());
       copyRow(
           &pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(pitch_) +
                    static_cast<std::size_t>(visible.left)],
@@ -202,7 +207,8 @@ HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, 
     return DD_OK;
   }
 
-  // Nearest-neighbour scaling of the source rectangle onto the destination rectangle; clipping
+  // Nearest-neighbour scaling of the source rectangle onto the destination rectangle (and any
+  // blit of a surface onto itself, pixel by pixel in order, as overlapping rows need); clipping
   // cuts the destination and keeps the mapping of the whole rectangle. The source column of
   // destination column x, src.left + (x - dst.left) * srcWidth / dstWidth, is worked out once
   // per blit, stepped by its quotient and remainder.

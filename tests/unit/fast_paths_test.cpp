@@ -227,6 +227,25 @@ TEST_F(FastPathsTest, BlitsMatchThePixelByPixelRule) {
   }
 }
 
+TEST_F(FastPathsTest, ASurfaceBlittedOntoItselfGoesPixelByPixelInOrder) {
+  platform::Surface layer("layer", 64, 16, 0);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(layer.Pitch()) * 16; ++i) {
+    layer.Pixels()[i] = static_cast<std::uint8_t>(i % 251);
+  }
+  std::vector<std::uint8_t> expected(layer.Pixels(), layer.Pixels() + layer.Pitch() * 16);
+  // Overlapping, shifted right and down by one: each pixel copies one already copied.
+  const Rect s{0, 0, 40, 10};
+  const Rect d{1, 1, 41, 11};
+  ASSERT_EQ(layer.Blt(&d, &layer, &s, 0, nullptr), platform::DD_OK);
+  for (std::int32_t y = d.top; y < d.bottom; ++y) {
+    for (std::int32_t x = d.left; x < d.right; ++x) {
+      expected[static_cast<std::size_t>(y * layer.Pitch() + x)] =
+          expected[static_cast<std::size_t>((y - 1) * layer.Pitch() + x - 1)];
+    }
+  }
+  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), layer.Pixels()));
+}
+
 // ------------------------------------------------------------------------------------------
 // Spans and lines.
 
