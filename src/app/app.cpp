@@ -165,6 +165,18 @@ LoopPass MainLoopPass() {
   return LoopPass::kWait;
 }
 
+LoopPass RunTickPasses(bool* frameRan) {
+  const std::uint64_t framesBefore = frameRecord.frames;
+  LoopPass pass = LoopPass::kMessage;
+  for (;;) {
+    pass = MainLoopPass();
+    if (pass == LoopPass::kQuit || pass == LoopPass::kWait) break;
+    if (pass == LoopPass::kFrame && frameRecord.frames != framesBefore) break;
+  }
+  *frameRan = frameRecord.frames != framesBefore;
+  return pass;
+}
+
 void EndProgram() {
   if (platform::CurrentWindow() != 0) platform::DestroyGameWindow(app.mainWindow);
 }

@@ -26,6 +26,9 @@ enum class LoopPass {
 };
 // One pass of the main loop.
 LoopPass MainLoopPass();
+// One tick: passes of the main loop until a frame has run, the loop would wait, or it has
+// returned. Returns the last pass; `frameRan` says whether a frame ran.
+LoopPass RunTickPasses(bool* frameRan);
 // The program is over: a window still open (start-up stopped at a step that reports nothing) is
 // closed, which gives the display back. Harmless when the window is already gone.
 void EndProgram();

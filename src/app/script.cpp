@@ -6,6 +6,10 @@
 #include <sstream>
 #include <string_view>
 
+#include "game/state.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/window.h"
+
 namespace kelmora {
 
 namespace {
@@ -345,6 +349,35 @@ void WriteScriptCommand(std::ostream& out, const ScriptCommand& command) {
 
 void WriteScriptSeed(std::ostream& out, std::uint32_t seed) {
   out << "seed " << seed << '\n';
+}
+
+void ApplyToHeadless(const ScriptCommand& command) {
+  platform::HeadlessBackend& backend = platform::Headless();
+  switch (command.op) {
+    case ScriptOp::kKey:
+      backend.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
+      break;
+    case ScriptOp::kVk:
+      platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN,
+                            static_cast<platform::WPARAM>(command.code), 0);
+      break;
+    case ScriptOp::kMouse:
+      backend.AddMouseMotion(command.dx, command.dy);
+      break;
+    case ScriptOp::kButton:
+      backend.SetButton(command.code, command.value != 0);
+      break;
+    case ScriptOp::kActivate:
+      platform::PostMessage(app.mainWindow, platform::WM_ACTIVATEAPP,
+                            static_cast<platform::WPARAM>(command.value != 0 ? 1 : 0), 0);
+      break;
+    case ScriptOp::kClose:
+      platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
+      break;
+    case ScriptOp::kFail:
+      platform::ArmFault(command.fault, command.value);
+      break;
+  }
 }
 
 }  // namespace kelmora

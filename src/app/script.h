@@ -45,6 +45,10 @@ struct Script {
 // code, its WM_KEYDOWN.
 bool ParseScript(std::istream& in, const std::string& fileName, Script* script, std::string* error);
 
+// Gives one command to the game on the headless backend: device state, a message posted to the
+// window, or a fault armed.
+void ApplyToHeadless(const ScriptCommand& command);
+
 // Writes one command as a script line (the form a recorded demo uses), with its newline. Reading
 // the line back gives the same command.
 void WriteScriptCommand(std::ostream& out, const ScriptCommand& command);

@@ -1,6 +1,5 @@
 #include "app/session.h"
 
-#include <limits>
 #include <optional>
 
 #include "app/app.h"
@@ -35,14 +34,8 @@ class Session {
     EndTick(0, false, std::nullopt);
     for (std::int64_t tick = 1;; ++tick) {
       GiveInput(tick);
-      const std::uint64_t framesBefore = frameRecord.frames;
-      LoopPass pass = LoopPass::kMessage;
-      for (;;) {
-        pass = MainLoopPass();
-        if (pass == LoopPass::kQuit || pass == LoopPass::kWait) break;
-        if (pass == LoopPass::kFrame && frameRecord.frames != framesBefore) break;
-      }
-      const bool frameRan = frameRecord.frames != framesBefore;
+      bool frameRan = false;
+      const LoopPass pass = RunTickPasses(&frameRan);
       if (pass == LoopPass::kQuit) return End(tick, frameRan);
       EndTick(tick, frameRan, std::nullopt);
       if (pass == LoopPass::kWait) {
@@ -78,14 +71,11 @@ class Session {
 
   void Give(const ScriptCommand& command) {
     if (options_.record != nullptr) WriteScriptCommand(*options_.record, command);
-    if (command.op != ScriptOp::kFail) {
+    if (command.op == ScriptOp::kFail) {
+      platform::ArmFault(command.fault, command.value);
+    } else {
       host_.Apply(command);
-      return;
     }
-    // Counts add up, but never beyond what the count can hold.
-    const int pending = platform::PendingFaults(command.fault);
-    const int room = std::numeric_limits<int>::max() - (pending > 0 ? pending : 0);
-    platform::ArmFault(command.fault, command.value < room ? command.value : room);
   }
 
   void EndTick(std::int64_t tick, bool frameRan, std::optional<int> exitStatus) {

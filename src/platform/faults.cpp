@@ -1,5 +1,7 @@
 #include "platform/faults.h"
 
+#include <limits>
+
 #include <array>
 
 namespace kelmora::platform {
@@ -45,7 +47,10 @@ std::array<int, static_cast<std::size_t>(Fault::kCount)> armed{};
 
 void ArmFault(Fault fault, int count) {
   auto& pending = armed[static_cast<std::size_t>(fault)];
-  if (count > 0) pending += count;
+  // Counts add up, but never beyond what the count can hold.
+  if (count > 0)
+    pending = count < std::numeric_limits<int>::max() - pending ? pending + count
+                                                                : std::numeric_limits<int>::max();
 }
 
 bool ConsumeFault(Fault fault) {

@@ -19,13 +19,6 @@ for tool in Xvfb xdotool import; do
 done
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 work=$(mktemp -d)
-fail() {
-  echo "FAIL: $*"
-  for log in "$work"/*.log; do
-    [ -s "$log" ] && { echo "--- $log"; tail -20 "$log"; }
-  done
-  exit 1
-}
 # shellcheck source=xvfb.bash
 . "$here/xvfb.bash"
 # shellcheck source=menu_path.bash

@@ -3,7 +3,7 @@
 # click, hold keys. Every wait polls the trace (or the process) with a generous limit, so a slow or
 # loaded machine only makes the run longer, never wrong.
 #
-# The caller sets `work` (a scratch directory), `kelmora`, and may define `fail`.
+# The caller sets `work` (a scratch directory) and `kelmora`.
 
 # Seconds any single wait may take before the run is given up (a loaded CI machine may be slow).
 KELMORA_WAIT_LIMIT=${KELMORA_WAIT_LIMIT:-90}
@@ -12,12 +12,20 @@ xvfb_pid=""
 game_pid=""
 window=""
 
-if ! declare -F fail >/dev/null; then
-  fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-  }
-fi
+# Ends the run with what it knows: the game's and the server's logs, the window and focus, the input
+# that reached the game and the last trace line.
+fail() {
+  echo "FAIL: $*"
+  for log in "$work"/*.log; do
+    [ -s "$log" ] && { echo "--- $log"; tail -20 "$log"; }
+  done
+  if [ -n "${DISPLAY:-}" ] && [ -n "${xvfb_pid:-}" ]; then
+    echo "--- display $DISPLAY; the game's window: ${window:-none}; the focus: $(xdotool getwindowfocus 2>&1 | head -n1 || true)"
+  fi
+  [ -s "$work/session.txt" ] && { echo "--- the input that reached the game"; tail -n 12 "$work/session.txt"; }
+  [ -n "${trace:-}" ] && [ -s "$trace" ] && { echo "--- last trace line"; tail -n1 "$trace" | cut -c1-600; }
+  exit 1
+}
 
 # Stops whatever this script started, by its own process ids.
 stop_started() {

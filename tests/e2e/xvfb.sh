@@ -17,18 +17,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 # that SDL loads under X keep memory to the end of the process, and unload themselves unnamed.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 work=$(mktemp -d)
-fail() {
-  echo "FAIL: $*"
-  for log in "$work"/*.log; do
-    [ -s "$log" ] && { echo "--- $log"; tail -20 "$log"; }
-  done
-  if [ -n "${DISPLAY:-}" ] && [ -n "${xvfb_pid:-}" ]; then
-    echo "--- display $DISPLAY; the game's window: ${window:-none}; the focus: $(xdotool getwindowfocus 2>&1 | head -n1 || true)"
-  fi
-  [ -s "$work/session.txt" ] && { echo "--- the input that reached the game"; tail -n 12 "$work/session.txt"; }
-  [ -n "${trace:-}" ] && [ -s "$trace" ] && { echo "--- last trace line"; tail -n1 "$trace" | cut -c1-600; }
-  exit 1
-}
 # shellcheck source=xvfb.bash
 . "$here/xvfb.bash"
 # shellcheck source=menu_path.bash

@@ -27,33 +27,7 @@ class ScriptedHost final : public SessionHost {
     menuUp_[tick_] = menuUp;
     for (const ScriptCommand& command : input_[tick_]) commands->push_back(command);
   }
-  void Apply(const ScriptCommand& command) override {
-    platform::HeadlessBackend& backend = platform::Headless();
-    switch (command.op) {
-      case ScriptOp::kKey:
-        backend.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
-        break;
-      case ScriptOp::kVk:
-        platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN,
-                              static_cast<platform::WPARAM>(command.code), 0);
-        break;
-      case ScriptOp::kMouse:
-        backend.AddMouseMotion(command.dx, command.dy);
-        break;
-      case ScriptOp::kButton:
-        backend.SetButton(command.code, command.value != 0);
-        break;
-      case ScriptOp::kActivate:
-        platform::PostMessage(app.mainWindow, platform::WM_ACTIVATEAPP,
-                              static_cast<platform::WPARAM>(command.value), 0);
-        break;
-      case ScriptOp::kClose:
-        platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
-        break;
-      case ScriptOp::kFail:
-        break;
-    }
-  }
+  void Apply(const ScriptCommand& command) override { ApplyToHeadless(command); }
   void Wait(int milliseconds) override { waits_.push_back(milliseconds); }
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
     return platform::Headless().TakeMessageBoxes();

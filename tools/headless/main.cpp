@@ -202,40 +202,6 @@ void ApplySettings(const std::vector<Setting>& changes) {
   ComputeShipCount();
 }
 
-// What a script line does to the devices, the window's queue and the faults.
-void Apply(const ScriptCommand& command) {
-  platform::HeadlessBackend& backend = platform::Headless();
-  switch (command.op) {
-    case ScriptOp::kKey:
-      backend.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
-      break;
-    case ScriptOp::kVk:
-      platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN,
-                            static_cast<platform::WPARAM>(command.code), 0);
-      break;
-    case ScriptOp::kMouse:
-      backend.AddMouseMotion(command.dx, command.dy);
-      break;
-    case ScriptOp::kButton:
-      backend.SetButton(command.code, command.value != 0);
-      break;
-    case ScriptOp::kActivate:
-      platform::PostMessage(app.mainWindow, platform::WM_ACTIVATEAPP,
-                            static_cast<platform::WPARAM>(command.value != 0 ? 1 : 0), 0);
-      break;
-    case ScriptOp::kClose:
-      platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
-      break;
-    case ScriptOp::kFail: {
-      // Counts add up, but never beyond what the count can hold.
-      const int pending = platform::PendingFaults(command.fault);
-      const int room = std::numeric_limits<int>::max() - (pending > 0 ? pending : 0);
-      platform::ArmFault(command.fault, command.value < room ? command.value : room);
-      break;
-    }
-  }
-}
-
 class TraceWriter {
  public:
   bool Open(const std::optional<std::string>& path) {
@@ -293,19 +259,8 @@ class Runner {
 
     for (std::int64_t tick = 1; tick <= options_.ticks; ++tick) {
       ApplyTick(tick);
-      const std::uint64_t framesBefore = frameRecord.frames;
-      bool quit = false;
-      for (;;) {
-        const LoopPass pass = MainLoopPass();
-        if (pass == LoopPass::kQuit) {
-          quit = true;
-          break;
-        }
-        if (pass == LoopPass::kWait) break;
-        if (pass == LoopPass::kFrame && frameRecord.frames != framesBefore) break;
-      }
-      const bool frameRan = frameRecord.frames != framesBefore;
-      if (quit) return End(tick, frameRan);
+      bool frameRan = false;
+      if (RunTickPasses(&frameRan) == LoopPass::kQuit) return End(tick, frameRan);
       EndTick(tick, frameRan, std::nullopt);
     }
 
@@ -322,7 +277,7 @@ class Runner {
  private:
   void ApplyTick(std::int64_t tick) {
     while (next_ < script_.commands.size() && script_.commands[next_].tick <= tick) {
-      if (script_.commands[next_].tick == tick) Apply(script_.commands[next_]);
+      if (script_.commands[next_].tick == tick) ApplyToHeadless(script_.commands[next_]);
       ++next_;
     }
   }
