@@ -1,7 +1,8 @@
 #include "app/command_line.h"
 
-#include <charconv>
 #include <limits>
+
+#include "app/script.h"
 
 namespace kelmora {
 
@@ -21,21 +22,6 @@ constexpr std::string_view kUsage =
     "  --record FILE    record the session's seed and input to FILE\n"
     "  --replay FILE    play a recorded session back (Escape still quits)\n"
     "  --trace FILE     write the game's state after every frame to FILE ('-': standard output)\n";
-
-// A whole number, decimal or 0x hex, within [0, high].
-bool ParseNumber(std::string_view text, std::uint64_t high, std::uint64_t* out) {
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  if (text.empty()) return false;
-  std::uint64_t value = 0;
-  const auto [end, code] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-  if (code != std::errc() || end != text.data() + text.size() || value > high) return false;
-  *out = value;
-  return true;
-}
 
 }  // namespace
 
@@ -78,9 +64,9 @@ CommandLineAction ParseCommandLine(std::span<const std::string_view> arguments,
       return fail(std::string(option) + " needs a value");
     }
     const std::string quoted = "'" + std::string(value) + "'";
-    std::uint64_t number = 0;
+    std::int64_t number = 0;
     if (option == "--display") {
-      if (!ParseNumber(value, 255, &number)) {
+      if (!ParseWholeNumber(value, false, 0, 255, &number)) {
         return fail("--display takes a display number (0 to 255), not " + quoted);
       }
       commandLine->display = static_cast<int>(number);
@@ -90,7 +76,7 @@ CommandLineAction ParseCommandLine(std::span<const std::string_view> arguments,
       }
       commandLine->integerScale = value == "integer";
     } else if (option == "--seed") {
-      if (!ParseNumber(value, std::numeric_limits<std::uint32_t>::max(), &number)) {
+      if (!ParseWholeNumber(value, false, 0, std::numeric_limits<std::uint32_t>::max(), &number)) {
         return fail("--seed takes an unsigned 32-bit number, not " + quoted);
       }
       commandLine->seed = static_cast<std::uint32_t>(number);

@@ -12,6 +12,36 @@
 
 namespace kelmora {
 
+// A whole number, decimal or 0x hex, optionally negative where `allowNegative`, within
+// [low, high].
+bool ParseWholeNumber(std::string_view text, bool allowNegative, std::int64_t low,
+                      std::int64_t high, std::int64_t* out) {
+  bool negative = false;
+  if (!text.empty() && text.front() == '-') {
+    if (!allowNegative) return false;
+    negative = true;
+    text.remove_prefix(1);
+  }
+  int base = 10;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    text.remove_prefix(2);
+  }
+  if (text.empty()) return false;
+  std::uint64_t magnitude = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, status] = std::from_chars(text.data(), end, magnitude, base);
+  if (status != std::errc{} || stop != end) return false;
+  if (magnitude > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
+    return false;
+  }
+  const auto value =
+      negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+  if (value < low || value > high) return false;
+  *out = value;
+  return true;
+}
+
 namespace {
 
 using platform::Fault;
@@ -42,36 +72,6 @@ const KeyName* FindKey(std::string_view name) {
     if (key.name == name) return &key;
   }
   return nullptr;
-}
-
-// A whole number, decimal or 0x hex, optionally negative where `allowNegative`, within
-// [low, high].
-bool ParseNumber(std::string_view text, bool allowNegative, std::int64_t low, std::int64_t high,
-                 std::int64_t* out) {
-  bool negative = false;
-  if (!text.empty() && text.front() == '-') {
-    if (!allowNegative) return false;
-    negative = true;
-    text.remove_prefix(1);
-  }
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  if (text.empty()) return false;
-  std::uint64_t magnitude = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, status] = std::from_chars(text.data(), end, magnitude, base);
-  if (status != std::errc{} || stop != end) return false;
-  if (magnitude > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
-    return false;
-  }
-  const auto value =
-      negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-  if (value < low || value > high) return false;
-  *out = value;
-  return true;
 }
 
 std::vector<std::string_view> Fields(std::string_view line) {
@@ -123,7 +123,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     std::int64_t scanCode = 0;
     if (key != nullptr) {
       scanCode = key->scanCode;
-    } else if (!ParseNumber(fields[2], false, 0, 255, &scanCode)) {
+    } else if (!ParseWholeNumber(fields[2], false, 0, 255, &scanCode)) {
       return "unknown key '" + std::string(fields[2]) + "'";
     }
     command.op = ScriptOp::kKey;
@@ -153,7 +153,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
         return "'" + std::string(fields[2]) + "' has no virtual-key code (use 'key' or 'press')";
       }
       virtualKey = key->virtualKey;
-    } else if (!ParseNumber(fields[2], false, 0, 255, &virtualKey)) {
+    } else if (!ParseWholeNumber(fields[2], false, 0, 255, &virtualKey)) {
       return "unknown virtual key '" + std::string(fields[2]) + "'";
     }
     command.op = ScriptOp::kVk;
@@ -167,8 +167,8 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     std::int64_t dy = 0;
     constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
-    if (!ParseNumber(fields[2], true, kLow, kHigh, &dx) ||
-        !ParseNumber(fields[3], true, kLow, kHigh, &dy)) {
+    if (!ParseWholeNumber(fields[2], true, kLow, kHigh, &dx) ||
+        !ParseWholeNumber(fields[3], true, kLow, kHigh, &dy)) {
       return "mouse motion must be two whole numbers";
     }
     command.op = ScriptOp::kMouse;
@@ -180,7 +180,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
   if (op == "button") {
     if (auto bad = arity(4); !bad.empty()) return bad;
     std::int64_t button = 0;
-    if (!ParseNumber(fields[2], false, 0, 3, &button)) {
+    if (!ParseWholeNumber(fields[2], false, 0, 3, &button)) {
       return "mouse button must be 0, 1, 2 or 3, not '" + std::string(fields[2]) + "'";
     }
     command.op = ScriptOp::kButton;
@@ -223,7 +223,8 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     if (TakesCount(*fault)) {
       if (count != 4) return "'fail " + std::string(fields[2]) + "' takes a count";
       std::int64_t times = 0;
-      if (!ParseNumber(fields[3], false, 1, std::numeric_limits<std::int32_t>::max(), &times)) {
+      if (!ParseWholeNumber(fields[3], false, 1, std::numeric_limits<std::int32_t>::max(),
+                            &times)) {
         return "the count of '" + std::string(fields[2]) + "' must be a positive number";
       }
       command.value = static_cast<std::int32_t>(times);
@@ -288,7 +289,8 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
       if (anyLine) return fail("'seed' may only stand before every other line");
       std::int64_t seed = 0;
       if (fields.size() != 2 ||
-          !ParseNumber(fields[1], false, 0, std::numeric_limits<std::uint32_t>::max(), &seed)) {
+          !ParseWholeNumber(fields[1], false, 0, std::numeric_limits<std::uint32_t>::max(),
+                            &seed)) {
         return fail("'seed' takes one unsigned 32-bit number");
       }
       script->seed = static_cast<std::uint32_t>(seed);
@@ -296,7 +298,7 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
       continue;
     }
     std::int64_t tick = 0;
-    if (!ParseNumber(fields[0], false, 0, std::numeric_limits<std::int64_t>::max(), &tick)) {
+    if (!ParseWholeNumber(fields[0], false, 0, std::numeric_limits<std::int64_t>::max(), &tick)) {
       return fail("a line starts with its tick, not '" + std::string(fields[0]) + "'");
     }
     if (tick < lastTick) {

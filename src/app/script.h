@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/faults.h"
@@ -39,6 +40,11 @@ struct Script {
   std::optional<std::uint32_t> seed;
   std::vector<ScriptCommand> commands;  // in file order; ticks never decrease
 };
+
+// A whole number, decimal or 0x hex, optionally negative where `allowNegative`, within
+// [low, high]: how scripts and command lines write their numbers.
+bool ParseWholeNumber(std::string_view text, bool allowNegative, std::int64_t low,
+                      std::int64_t high, std::int64_t* out);
 
 // Reads a script. On a malformed line returns false with `error` set to "FILE:LINE: reason".
 // A `press` line gives two commands: the key going down and, where the key has a virtual-key

@@ -48,34 +48,6 @@ struct Options {
   bool quiet = false;
 };
 
-// A whole number, decimal or 0x hex, within [low, high].
-bool ParseNumber(std::string_view text, std::int64_t low, std::int64_t high, std::int64_t* out) {
-  int base = 10;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    text.remove_prefix(2);
-  }
-  if (text.empty()) return false;
-  std::int64_t value = 0;
-  for (const char c : text) {
-    int digit = 0;
-    if (c >= '0' && c <= '9') {
-      digit = c - '0';
-    } else if (base == 16 && c >= 'a' && c <= 'f') {
-      digit = c - 'a' + 10;
-    } else if (base == 16 && c >= 'A' && c <= 'F') {
-      digit = c - 'A' + 10;
-    } else {
-      return false;
-    }
-    if (value > (std::numeric_limits<std::int64_t>::max() - digit) / base) return false;
-    value = value * base + digit;
-  }
-  if (value < low || value > high) return false;
-  *out = value;
-  return true;
-}
-
 // The compiled-in defaults a run may start with instead, and their ranges.
 struct SettingRange {
   std::string_view name;
@@ -126,12 +98,12 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     if (!text) return Usage(option + " needs a value");
     std::int64_t number = 0;
     if (option == "--seed") {
-      if (!ParseNumber(*text, 0, std::numeric_limits<std::uint32_t>::max(), &number)) {
+      if (!ParseWholeNumber(*text, false, 0, std::numeric_limits<std::uint32_t>::max(), &number)) {
         return Usage("--seed takes an unsigned 32-bit number, not '" + *text + "'");
       }
       options->seed = static_cast<std::uint32_t>(number);
     } else if (option == "--ticks") {
-      if (!ParseNumber(*text, 0, std::numeric_limits<std::int64_t>::max(), &number)) {
+      if (!ParseWholeNumber(*text, false, 0, std::numeric_limits<std::int64_t>::max(), &number)) {
         return Usage("--ticks takes a number of ticks, not '" + *text + "'");
       }
       options->ticks = number;
@@ -148,8 +120,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
         if (candidate.name == name) range = &candidate;
       }
       if (range == nullptr) return Usage("--set knows no setting '" + name + "'");
-      if (!ParseNumber(std::string_view(*text).substr(equals + 1), range->low, range->high,
-                       &number)) {
+      if (!ParseWholeNumber(std::string_view(*text).substr(equals + 1), false, range->low,
+                            range->high, &number)) {
         return Usage("--set " + name + " takes a value from " + std::to_string(range->low) +
                      " to " + std::to_string(range->high) + ", not '" + text->substr(equals + 1) +
                      "'");
@@ -158,8 +130,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     } else {  // --shot
       const auto colon = text->find(':');
       if (colon == std::string::npos || colon + 1 >= text->size() ||
-          !ParseNumber(std::string_view(*text).substr(0, colon), 0,
-                       std::numeric_limits<std::int64_t>::max(), &number)) {
+          !ParseWholeNumber(std::string_view(*text).substr(0, colon), false, 0,
+                            std::numeric_limits<std::int64_t>::max(), &number)) {
         return Usage("--shot takes TICK:FILE.png, not '" + *text + "'");
       }
       options->shots.emplace(number, text->substr(colon + 1));
