@@ -16,9 +16,8 @@ constexpr int kReplayIdleMilliseconds = 16;
 
 // The menus show while the player's ship is out of play.
 bool MenuUp() {
-  const auto slot = static_cast<std::size_t>(settings.playerNumber - 1);
-  return slot >= world.shipTable.size() || world.shipTable[slot] == nullptr ||
-         world.shipTable[slot]->alive == 0;
+  const Ship* player = PlayerOrNull();
+  return player == nullptr || player->alive == 0;
 }
 
 class Session {

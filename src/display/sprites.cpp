@@ -59,13 +59,6 @@ Rect GlyphCell(char character) {
   }
 }
 
-// The player's ship, or null while the table does not hold it.
-const Ship* PlayerOrNull() {
-  const std::int32_t slot = settings.playerNumber - 1;
-  if (slot < 0 || slot >= static_cast<std::int32_t>(world.shipTable.size())) return nullptr;
-  return world.shipTable[static_cast<std::size_t>(slot)].get();
-}
-
 }  // namespace
 
 void BlitSprite(const Rect& source, const Rect& destination, platform::Surface* surface,

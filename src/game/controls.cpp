@@ -11,13 +11,6 @@ namespace kelmora {
 
 namespace {
 
-// The player's ship, or null while the table does not hold it.
-Ship* PlayerOrNull() {
-  const std::int32_t slot = settings.playerNumber - 1;
-  if (slot < 0 || slot >= static_cast<std::int32_t>(world.shipTable.size())) return nullptr;
-  return world.shipTable[static_cast<std::size_t>(slot)].get();
-}
-
 bool Held(std::uint8_t key) {
   return (input.keyHeld[key] & 0x80) != 0;
 }

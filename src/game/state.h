@@ -291,6 +291,13 @@ inline Ship& PlayerShipRecord() {
   return ShipRecord(settings.playerNumber - 1);
 }
 
+// The player's ship, or null while the table does not hold it (before the first game).
+inline Ship* PlayerOrNull() {
+  const std::int32_t slot = settings.playerNumber - 1;
+  if (slot < 0 || slot >= static_cast<std::int32_t>(world.shipTable.size())) return nullptr;
+  return world.shipTable[static_cast<std::size_t>(slot)].get();
+}
+
 // The ship slots that both the table and shipCount agree exist.
 inline std::int32_t ShipSlots() {
   const auto tableSize = static_cast<std::int32_t>(world.shipTable.size());

@@ -81,13 +81,6 @@ void DrawPanel(const PanelImage& image) {
   BlitSprite(image.source, image.destination, display.guiSurface.get(), kSpriteBlitFlags);
 }
 
-// The player's ship, or null while the table does not hold it.
-const Ship* PlayerOrNull() {
-  const std::int32_t slot = settings.playerNumber - 1;
-  if (slot < 0 || slot >= static_cast<std::int32_t>(world.shipTable.size())) return nullptr;
-  return world.shipTable[static_cast<std::size_t>(slot)].get();
-}
-
 // Adds one motion count to a cursor coordinate as a 16-bit sum, then keeps it on the screen. The
 // far limit is one past the last pixel.
 std::int16_t MovedCursor(std::int16_t position, std::int32_t motion, std::int32_t limit) {
