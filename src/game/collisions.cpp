@@ -22,12 +22,6 @@ constexpr std::uint16_t kMissileKillScore = 50;
 constexpr std::int32_t kExplosionWindowX = 370;
 constexpr std::int32_t kExplosionWindowY = 290;
 
-// The ship in `slot`, or null when the table has no such slot (a shot can outlive a larger table).
-Ship* ShipOrNull(std::int32_t slot) {
-  if (slot < 0 || slot >= ShipSlots()) return nullptr;
-  return world.shipTable[static_cast<std::size_t>(slot)].get();
-}
-
 std::int32_t PlayerSlot() {
   return settings.playerNumber - 1;
 }

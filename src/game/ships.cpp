@@ -7,12 +7,6 @@ namespace kelmora {
 
 namespace {
 
-// The ship in `slot`, or null when the table does not hold one there.
-const Ship* ShipInSlot(std::int32_t slot) {
-  if (slot < 0 || slot >= ShipSlots()) return nullptr;
-  return world.shipTable[static_cast<std::size_t>(slot)].get();
-}
-
 // Straight-line distance from (x, y) to another ship, kept as a 32-bit float the way the pilot
 // keeps it.
 float DistanceTo(const Ship& other, std::int32_t x, std::int32_t y) {
@@ -87,7 +81,7 @@ void DroneShip::Update() {
     target = -1;
     float best = 65535.0f;
     for (std::int32_t i = 0; i < slots; ++i) {
-      const Ship* other = ShipInSlot(i);
+      const Ship* other = ShipOrNull(i);
       if (other == nullptr) continue;
       const float d = DistanceTo(*other, x, y);
       if (d < best && i != index) {
@@ -100,7 +94,7 @@ void DroneShip::Update() {
   // Step 2: steer toward the target, or away from it when it is shooting close by (a coin
   // decides, drawn only then).
   if (rng.Draw() % 10 == 1) {
-    const Ship* other = ShipInSlot(target);
+    const Ship* other = ShipOrNull(target);
     if (other == nullptr) {
       NormaliseHeading(heading);
     } else if (other->firing != 0 && DistanceTo(*other, x, y) < 200.0f && rng.Draw() % 2 == 1) {
@@ -130,7 +124,7 @@ void DroneShip::Update() {
 }
 
 void DroneShip::Evade() {
-  const Ship* other = ShipInSlot(target);
+  const Ship* other = ShipOrNull(target);
   if (other == nullptr) {
     NormaliseHeading(heading);
     return;

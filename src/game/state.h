@@ -303,6 +303,14 @@ inline std::int32_t ShipSlots() {
   const auto tableSize = static_cast<std::int32_t>(world.shipTable.size());
   return world.shipCount < tableSize ? world.shipCount : tableSize;
 }
+
+// The ship in `slot`, or null where the game has no such slot (a shot or a target can name a slot
+// of an earlier, larger table).
+inline Ship* ShipOrNull(std::int32_t slot) {
+  if (slot < 0 || slot >= ShipSlots()) return nullptr;
+  return world.shipTable[static_cast<std::size_t>(slot)].get();
+}
+
 // The pickup slots that both the table and pickupCount agree exist.
 inline std::int32_t PickupSlots() {
   const auto tableSize = static_cast<std::int32_t>(world.pickupTable.size());
