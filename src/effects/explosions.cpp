@@ -5,10 +5,10 @@
 #include <bit>
 #include <cmath>
 #include <cstddef>
-#include <cstring>
 #include <vector>
 
 #include "core/alloc.h"
+#include "core/draw_ahead.h"
 #include "effects/particles.h"
 #include "game/state.h"
 
@@ -62,104 +62,68 @@ void SineCosine(const std::array<Direction, kDirections>& directions, float angl
   *cosine = std::cos(radians);
 }
 
-// The generator's step: state = state * 214013 + 2531011, and the value a draw returns.
-constexpr std::uint32_t kMultiplier = 214013u;
-constexpr std::uint32_t kIncrement = 2531011u;
-constexpr std::int32_t DrawnValue(std::uint32_t state) {
-  return static_cast<std::int32_t>((state >> 16) & 0x7FFFu);
-}
-
-// n steps of the generator at once: state * multiplier + increment, by squaring.
-struct Leap {
-  std::uint32_t multiplier = 1;
-  std::uint32_t increment = 0;
-};
-constexpr Leap LeapOf(std::uint64_t steps) {
-  Leap total;                           // identity
-  Leap power{kMultiplier, kIncrement};  // one step, then 2, 4, 8, ...
-  while (steps != 0) {
-    if ((steps & 1) != 0) {
-      total = {total.multiplier * power.multiplier,
-               total.increment * power.multiplier + power.increment};
-    }
-    power = {power.multiplier * power.multiplier,
-             power.increment * power.multiplier + power.increment};
-    steps >>= 1;
-  }
-  return total;
-}
-
-// The particle passes below are plain loops over arrays that the compiler turns into vector
-// code; on x86-64 each also gets a version for AVX2 processors, chosen when the program starts.
-// Vector code does the very same IEEE operations, one per lane, so every result is the same bit
-// for bit (and nothing is fused: the build forbids contraction).
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
-#if defined(__has_feature)
-#if !__has_feature(address_sanitizer)
-#define KELMORA_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-#endif
-#else
-#define KELMORA_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-#endif
-#endif
-#ifndef KELMORA_VECTOR_CLONES
-#define KELMORA_VECTOR_CLONES
-#endif
+// A pass goes through an explosion a stretch of particles at a time, so that everything it
+// works out for a stretch (jitter, screen offsets) stays in the processor's nearest cache.
+constexpr std::size_t kStretch = 512;
 
 // Jitter: -2.00 to +1.96 world units, as (random % 100 - 50) * 0.04. A pass over one explosion
-// makes exactly two draws per particle (x, then y) and no others, so the whole stretch of the
-// sequence is worked out before the pass: in several lanes at once, each lane leaping over the
-// draws of the others, which gives the very same values as drawing them one after another. The
-// generator is left where those draws would have left it.
-constexpr std::size_t kLanes = 16;
-constexpr Leap kLaneLeap = LeapOf(kLanes);
+// makes exactly two draws per particle (x, then y) and no others, so each stretch's draws are
+// worked out before its particles move, many at once, which gives the very same values as drawing
+// them one after another. The generator is left where those draws would have left it.
+constexpr std::size_t kJitterLanes = 32;  // particles whose draws are worked out side by side
 
-// random % 100 - 50 for a drawn value (0..32767): the quotient by 100 is (value * 5243) >> 19 for
-// every such value, which vector code does without a division.
+// random % 100 - 50 for the generator state after a draw.
 constexpr std::int32_t JitterOf(std::uint32_t state) {
-  const auto value = static_cast<std::uint32_t>(DrawnValue(state));
-  const std::uint32_t quotient = (value * 5243u) >> 19;
-  return static_cast<std::int32_t>(value - quotient * 100u) - 50;
+  const std::uint32_t value = DrawnValue(state);
+  return static_cast<std::int32_t>(value - QuotientBy100(value) * 100u) - 50;
 }
 static_assert(JitterOf(99u << 16) == 49 && JitterOf(100u << 16) == -50 &&
               JitterOf(32767u << 16) == 17 && JitterOf(0x7FFFFFFFu) == 17);
 
-// The leaps from the start of a block of kLanes draws to each of its draws (1 to kLanes steps).
-struct LaneLeaps {
-  std::uint32_t multiplier[kLanes];
-  std::uint32_t increment[kLanes];
+// Particle l of a block draws for x at step 2l + 1 and for y at step 2l + 2 from the block's start.
+struct JitterLeaps {
+  std::uint32_t xMultiplier[kJitterLanes], xIncrement[kJitterLanes];
+  std::uint32_t yMultiplier[kJitterLanes], yIncrement[kJitterLanes];
 };
-constexpr LaneLeaps MakeLaneLeaps() {
-  LaneLeaps leaps{};
-  for (std::size_t l = 0; l < kLanes; ++l) {
-    const Leap leap = LeapOf(l + 1);
-    leaps.multiplier[l] = leap.multiplier;
-    leaps.increment[l] = leap.increment;
+constexpr JitterLeaps MakeJitterLeaps() {
+  JitterLeaps leaps{};
+  for (std::size_t l = 0; l < kJitterLanes; ++l) {
+    const Leap x = LeapOf(2 * l + 1);
+    const Leap y = LeapOf(2 * l + 2);
+    leaps.xMultiplier[l] = x.multiplier;
+    leaps.xIncrement[l] = x.increment;
+    leaps.yMultiplier[l] = y.multiplier;
+    leaps.yIncrement[l] = y.increment;
   }
   return leaps;
 }
-constexpr LaneLeaps kLaneLeaps = MakeLaneLeaps();
+constexpr JitterLeaps kJitterLeaps = MakeJitterLeaps();
+constexpr Leap kJitterBlockLeap = LeapOf(2 * kJitterLanes);
 
-// `blocks` blocks of kLanes jitter values from the generator state `state`; returns the state
-// after them.
+// The jitter steps (jitter * 0.04) of `blocks` blocks of kJitterLanes particles from generator
+// state `state`, x and y apart; returns the state after them.
 KELMORA_VECTOR_CLONES
-std::uint32_t JitterBlocks(std::size_t blocks, std::uint32_t state, std::int8_t* __restrict out) {
+std::uint32_t JitterBlocks(std::size_t blocks, std::uint32_t state, double* __restrict xs,
+                           double* __restrict ys) {
   for (std::size_t b = 0; b < blocks; ++b) {
-    for (std::size_t l = 0; l < kLanes; ++l) {
-      const std::uint32_t drawn = state * kLaneLeaps.multiplier[l] + kLaneLeaps.increment[l];
-      out[b * kLanes + l] = static_cast<std::int8_t>(JitterOf(drawn));
+    for (std::size_t l = 0; l < kJitterLanes; ++l) {
+      const std::uint32_t x = state * kJitterLeaps.xMultiplier[l] + kJitterLeaps.xIncrement[l];
+      const std::uint32_t y = state * kJitterLeaps.yMultiplier[l] + kJitterLeaps.yIncrement[l];
+      xs[b * kJitterLanes + l] = JitterOf(x) * 0.04;
+      ys[b * kJitterLanes + l] = JitterOf(y) * 0.04;
     }
-    state = state * kLaneLeap.multiplier + kLaneLeap.increment;
+    state = state * kJitterBlockLeap.multiplier + kJitterBlockLeap.increment;
   }
   return state;
 }
 
-void DrawJitter(std::size_t draws, std::vector<std::int8_t>& out) {
-  out.resize(draws);
-  const std::size_t blocks = draws / kLanes;
-  rng.state = JitterBlocks(blocks, rng.state, out.data());
-  for (std::size_t i = blocks * kLanes; i < draws; ++i) {
-    out[i] = static_cast<std::int8_t>(rng.Draw() % 100 - 50);
+// The jitter steps of `count` particles, drawn from the generator.
+void DrawJitter(std::size_t count, double* xs, double* ys) {
+  const std::size_t blocks = count / kJitterLanes;
+  rng.state = JitterBlocks(blocks, rng.state, xs, ys);
+  for (std::size_t j = blocks * kJitterLanes; j < count; ++j) {
+    xs[j] = (rng.Draw() % 100 - 50) * 0.04;
+    ys[j] = (rng.Draw() % 100 - 50) * 0.04;
   }
 }
 
@@ -178,16 +142,17 @@ inline std::int32_t ScreenCoordinate(float world, std::int32_t camera, std::int3
   return whole - camera + centre;
 }
 
-// Moves and decays every particle: sx = sin(a)·v and sy = cos(a)·v rounded to floats, the
-// optional jitter added, then the speed less 0.1. Spent: it stands still and glows one palette
-// step a frame towards 79. (No branches: which particles are spent follows no pattern.) Then
-// where each lands on the screen.
+// Moves and decays every particle of a stretch: sx = sin(a)·v and sy = cos(a)·v rounded to
+// floats, the optional jitter added, then the speed less 0.1. Spent: it stands still and glows
+// one palette step a frame towards 79. (No branches: which particles are spent follows no
+// pattern.) Then where each lands on the screen.
 template <bool kJitter>
 inline __attribute__((always_inline)) void MoveParticlesBody(
     std::size_t count, const double* __restrict sines, const double* __restrict cosines,
-    const std::int8_t* __restrict jitter, float* __restrict xs, float* __restrict ys,
-    float* __restrict speeds, std::int32_t* __restrict colours, std::int32_t* __restrict offsets,
-    std::int32_t cameraX, std::int32_t cameraY, std::int32_t pitch) {
+    const double* __restrict jitterX, const double* __restrict jitterY, float* __restrict xs,
+    float* __restrict ys, float* __restrict speeds, std::int32_t* __restrict colours,
+    std::int32_t* __restrict offsets, std::int32_t cameraX, std::int32_t cameraY,
+    std::int32_t pitch) {
   for (std::size_t j = 0; j < count; ++j) {
     const double v = speeds[j];
     const float sx = static_cast<float>(sines[j] * v);
@@ -195,8 +160,8 @@ inline __attribute__((always_inline)) void MoveParticlesBody(
     float x = xs[j];
     float y = ys[j];
     if constexpr (kJitter) {
-      x = static_cast<float>(jitter[2 * j] * 0.04 + sx + x);
-      y = static_cast<float>(y - (jitter[2 * j + 1] * 0.04 + sy));
+      x = static_cast<float>(jitterX[j] + sx + x);
+      y = static_cast<float>(y - (jitterY[j] + sy));
     } else {
       x = static_cast<float>(static_cast<double>(x) + sx);
       y = static_cast<float>(static_cast<double>(y) - sy);
@@ -220,57 +185,53 @@ inline __attribute__((always_inline)) void MoveParticlesBody(
 // only, not templates).
 KELMORA_VECTOR_CLONES void MoveJitteredParticles(
     std::size_t count, const double* __restrict sines, const double* __restrict cosines,
-    const std::int8_t* __restrict jitter, float* __restrict xs, float* __restrict ys,
-    float* __restrict speeds, std::int32_t* __restrict colours, std::int32_t* __restrict offsets,
-    std::int32_t cameraX, std::int32_t cameraY, std::int32_t pitch) {
-  MoveParticlesBody<true>(count, sines, cosines, jitter, xs, ys, speeds, colours, offsets, cameraX,
-                          cameraY, pitch);
+    const double* __restrict jitterX, const double* __restrict jitterY, float* __restrict xs,
+    float* __restrict ys, float* __restrict speeds, std::int32_t* __restrict colours,
+    std::int32_t* __restrict offsets, std::int32_t cameraX, std::int32_t cameraY,
+    std::int32_t pitch) {
+  MoveParticlesBody<true>(count, sines, cosines, jitterX, jitterY, xs, ys, speeds, colours, offsets,
+                          cameraX, cameraY, pitch);
 }
 KELMORA_VECTOR_CLONES void MoveSteadyParticles(
     std::size_t count, const double* __restrict sines, const double* __restrict cosines,
     float* __restrict xs, float* __restrict ys, float* __restrict speeds,
     std::int32_t* __restrict colours, std::int32_t* __restrict offsets, std::int32_t cameraX,
     std::int32_t cameraY, std::int32_t pitch) {
-  MoveParticlesBody<false>(count, sines, cosines, nullptr, xs, ys, speeds, colours, offsets,
-                           cameraX, cameraY, pitch);
+  MoveParticlesBody<false>(count, sines, cosines, nullptr, nullptr, xs, ys, speeds, colours,
+                           offsets, cameraX, cameraY, pitch);
 }
 
-// Room for one pass, kept from frame to frame.
-struct PassRoom {
-  std::vector<std::int8_t> jitter;
-  std::vector<std::int32_t> offsets;
+// Room for one stretch of a pass.
+struct StretchRoom {
+  double jitterX[kStretch];
+  double jitterY[kStretch];
+  std::int32_t offsets[kStretch];
 };
-PassRoom room;
+StretchRoom room;
 
-// The sines and cosines of each ring slot's particle directions, with the directions they were
-// worked out for. A particle never changes direction, so after the first pass of an explosion a
-// comparison of the two direction arrays is all it takes; any direction that differs (a new
-// explosion in the slot) is worked out again.
+// The sines and cosines of each ring slot's particle directions, worked out on the explosion's
+// first pass. A particle's direction is fixed when its explosion is made, and nothing in the game
+// changes it afterwards, so they hold for the explosion's whole life; each explosion is known by
+// the number it was made with.
 struct DirectionCache {
-  std::vector<float> angle;
+  std::uint64_t explosion = 0;  // 0: none (an explosion made elsewhere is worked out every pass)
   std::vector<double> sines;
   std::vector<double> cosines;
 };
 std::array<DirectionCache, kExplosionSlots> directionCaches;
+std::uint64_t explosionsMade = 0;
 
-void RefreshDirections(DirectionCache& cache, const float* angles, std::size_t count) {
-  const auto& directions = Directions();
-  if (cache.angle.size() != count) {
-    cache.angle.assign(angles, angles + count);
-    cache.sines.resize(count);
-    cache.cosines.resize(count);
-    for (std::size_t j = 0; j < count; ++j) {
-      SineCosine(directions, angles[j], &cache.sines[j], &cache.cosines[j]);
-    }
+void RefreshDirections(DirectionCache& cache, const ExplosionSystem& explosion,
+                       std::size_t count) {
+  if (explosion.serial != 0 && cache.explosion == explosion.serial && cache.sines.size() == count) {
     return;
   }
-  if (count == 0 || std::memcmp(cache.angle.data(), angles, count * sizeof(float)) == 0) return;
+  const auto& directions = Directions();
+  cache.explosion = explosion.serial;
+  cache.sines.resize(count);
+  cache.cosines.resize(count);
   for (std::size_t j = 0; j < count; ++j) {
-    if (std::bit_cast<std::uint32_t>(cache.angle[j]) == std::bit_cast<std::uint32_t>(angles[j])) {
-      continue;
-    }
-    cache.angle[j] = angles[j];
-    SineCosine(directions, angles[j], &cache.sines[j], &cache.cosines[j]);
+    SineCosine(directions, explosion.angle[j], &cache.sines[j], &cache.cosines[j]);
   }
 }
 
@@ -278,18 +239,18 @@ void RefreshDirections(DirectionCache& cache, const float* angles, std::size_t c
 constexpr std::int32_t kLargestPitch = (0x7FFFFFFF - 640) / 480;
 
 // One particle at a time, the way the passes are described: for a layer of unusual pitch.
-void StepExplosionPlainly(ExplosionSystem& explosion, const DirectionCache& cache, bool jitter,
-                          std::uint8_t* surface, std::int32_t pitch) {
-  const std::size_t count = cache.angle.size();
-  for (std::size_t j = 0; j < count; ++j) {
+void StepStretchPlainly(ExplosionSystem& explosion, const DirectionCache& cache, bool jitter,
+                        std::size_t first, std::size_t count, std::uint8_t* surface,
+                        std::int32_t pitch) {
+  for (std::size_t j = first; j < first + count; ++j) {
     const double v = explosion.speed[j];
     const float sx = static_cast<float>(cache.sines[j] * v);
     const float sy = static_cast<float>(cache.cosines[j] * v);
     float& x = explosion.x[j];
     float& y = explosion.y[j];
     if (jitter) {
-      x = static_cast<float>(room.jitter[2 * j] * 0.04 + sx + x);
-      y = static_cast<float>(y - (room.jitter[2 * j + 1] * 0.04 + sy));
+      x = static_cast<float>(room.jitterX[j - first] + sx + x);
+      y = static_cast<float>(y - (room.jitterY[j - first] + sy));
     } else {
       x = static_cast<float>(static_cast<double>(x) + sx);
       y = static_cast<float>(static_cast<double>(y) - sy);
@@ -304,7 +265,9 @@ void StepExplosionPlainly(ExplosionSystem& explosion, const DirectionCache& cach
   }
 }
 
-// Moves, decays and draws every particle of one explosion.
+// Moves, decays and draws every particle of one explosion, a stretch at a time. Nothing in the
+// pass reads the layer, so moving a stretch after drawing the one before plots the very points,
+// in the very order, of moving every particle first and drawing them all afterwards.
 void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitter,
                    std::uint8_t* surface, std::int32_t pitch) {
   std::size_t count = static_cast<std::size_t>(std::max(explosion.count, 0));
@@ -312,40 +275,43 @@ void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitte
                                  explosion.speed.size(), explosion.colour.size()}) {
     count = std::min(count, size);
   }
-  if (jitter) DrawJitter(2 * count, room.jitter);
-  RefreshDirections(cache, explosion.angle.data(), count);
-  if (pitch < 0 || pitch > kLargestPitch) {
-    // No layer of the game is like this; plot the plain way.
-    StepExplosionPlainly(explosion, cache, jitter, surface, pitch);
-    return;
-  }
-  room.offsets.resize(count);
+  RefreshDirections(cache, explosion, count);
+  const bool plainly = pitch < 0 || pitch > kLargestPitch;  // no layer of the game is like this
   const std::int32_t cameraX = controls.cameraX;
   const std::int32_t cameraY = controls.cameraY;
-  if (jitter) {
-    MoveJitteredParticles(count, cache.sines.data(), cache.cosines.data(), room.jitter.data(),
-                          explosion.x.data(), explosion.y.data(), explosion.speed.data(),
-                          explosion.colour.data(), room.offsets.data(), cameraX, cameraY, pitch);
-  } else {
-    MoveSteadyParticles(count, cache.sines.data(), cache.cosines.data(), explosion.x.data(),
-                        explosion.y.data(), explosion.speed.data(), explosion.colour.data(),
-                        room.offsets.data(), cameraX, cameraY, pitch);
-  }
-  // Moving every particle and then drawing every particle: the points go down in particle order.
   // A point off the screen goes to a byte of its own that nothing reads, picked without a jump.
   static std::uint8_t offScreen;
   const auto base = reinterpret_cast<std::uintptr_t>(surface);
   const auto elsewhere = reinterpret_cast<std::uintptr_t>(&offScreen);
-  const std::int32_t* const offsets = room.offsets.data();
-  const std::int32_t* const colours = explosion.colour.data();
-  for (std::size_t j = 0; j < count; ++j) {
-    const std::int32_t offset = offsets[j];
-    const std::uintptr_t pick = 0 - static_cast<std::uintptr_t>(offset >= 0);
-    const std::uintptr_t target =
-        ((base + static_cast<std::uintptr_t>(static_cast<std::uint32_t>(offset))) & pick) |
-        (elsewhere & ~pick);
-    *reinterpret_cast<std::uint8_t*>(target) =
-        static_cast<std::uint8_t>(static_cast<std::uint32_t>(colours[j]));
+  for (std::size_t first = 0; first < count; first += kStretch) {
+    const std::size_t n = std::min(kStretch, count - first);
+    if (jitter) DrawJitter(n, room.jitterX, room.jitterY);
+    if (plainly) {
+      StepStretchPlainly(explosion, cache, jitter, first, n, surface, pitch);
+      continue;
+    }
+    const double* const sines = cache.sines.data() + first;
+    const double* const cosines = cache.cosines.data() + first;
+    float* const xs = explosion.x.data() + first;
+    float* const ys = explosion.y.data() + first;
+    float* const speeds = explosion.speed.data() + first;
+    std::int32_t* const colours = explosion.colour.data() + first;
+    if (jitter) {
+      MoveJitteredParticles(n, sines, cosines, room.jitterX, room.jitterY, xs, ys, speeds, colours,
+                            room.offsets, cameraX, cameraY, pitch);
+    } else {
+      MoveSteadyParticles(n, sines, cosines, xs, ys, speeds, colours, room.offsets, cameraX,
+                          cameraY, pitch);
+    }
+    for (std::size_t j = 0; j < n; ++j) {
+      const std::int32_t offset = room.offsets[j];
+      const std::uintptr_t pick = 0 - static_cast<std::uintptr_t>(offset >= 0);
+      const std::uintptr_t target =
+          ((base + static_cast<std::uintptr_t>(static_cast<std::uint32_t>(offset))) & pick) |
+          (elsewhere & ~pick);
+      *reinterpret_cast<std::uint8_t*>(target) =
+          static_cast<std::uint8_t>(static_cast<std::uint32_t>(colours[j]));
+    }
   }
 }
 
@@ -355,6 +321,7 @@ void SpawnExplosion(std::int32_t px, std::int32_t py) {
   // The explosion is built in full before it takes its slot: when memory runs out, the ring keeps
   // what it held and no half-made explosion is ever seen by the pass.
   auto explosion = NewRecord<ExplosionSystem>();
+  explosion->serial = ++explosionsMade;
   explosion->active = 0;
   explosion->count = std::max(settings.explosionParticles, 0);
   const auto count = static_cast<std::size_t>(explosion->count);

@@ -1,11 +1,14 @@
 #include "effects/trails.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <vector>
 
 #include "core/alloc.h"
+#include "core/draw_ahead.h"
 #include "effects/compass.h"
 #include "effects/particles.h"
 
@@ -44,10 +47,45 @@ void Seed(TrailSystem& trail, float x, float y, std::int32_t base, std::int32_t 
   }
 }
 
+// The draws a trail's pass may take, worked out ahead: each particle takes one (the test) or
+// four (the test, then x, y and speed of its re-emission), so the pass never needs more than four
+// times its particles. Kept from pass to pass.
+struct DrawsAhead {
+  std::vector<std::uint32_t> states;  // the generator's state after each draw
+  std::vector<std::uint8_t> tens;     // the value of each draw % 10
+};
+DrawsAhead ahead;
+
+constexpr std::size_t kLanes = 16;
+
+KELMORA_VECTOR_CLONES
+void DrawTrailBlocks(std::size_t blocks, std::uint32_t state, std::uint32_t* __restrict states,
+                     std::uint8_t* __restrict tens) {
+  DrawBlocks<kLanes>(blocks, state, [states, tens](std::size_t i, std::uint32_t drawn) {
+    states[i] = drawn;
+    const std::uint32_t value = DrawnValue(drawn);
+    tens[i] = static_cast<std::uint8_t>(value - QuotientBy10(value) * 10u);
+  });
+}
+
+// `chosen` where the mask is all ones, `otherwise` where it is nothing, without a jump (a compiler
+// left to itself turns a choice like this back into a branch).
+template <class T>
+T Pick(std::uint32_t mask, T chosen, T otherwise) {
+  const auto a = std::bit_cast<std::uint32_t>(chosen);
+  const auto b = std::bit_cast<std::uint32_t>(otherwise);
+  return std::bit_cast<T>((a & mask) | (b & ~mask));
+}
+
 // One frame of a trail whose emitter stands at (ax, ay): every particle drifts away from the
 // emitter's heading and slows; an old particle is likelier to be emitted afresh within two units
 // of the emitter, and one ten frames old always is. Draws per particle: the test, then (only on
 // re-emission) x, y and speed.
+//
+// Which particles are emitted afresh follows no pattern, so the pass does not branch on it: the
+// draws come from the stretch worked out ahead, every particle's re-emission is worked out from
+// the three draws after its test, and the test picks either that or the drifted particle, and how
+// far along the stretch the next particle reads.
 void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_t* surface,
                std::int32_t pitch) {
   // Straight out behind the emitter: heading 0 streams towards -8, the same as heading 8.
@@ -56,6 +94,15 @@ void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_
   const double sine = away.sine;
   const double cosine = away.cosine;
   const std::size_t count = Particles(trail);
+  const std::size_t blocks = (4 * count + kLanes - 1) / kLanes;
+  if (ahead.states.size() < blocks * kLanes) {
+    ahead.states.resize(blocks * kLanes);
+    ahead.tens.resize(blocks * kLanes);
+  }
+  const std::uint32_t start = rng.state;
+  DrawTrailBlocks(blocks, start, ahead.states.data(), ahead.tens.data());
+  const std::uint32_t* const states = ahead.states.data();
+  const std::uint8_t* const tens = ahead.tens.data();
   // The arrays by plain pointers: the points stored into the layer could otherwise be taken to
   // change the arrays' own bookkeeping, which would then be read again for every particle.
   float* const xs = trail.x.data();
@@ -67,27 +114,35 @@ void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_
   const std::int32_t capColour = trail.capColour;
   const std::int16_t cameraX = controls.cameraX;
   const std::int16_t cameraY = controls.cameraY;
+  std::size_t used = 0;  // draws taken so far
   for (std::size_t j = 0; j < count; ++j) {
     const double v = speeds[j];
-    xs[j] = static_cast<float>(xs[j] + sine * v);
-    ys[j] = static_cast<float>(ys[j] - cosine * v);
+    const auto driftedX = static_cast<float>(xs[j] + sine * v);
+    const auto driftedY = static_cast<float>(ys[j] - cosine * v);
     // No lower limit: an old particle turns and drifts back towards the emitter.
-    speeds[j] = static_cast<float>(speeds[j] - 0.1);
-    if (ages[j] < std::numeric_limits<std::int32_t>::max()) ++ages[j];
-    if (rng.Draw() % 10 < ages[j]) {
-      const std::int64_t x = static_cast<std::int64_t>(rng.Draw() % 5) + ax - 2;
-      const std::int64_t y = static_cast<std::int64_t>(rng.Draw() % 5) + ay - 2;
-      xs[j] = static_cast<float>(x);
-      ys[j] = static_cast<float>(y);
-      speeds[j] = static_cast<float>((rng.Draw() % 200) * 0.025);
-      const std::int32_t colour = TruncToInt(speeds[j] * 0.2 * 16 + baseColour);
-      colours[j] = colour > capColour ? capColour : colour;
-      ages[j] = 0;
-    }
+    const auto slowed = static_cast<float>(speeds[j] - 0.1);
+    const std::int32_t age = ages[j] + (ages[j] < std::numeric_limits<std::int32_t>::max());
+    const bool emitted = static_cast<std::int32_t>(tens[used]) < age;
+    const std::uint32_t dx = DrawnValue(states[used + 1]);
+    const std::uint32_t dy = DrawnValue(states[used + 2]);
+    const std::uint32_t ds = DrawnValue(states[used + 3]);
+    const std::int64_t x = static_cast<std::int64_t>(dx - QuotientBy5(dx) * 5u) + ax - 2;
+    const std::int64_t y = static_cast<std::int64_t>(dy - QuotientBy5(dy) * 5u) + ay - 2;
+    const float speed = static_cast<float>(
+        static_cast<std::int32_t>(ds - QuotientBy200(ds) * 200u) * 0.025);
+    const std::int32_t colour = std::min(TruncToInt(speed * 0.2 * 16 + baseColour), capColour);
+    const std::uint32_t pick = 0u - static_cast<std::uint32_t>(emitted);
+    xs[j] = Pick(pick, static_cast<float>(x), driftedX);
+    ys[j] = Pick(pick, static_cast<float>(y), driftedY);
+    speeds[j] = Pick(pick, speed, slowed);
+    colours[j] = Pick(pick, colour, colours[j]);
+    ages[j] = Pick(pick, 0, age);
+    used += 1 + (pick & 3u);
     // Moving every particle and then drawing every particle plots the same points in the same
     // order, so both happen in one pass.
     PlotParticleAnywhere(surface, pitch, cameraX, cameraY, xs[j], ys[j], colours[j]);
   }
+  rng.state = used == 0 ? start : states[used - 1];
 }
 
 }  // namespace

@@ -168,6 +168,10 @@ struct ExplosionSystem {
   std::vector<float> speed;
   std::vector<std::int32_t> colour;
   std::uint8_t active = 0;
+  // Which explosion this is: the number of explosions made before it, plus one (0 for a record
+  // made outside SpawnExplosion). Not part of the game's state; the pass keeps the sines and
+  // cosines of its directions by it.
+  std::uint64_t serial = 0;
 };
 
 class TrailSystem {
