@@ -1,6 +1,8 @@
 #include "display/sprites.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <span>
 
 #include "core/hash.h"
 #include "game/state.h"
@@ -61,11 +63,11 @@ Rect GlyphCell(char character) {
 
 }  // namespace
 
-void BlitSprite(const Rect& source, const Rect& destination, platform::Surface* surface,
-                std::uint32_t flags) {
-  // Every call is recorded, including those turned away below.
-  RecordBlit(source, destination, surface, flags);
+namespace {
 
+// BlitSprite once its call is recorded.
+void DrawSprite(const Rect& source, const Rect& destination, platform::Surface* surface,
+                std::uint32_t flags) {
   // Only destinations wholly off the screen are turned away; the clipper cuts the rest.
   if (destination.left > 640 || destination.right < 0 || destination.top > 480 ||
       destination.bottom < 0) {
@@ -81,12 +83,40 @@ void BlitSprite(const Rect& source, const Rect& destination, platform::Surface* 
   }
 }
 
+}  // namespace
+
+void BlitSprite(const Rect& source, const Rect& destination, platform::Surface* surface,
+                std::uint32_t flags) {
+  // Every call is recorded, including those turned away.
+  RecordBlit(source, destination, surface, flags);
+  DrawSprite(source, destination, surface, flags);
+}
+
 void DrawText(std::int32_t cx, std::int32_t cy, const char* text, std::int32_t length) {
+  // A blit per character, side by side 7 apart; a line at a time where the display can take it
+  // (it draws the very same pixels), and character by character where it cannot.
+  constexpr std::int32_t kLine = 64;
+  platform::Surface* const sheet = display.sheetSurface.get();
   const std::int32_t x0 = cx - (7 * length) / 2;
-  for (std::int32_t i = 0; i < length; ++i) {
-    const std::int32_t left = x0 + 7 * i;
-    BlitSprite(GlyphCell(text[i]), Rect{left, cy - 4, left + 6, cy + 3}, display.sheetSurface.get(),
-               kSpriteBlitFlags);
+  const std::int32_t top = cy - 4;
+  Rect cells[kLine];
+  for (std::int32_t first = 0; first < length; first += kLine) {
+    const std::int32_t count = std::min(kLine, length - first);
+    const std::int32_t left = x0 + 7 * first;
+    for (std::int32_t i = 0; i < count; ++i) {
+      cells[i] = GlyphCell(text[first + i]);
+      RecordBlit(cells[i], Rect{left + 7 * i, top, left + 7 * i + 6, top + 7}, sheet,
+                 kSpriteBlitFlags);
+    }
+    if (display.backBuffer != nullptr && sheet != nullptr &&
+        display.backBuffer->BltKeyedRow(*sheet, std::span<const Rect>(cells, count), left, top, 6,
+                                        7, 7)) {
+      continue;
+    }
+    for (std::int32_t i = 0; i < count; ++i) {
+      DrawSprite(cells[i], Rect{left + 7 * i, top, left + 7 * i + 6, top + 7}, sheet,
+                 kSpriteBlitFlags);
+    }
   }
 }
 

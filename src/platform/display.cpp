@@ -56,6 +56,42 @@ void Store(std::uint8_t* out, Word word) {
   std::memcpy(out, &word, sizeof word);
 }
 
+// Copies `width` bytes from `in` to `out`, leaving the bytes where `in` shows `key` as they were.
+// Whole stretches of 16 go to vector code; the rest, and rows narrower than that (glyphs are 6
+// wide), eight or four bytes at a time in a plain integer, the last stretch overlapping the one
+// before: keying is idempotent, so a pixel done twice comes out the same.
+void CopyRowKeyedBy(std::uint8_t* out, const std::uint8_t* in, std::int32_t width,
+                    std::uint8_t key) {
+  std::int32_t x = 0;
+  for (; x + 16 <= width; x += 16) {
+    for (std::int32_t i = x; i < x + 16; ++i) {
+      const std::uint8_t value = in[i];
+      const auto keep = static_cast<std::uint8_t>(0u - static_cast<unsigned>(value == key));
+      out[i] = static_cast<std::uint8_t>((out[i] & keep) | (value & ~keep));
+    }
+  }
+  if (x == width) return;
+  // The overlapping last stretch is worked out before anything is stored, so that it never reads
+  // bytes just written (which would stall the processor); its stored bytes are the same as those
+  // written before it.
+  if (width >= 8) {
+    const auto last = KeyedWord<std::uint64_t>(out + width - 8, in + width - 8, key);
+    for (; x + 8 <= width; x += 8) {
+      Store(out + x, KeyedWord<std::uint64_t>(out + x, in + x, key));
+    }
+    Store(out + width - 8, last);
+  } else if (width >= 4) {
+    const auto first = KeyedWord<std::uint32_t>(out, in, key);
+    const auto last = KeyedWord<std::uint32_t>(out + width - 4, in + width - 4, key);
+    Store(out, first);
+    Store(out + width - 4, last);
+  } else {
+    for (; x < width; ++x) {
+      if (in[x] != key) out[x] = in[x];
+    }
+  }
+}
+
 bool Intersect(const Rect& a, const Rect& b, Rect* out) {
   out->left = std::max(a.left, b.left);
   out->top = std::max(a.top, b.top);
@@ -145,39 +181,7 @@ HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, 
     if (!anyKey) {
       std::memcpy(out, in, static_cast<std::size_t>(width));
     } else if (keySpan == 0) {
-      // One key colour, as the game's sheets have. Whole stretches of 16 go to vector code; the
-      // rest, and rows narrower than that (glyphs are 6 wide), eight or four bytes at a time in
-      // a plain integer, the last stretch overlapping the one before: keying is idempotent, so
-      // a pixel done twice comes out the same.
-      const auto key = static_cast<std::uint8_t>(keyLow);
-      std::int32_t x = 0;
-      for (; x + 16 <= width; x += 16) {
-        for (std::int32_t i = x; i < x + 16; ++i) {
-          const std::uint8_t value = in[i];
-          const auto keep = static_cast<std::uint8_t>(0u - static_cast<unsigned>(value == key));
-          out[i] = static_cast<std::uint8_t>((out[i] & keep) | (value & ~keep));
-        }
-      }
-      if (x == width) return;
-      // The overlapping last stretch is worked out before anything is stored, so that it never
-      // reads bytes just written (which would stall the processor); its stored bytes are the
-      // same as those written before it.
-      if (width >= 8) {
-        const auto last = KeyedWord<std::uint64_t>(out + width - 8, in + width - 8, key);
-        for (; x + 8 <= width; x += 8) {
-          Store(out + x, KeyedWord<std::uint64_t>(out + x, in + x, key));
-        }
-        Store(out + width - 8, last);
-      } else if (width >= 4) {
-        const auto first = KeyedWord<std::uint32_t>(out, in, key);
-        const auto last = KeyedWord<std::uint32_t>(out + width - 4, in + width - 4, key);
-        Store(out, first);
-        Store(out + width - 4, last);
-      } else {
-        for (; x < width; ++x) {
-          if (in[x] != key) out[x] = in[x];
-        }
-      }
+      CopyRowKeyedBy(out, in, width, static_cast<std::uint8_t>(keyLow));
     } else {
       for (std::int32_t x = 0; x < width; ++x) {
         const std::uint8_t value = in[x];
@@ -249,6 +253,87 @@ HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, 
     }
   }
   return DD_OK;
+}
+
+bool Surface::BltKeyedRow(Surface& source, std::span<const Rect> pieces, std::int32_t left,
+                          std::int32_t top, std::int32_t boxWidth, std::int32_t boxHeight,
+                          std::int32_t advance) {
+  // Room for a line of 64 characters of the game's font, and then some.
+  constexpr std::int64_t kLongestRow = 512;
+  constexpr std::int32_t kTallestBox = 8;
+  if (pieces.empty()) return true;
+  const ColorKey& key = source.sourceKey_;
+  if (PendingFaults(Fault::kBlitBusy) > 0 || lost_ || source.lost_ || locked_ || source.locked_ ||
+      clipper_ == nullptr || &source == this || !source.hasSourceKey_ || key.low != key.high ||
+      key.low > 0xFF || boxWidth <= 0 || boxHeight <= 0 || boxHeight > kTallestBox ||
+      advance < boxWidth ||
+      static_cast<std::int64_t>(pieces.size()) * advance > kLongestRow) {
+    return false;
+  }
+  // Where each piece's pixels start in the source, and whether it is a single pixel.
+  constexpr std::size_t kMostPieces = kLongestRow;
+  const std::uint8_t* corners[kMostPieces];
+  bool dots[kMostPieces];
+  // Box rows are copied eight bytes at a time where the source row has them (the bytes past the
+  // box are overwritten by the gap and the next box, or lie past the end of the row).
+  bool wide = boxWidth <= 8;
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    const Rect& piece = pieces[i];
+    const std::int64_t width = static_cast<std::int64_t>(piece.right) - piece.left;
+    const std::int64_t height = static_cast<std::int64_t>(piece.bottom) - piece.top;
+    const bool whole = width == boxWidth && height == boxHeight;
+    dots[i] = width == 1 && height == 1;
+    if (!(whole || dots[i]) || piece.left < 0 || piece.top < 0 || piece.right > source.width_ ||
+        piece.bottom > source.height_) {
+      return false;
+    }
+    corners[i] = &source.pixels_[static_cast<std::size_t>(piece.top) * source.pitch_ +
+                                 static_cast<std::size_t>(piece.left)];
+    wide = wide && (dots[i] || piece.left + 8 <= source.pitch_);
+  }
+  const auto keyColour = static_cast<std::uint8_t>(key.low);
+  // Clipped to the surface, as the clipper cuts each piece.
+  const std::int64_t rowLeft = left;
+  const std::int64_t rowRight =
+      rowLeft + static_cast<std::int64_t>(pieces.size() - 1) * advance + boxWidth;
+  const std::int64_t firstX = std::max<std::int64_t>(rowLeft, 0);
+  const std::int64_t lastX = std::min<std::int64_t>(rowRight, width_);
+  const std::int64_t firstY = std::max<std::int64_t>(top, 0);
+  const std::int64_t lastY = std::min<std::int64_t>(static_cast<std::int64_t>(top) + boxHeight,
+                                                   height_);
+  if (firstX >= lastX || firstY >= lastY) return true;
+  // The visible rows of the line, in the source's colours with the key between the boxes, built
+  // box by box, then each keyed onto this surface.
+  constexpr std::size_t kRowRoom = kLongestRow + 8;
+  std::uint8_t rows[kTallestBox][kRowRoom];
+  const auto firstRow = static_cast<std::size_t>(firstY - top);
+  const auto lastRow = static_cast<std::size_t>(lastY - top);
+  const auto gap = static_cast<std::size_t>(advance - boxWidth);
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    const std::size_t at = i * static_cast<std::size_t>(advance);
+    for (std::size_t r = firstRow; r < lastRow; ++r) {
+      std::uint8_t* const box = &rows[r][at];
+      if (dots[i]) {
+        // One pixel stretched over the whole box.
+        std::memset(box, *corners[i], static_cast<std::size_t>(boxWidth));
+      } else if (wide) {
+        std::memcpy(box, corners[i] + r * static_cast<std::size_t>(source.pitch_), 8);
+      } else {
+        std::memcpy(box, corners[i] + r * static_cast<std::size_t>(source.pitch_),
+                    static_cast<std::size_t>(boxWidth));
+      }
+      // Between the boxes the row shows the key: nothing there is drawn.
+      for (std::size_t g = 0; g < gap; ++g) box[static_cast<std::size_t>(boxWidth) + g] = keyColour;
+    }
+  }
+  for (std::size_t r = firstRow; r < lastRow; ++r) {
+    const std::int64_t y = top + static_cast<std::int64_t>(r);
+    CopyRowKeyedBy(&pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(pitch_) +
+                            static_cast<std::size_t>(firstX)],
+                   &rows[r][firstX - rowLeft], static_cast<std::int32_t>(lastX - firstX),
+                   keyColour);
+  }
+  return true;
 }
 
 HRESULT Surface::Flip(Surface*, std::uint32_t) {

@@ -98,6 +98,16 @@ class Surface {
   // cuts the destination to the screen; without one a rectangle outside the surface is refused.
   HRESULT Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, std::uint32_t flags,
               const BltFx* fx);
+  // A row of keyed blits side by side, as a line of text is: piece i copies pieces[i] of
+  // `source` to the box of boxWidth x boxHeight at (left + i * advance, top), keyed by the
+  // source's colour key; a piece is either the box's own size or one pixel stretched over it.
+  // Draws exactly what one Blt(DDBLT_KEYSRC) per piece would, all at once, when nothing could make
+  // a piece's blit fail or differ: no blit fault pending, neither surface lost or locked, a
+  // clipper on this surface, a key of one colour. Otherwise draws nothing and returns false, and
+  // the caller blits the pieces one by one.
+  bool BltKeyedRow(Surface& source, std::span<const Rect> pieces, std::int32_t left,
+                   std::int32_t top, std::int32_t boxWidth, std::int32_t boxHeight,
+                   std::int32_t advance);
   // Primary surface only: shows the back buffer (the two swap) and hands it to the backend.
   HRESULT Flip(Surface* override, std::uint32_t flags);
   // Primary surface only: the back buffer, owned by this surface.
