@@ -20,6 +20,7 @@
 #include "game/pickups.h"
 #include "game/state.h"
 #include "platform/display.h"
+#include "platform/faults.h"
 #include "support.h"
 
 namespace kelmora {
@@ -244,6 +245,73 @@ TEST_F(FastPathsTest, ASurfaceBlittedOntoItselfGoesPixelByPixelInOrder) {
     }
   }
   EXPECT_TRUE(std::equal(expected.begin(), expected.end(), layer.Pixels()));
+}
+
+// A line of keyed pieces side by side, at once and blit by blit: the same pixels, clipped at every
+// edge; and nothing at all where a blit could fail or differ.
+TEST_F(FastPathsTest, RowOfKeyedPiecesMatchesABlitPerPiece) {
+  platform::Clipper clipper;
+  platform::Surface fast("fast", 640, 480, 0);
+  platform::Surface slow("slow", 640, 480, 0);
+  fast.SetClipper(&clipper);
+  slow.SetClipper(&clipper);
+  platform::Surface sheet("sheet", 83, 70, 0);
+  RandomGenerator pick;
+  pick.Seed(17);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(sheet.Pitch()) * 70; ++i) {
+    sheet.Pixels()[i] = static_cast<std::uint8_t>(pick.Draw() % 3 + 4);
+  }
+  sheet.SetColorKey(platform::DDCKEY_SRCBLT, platform::ColorKey{5, 5});
+  auto fill = [&](platform::Surface& s) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(s.Pitch()) * 480; ++i) {
+      s.Pixels()[i] = static_cast<std::uint8_t>(100 + i % 13);
+    }
+  };
+  auto same = [&] {
+    return std::equal(fast.Pixels(), fast.Pixels() + fast.Pitch() * 480, slow.Pixels());
+  };
+  // Lines across each edge and corner, and wholly off the screen.
+  const std::int32_t lefts[] = {-500, -40, -3, 0, 100, 590, 636, 640, 700};
+  const std::int32_t tops[] = {-10, -6, -1, 0, 200, 473, 477, 480};
+  for (const std::int32_t left : lefts) {
+    for (const std::int32_t top : tops) {
+      fill(fast);
+      fill(slow);
+      std::vector<Rect> pieces(1 + pick.Draw() % 20);
+      for (Rect& piece : pieces) {
+        // Mostly whole 6x7 cells, now and then a single pixel stretched over the box.
+        const std::int32_t x = pick.Draw() % (83 - 8), y = pick.Draw() % (70 - 7);
+        piece = pick.Draw() % 5 == 0 ? Rect{x, y, x + 1, y + 1} : Rect{x, y, x + 6, y + 7};
+      }
+      ASSERT_TRUE(fast.BltKeyedRow(sheet, pieces, left, top, 6, 7, 7));
+      for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const std::int32_t x = left + 7 * static_cast<std::int32_t>(i);
+        const Rect box{x, top, x + 6, top + 7};
+        slow.Blt(&box, &sheet, &pieces[i], platform::DDBLT_KEYSRC, nullptr);
+      }
+      ASSERT_TRUE(same()) << "line at (" << left << ", " << top << ")";
+    }
+  }
+
+  // Where a blit per piece could fail or differ, the line draws nothing and says so.
+  const Rect cell{0, 0, 6, 7};
+  const std::vector<Rect> line(3, cell);
+  fill(fast);
+  fill(slow);
+  platform::ArmFault(platform::Fault::kBlitBusy);
+  EXPECT_FALSE(fast.BltKeyedRow(sheet, line, 10, 10, 6, 7, 7));
+  platform::ClearFaults();
+  const std::vector<Rect> odd{Rect{0, 0, 3, 7}};
+  EXPECT_FALSE(fast.BltKeyedRow(sheet, odd, 10, 10, 6, 7, 7));  // a piece neither box nor dot
+  sheet.SetColorKey(platform::DDCKEY_SRCBLT, platform::ColorKey{4, 5});
+  EXPECT_FALSE(fast.BltKeyedRow(sheet, line, 10, 10, 6, 7, 7));  // a range of key colours
+  sheet.SetColorKey(platform::DDCKEY_SRCBLT, platform::ColorKey{5, 5});
+  fast.SetClipper(nullptr);
+  EXPECT_FALSE(fast.BltKeyedRow(sheet, line, 10, 10, 6, 7, 7));
+  fast.SetClipper(&clipper);
+  sheet.MarkLost();
+  EXPECT_FALSE(fast.BltKeyedRow(sheet, line, 10, 10, 6, 7, 7));
+  EXPECT_TRUE(same());
 }
 
 // ------------------------------------------------------------------------------------------
