@@ -1,6 +1,7 @@
 #include "effects/trails.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -49,10 +50,13 @@ void Seed(TrailSystem& trail, float x, float y, std::int32_t base, std::int32_t 
 
 // The draws a trail's pass may take, worked out ahead: each particle takes one (the test) or
 // four (the test, then x, y and speed of its re-emission), so the pass never needs more than four
-// times its particles. Kept from pass to pass.
+// times its particles. For each draw, what each of those uses of it would take from it. Kept from
+// pass to pass.
 struct DrawsAhead {
-  std::vector<std::uint32_t> states;  // the generator's state after each draw
-  std::vector<std::uint8_t> tens;     // the value of each draw % 10
+  std::vector<std::uint32_t> states;  // the generator's state after the draw
+  std::vector<std::uint8_t> tens;     // random % 10, for the test
+  std::vector<std::uint8_t> fives;    // random % 5, for an x or a y
+  std::vector<std::uint8_t> speeds;   // random % 200, for a speed
 };
 DrawsAhead ahead;
 
@@ -60,12 +64,45 @@ constexpr std::size_t kLanes = 16;
 
 KELMORA_VECTOR_CLONES
 void DrawTrailBlocks(std::size_t blocks, std::uint32_t state, std::uint32_t* __restrict states,
-                     std::uint8_t* __restrict tens) {
-  DrawBlocks<kLanes>(blocks, state, [states, tens](std::size_t i, std::uint32_t drawn) {
+                     std::uint8_t* __restrict tens, std::uint8_t* __restrict fives,
+                     std::uint8_t* __restrict speeds) {
+  DrawBlocks<kLanes>(blocks, state, [=](std::size_t i, std::uint32_t drawn) {
     states[i] = drawn;
     const std::uint32_t value = DrawnValue(drawn);
     tens[i] = static_cast<std::uint8_t>(value - QuotientBy10(value) * 10u);
+    fives[i] = static_cast<std::uint8_t>(value - QuotientBy5(value) * 5u);
+    speeds[i] = static_cast<std::uint8_t>(value - QuotientBy200(value) * 200u);
   });
+}
+
+// The speed and colour a particle emitted afresh takes from its speed draw (random % 200), for
+// one trail's base and cap colours. A trail is one of two kinds, so the two last asked for are
+// kept.
+struct Emission {
+  std::int32_t base = 0;
+  std::int32_t cap = 0;
+  bool made = false;
+  std::array<float, 200> speed{};
+  std::array<std::int32_t, 200> colour{};
+};
+
+const Emission& EmissionFor(std::int32_t base, std::int32_t cap) {
+  static std::array<Emission, 2> kept;
+  static std::size_t older = 0;
+  for (const Emission& emission : kept) {
+    if (emission.made && emission.base == base && emission.cap == cap) return emission;
+  }
+  Emission& emission = kept[older];
+  older = 1 - older;
+  emission.base = base;
+  emission.cap = cap;
+  emission.made = true;
+  for (std::size_t k = 0; k < 200; ++k) {
+    emission.speed[k] = static_cast<float>(static_cast<std::int32_t>(k) * 0.025);
+    const std::int32_t colour = TruncToInt(emission.speed[k] * 0.2 * 16 + base);
+    emission.colour[k] = colour > cap ? cap : colour;
+  }
+  return emission;
 }
 
 // `chosen` where the mask is all ones, `otherwise` where it is nothing, without a jump (a compiler
@@ -96,13 +133,17 @@ void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_
   const std::size_t count = Particles(trail);
   const std::size_t blocks = (4 * count + kLanes - 1) / kLanes;
   if (ahead.states.size() < blocks * kLanes) {
+    for (auto* draws : {&ahead.tens, &ahead.fives, &ahead.speeds}) draws->resize(blocks * kLanes);
     ahead.states.resize(blocks * kLanes);
-    ahead.tens.resize(blocks * kLanes);
   }
   const std::uint32_t start = rng.state;
-  DrawTrailBlocks(blocks, start, ahead.states.data(), ahead.tens.data());
+  DrawTrailBlocks(blocks, start, ahead.states.data(), ahead.tens.data(), ahead.fives.data(),
+                  ahead.speeds.data());
   const std::uint32_t* const states = ahead.states.data();
   const std::uint8_t* const tens = ahead.tens.data();
+  const std::uint8_t* const fives = ahead.fives.data();
+  const std::uint8_t* const speedDraws = ahead.speeds.data();
+  const Emission& emission = EmissionFor(trail.baseColour, trail.capColour);
   // The arrays by plain pointers: the points stored into the layer could otherwise be taken to
   // change the arrays' own bookkeeping, which would then be read again for every particle.
   float* const xs = trail.x.data();
@@ -110,8 +151,6 @@ void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_
   float* const speeds = trail.speed.data();
   std::int32_t* const colours = trail.colour.data();
   std::int32_t* const ages = trail.age.data();
-  const std::int32_t baseColour = trail.baseColour;
-  const std::int32_t capColour = trail.capColour;
   const std::int16_t cameraX = controls.cameraX;
   const std::int16_t cameraY = controls.cameraY;
   std::size_t used = 0;  // draws taken so far
@@ -123,14 +162,10 @@ void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_
     const auto slowed = static_cast<float>(speeds[j] - 0.1);
     const std::int32_t age = ages[j] + (ages[j] < std::numeric_limits<std::int32_t>::max());
     const bool emitted = static_cast<std::int32_t>(tens[used]) < age;
-    const std::uint32_t dx = DrawnValue(states[used + 1]);
-    const std::uint32_t dy = DrawnValue(states[used + 2]);
-    const std::uint32_t ds = DrawnValue(states[used + 3]);
-    const std::int64_t x = static_cast<std::int64_t>(dx - QuotientBy5(dx) * 5u) + ax - 2;
-    const std::int64_t y = static_cast<std::int64_t>(dy - QuotientBy5(dy) * 5u) + ay - 2;
-    const float speed = static_cast<float>(
-        static_cast<std::int32_t>(ds - QuotientBy200(ds) * 200u) * 0.025);
-    const std::int32_t colour = std::min(TruncToInt(speed * 0.2 * 16 + baseColour), capColour);
+    const std::int64_t x = static_cast<std::int64_t>(fives[used + 1]) + ax - 2;
+    const std::int64_t y = static_cast<std::int64_t>(fives[used + 2]) + ay - 2;
+    const float speed = emission.speed[speedDraws[used + 3]];
+    const std::int32_t colour = emission.colour[speedDraws[used + 3]];
     const std::uint32_t pick = 0u - static_cast<std::uint32_t>(emitted);
     xs[j] = Pick(pick, static_cast<float>(x), driftedX);
     ys[j] = Pick(pick, static_cast<float>(y), driftedY);
