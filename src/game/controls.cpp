@@ -1,7 +1,10 @@
 #include "game/controls.h"
 
 #include <cmath>
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+#include <string_view>
 
 #include "display/pixels.h"
 #include "display/sprites.h"
@@ -83,14 +86,39 @@ void StepCamera(std::int16_t* cameraX, std::int16_t* cameraY) {
   *cameraY = Wrap16(TruncToInt(*cameraY - d * std::cos(angle)));
 }
 
+namespace {
+
+// Text put together as snprintf would into a buffer of N characters: what does not fit is cut
+// off, and the full length is still counted.
+template <std::size_t N>
+struct CutText {
+  char text[N];
+  std::size_t length = 0;
+  void Append(std::string_view part) {
+    for (const char c : part) {
+      if (length + 1 < N) text[length] = c;
+      ++length;
+    }
+  }
+  void Append(int value) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    Append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  }
+  std::int32_t Shown() const { return static_cast<std::int32_t>(std::min(length, N - 1)); }
+};
+
+}  // namespace
+
 void DrawShipLabel(const Ship& ship) {
-  char label[64];
-  const int written =
-      std::snprintf(label, sizeof label, "%d:%s:%d", static_cast<int>(ship.score),
-                    ship.name != nullptr ? ship.name : "", static_cast<int>(ship.shield));
-  if (written < 0) return;
-  const std::int32_t n =
-      written < static_cast<int>(sizeof label) ? written : static_cast<int>(sizeof label) - 1;
+  // "score:name:shield"
+  CutText<64> label;
+  label.Append(static_cast<int>(ship.score));
+  label.Append(":");
+  label.Append(ship.name != nullptr ? std::string_view(ship.name) : std::string_view());
+  label.Append(":");
+  label.Append(static_cast<int>(ship.shield));
+  const std::int32_t n = label.Shown();
   const std::int32_t half = (7 * n) / 2;
 
   // Pinned to the screen edge toward a ship out of view.
@@ -100,7 +128,7 @@ void DrawShipLabel(const Ship& ship) {
   std::int32_t cy = ship.y - controls.cameraY + 220;
   if (cy < 4) cy = 4;
   if (cy > 476) cy = 476;
-  DrawText(cx, cy, label, n);
+  DrawText(cx, cy, label.text, n);
 }
 
 void DrawShieldBar(std::uint8_t* surface, std::int32_t pitch) {

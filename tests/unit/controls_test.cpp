@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <memory>
 #include <vector>
 
@@ -242,6 +243,16 @@ TEST_F(LabelTest, LabelsSitAboveShipsAndArePinnedToTheScreen) {
   Player().y = -2000;
   Player().score = 120;
   ExpectLabel(Player(), 320, 220, "120:Vy:100");
+
+  // A name too long for the label is cut at 63 characters, and the label centred on what shows.
+  const std::string name(70, 'x');
+  drone.name = name.c_str();
+  drone.x = 1000;
+  drone.y = -2000;
+  drone.score = 7;
+  ExpectLabel(drone, 320, 220, ("7:" + name.substr(0, 61)).c_str());
+  drone.x = -2000;
+  ExpectLabel(drone, 220, 220, ("7:" + name.substr(0, 61)).c_str());  // half = 220
 }
 
 TEST_F(ControlsTest, ShieldBarColumnsFadeFromGreenToRed) {
