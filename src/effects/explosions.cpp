@@ -127,7 +127,7 @@ void DrawJitter(std::size_t count, double* xs, double* ys) {
   }
 }
 
-// A particle's screen offset in the pixel layer, or -1 when PutPixel would not store it: the
+// A particle's screen offset in the pixel layer, or 0 when PutPixel would not store it: the
 // point (trunc(x) - cameraX + 320, trunc(y) - cameraY + 240) shown when 0 < x < 640 and
 // 0 < y < 480. Truncation as TruncToInt does it: NaN counts as 0, and a value beyond the 32-bit
 // range lies far off the screen whatever it saturates to, so it is held to +-100000 first, which
@@ -177,7 +177,7 @@ inline __attribute__((always_inline)) void MoveParticlesBody(
     const std::int32_t screenY = ScreenCoordinate(y, cameraY, 240);
     const bool shown = (static_cast<std::uint32_t>(screenX - 1) < 639u) &
                        (static_cast<std::uint32_t>(screenY - 1) < 479u);
-    offsets[j] = shown ? screenY * pitch + screenX : -1;
+    offsets[j] = shown ? screenY * pitch + screenX : 0;
   }
 }
 
@@ -279,10 +279,10 @@ void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitte
   const bool plainly = pitch < 0 || pitch > kLargestPitch;  // no layer of the game is like this
   const std::int32_t cameraX = controls.cameraX;
   const std::int32_t cameraY = controls.cameraY;
-  // A point off the screen goes to a byte of its own that nothing reads, picked without a jump.
-  static std::uint8_t offScreen;
-  const auto base = reinterpret_cast<std::uintptr_t>(surface);
-  const auto elsewhere = reinterpret_cast<std::uintptr_t>(&offScreen);
+  // A point is never shown in the layer's first row or column, so a point off the screen is
+  // stored at offset 0, the top left corner, which is put back as it was after the pass: no jump,
+  // and no byte of the layer changes but those of the points shown.
+  const std::uint8_t corner = plainly ? 0 : surface[0];
   for (std::size_t first = 0; first < count; first += kStretch) {
     const std::size_t n = std::min(kStretch, count - first);
     if (jitter) DrawJitter(n, room.jitterX, room.jitterY);
@@ -304,15 +304,11 @@ void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitte
                           cameraY, pitch);
     }
     for (std::size_t j = 0; j < n; ++j) {
-      const std::int32_t offset = room.offsets[j];
-      const std::uintptr_t pick = 0 - static_cast<std::uintptr_t>(offset >= 0);
-      const std::uintptr_t target =
-          ((base + static_cast<std::uintptr_t>(static_cast<std::uint32_t>(offset))) & pick) |
-          (elsewhere & ~pick);
-      *reinterpret_cast<std::uint8_t*>(target) =
+      surface[static_cast<std::uint32_t>(room.offsets[j])] =
           static_cast<std::uint8_t>(static_cast<std::uint32_t>(colours[j]));
     }
   }
+  if (!plainly && count != 0) surface[0] = corner;
 }
 
 }  // namespace

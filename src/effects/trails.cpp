@@ -54,9 +54,10 @@ void Seed(TrailSystem& trail, float x, float y, std::int32_t base, std::int32_t 
 // pass to pass.
 struct DrawsAhead {
   std::vector<std::uint32_t> states;  // the generator's state after the draw
-  std::vector<std::uint8_t> tens;     // random % 10, for the test
-  std::vector<std::uint8_t> fives;    // random % 5, for an x or a y
-  std::vector<std::uint8_t> speeds;   // random % 200, for a speed
+  // As wide as the states, so that vector code works them out sixteen at a time.
+  std::vector<std::uint32_t> tens;    // random % 10, for the test
+  std::vector<std::uint32_t> fives;   // random % 5, for an x or a y
+  std::vector<std::uint32_t> speeds;  // random % 200, for a speed
 };
 DrawsAhead ahead;
 
@@ -64,14 +65,14 @@ constexpr std::size_t kLanes = 16;
 
 KELMORA_VECTOR_CLONES
 void DrawTrailBlocks(std::size_t blocks, std::uint32_t state, std::uint32_t* __restrict states,
-                     std::uint8_t* __restrict tens, std::uint8_t* __restrict fives,
-                     std::uint8_t* __restrict speeds) {
+                     std::uint32_t* __restrict tens, std::uint32_t* __restrict fives,
+                     std::uint32_t* __restrict speeds) {
   DrawBlocks<kLanes>(blocks, state, [=](std::size_t i, std::uint32_t drawn) {
     states[i] = drawn;
     const std::uint32_t value = DrawnValue(drawn);
-    tens[i] = static_cast<std::uint8_t>(value - QuotientBy10(value) * 10u);
-    fives[i] = static_cast<std::uint8_t>(value - QuotientBy5(value) * 5u);
-    speeds[i] = static_cast<std::uint8_t>(value - QuotientBy200(value) * 200u);
+    tens[i] = value - QuotientBy10(value) * 10u;
+    fives[i] = value - QuotientBy5(value) * 5u;
+    speeds[i] = value - QuotientBy200(value) * 200u;
   });
 }
 
@@ -133,16 +134,17 @@ void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_
   const std::size_t count = Particles(trail);
   const std::size_t blocks = (4 * count + kLanes - 1) / kLanes;
   if (ahead.states.size() < blocks * kLanes) {
-    for (auto* draws : {&ahead.tens, &ahead.fives, &ahead.speeds}) draws->resize(blocks * kLanes);
-    ahead.states.resize(blocks * kLanes);
+    for (auto* draws : {&ahead.states, &ahead.tens, &ahead.fives, &ahead.speeds}) {
+      draws->resize(blocks * kLanes);
+    }
   }
   const std::uint32_t start = rng.state;
   DrawTrailBlocks(blocks, start, ahead.states.data(), ahead.tens.data(), ahead.fives.data(),
                   ahead.speeds.data());
   const std::uint32_t* const states = ahead.states.data();
-  const std::uint8_t* const tens = ahead.tens.data();
-  const std::uint8_t* const fives = ahead.fives.data();
-  const std::uint8_t* const speedDraws = ahead.speeds.data();
+  const std::uint32_t* const tens = ahead.tens.data();
+  const std::uint32_t* const fives = ahead.fives.data();
+  const std::uint32_t* const speedDraws = ahead.speeds.data();
   const Emission& emission = EmissionFor(trail.baseColour, trail.capColour);
   // The arrays by plain pointers: the points stored into the layer could otherwise be taken to
   // change the arrays' own bookkeeping, which would then be read again for every particle.
