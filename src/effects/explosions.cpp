@@ -127,21 +127,6 @@ void DrawJitter(std::size_t count, double* xs, double* ys) {
   }
 }
 
-// A particle's screen offset in the pixel layer, or 0 when PutPixel would not store it: the
-// point (trunc(x) - cameraX + 320, trunc(y) - cameraY + 240) shown when 0 < x < 640 and
-// 0 < y < 480. Truncation as TruncToInt does it: NaN counts as 0, and a value beyond the 32-bit
-// range lies far off the screen whatever it saturates to, so it is held to +-100000 first, which
-// also keeps the sums within 32 bits.
-inline std::int32_t ScreenCoordinate(float world, std::int32_t camera, std::int32_t centre) {
-  std::int32_t whole = 0;
-  if (world > -100000.0f && world < 100000.0f) {
-    whole = static_cast<std::int32_t>(world);
-  } else {
-    whole = world != world ? 0 : (world < 0.0f ? -100000 : 100000);
-  }
-  return whole - camera + centre;
-}
-
 // Moves and decays every particle of a stretch: sx = sin(a)·v and sy = cos(a)·v rounded to
 // floats, the optional jitter added, then the speed less 0.1. Spent: it stands still and glows
 // one palette step a frame towards 79. (No branches: which particles are spent follows no
@@ -173,11 +158,7 @@ inline __attribute__((always_inline)) void MoveParticlesBody(
     const bool spent = decayed < 0.0f;
     speeds[j] = spent ? 0.0f : decayed;
     colours[j] += (spent & (colours[j] < kLastColour)) ? 1 : 0;
-    const std::int32_t screenX = ScreenCoordinate(x, cameraX, 320);
-    const std::int32_t screenY = ScreenCoordinate(y, cameraY, 240);
-    const bool shown = (static_cast<std::uint32_t>(screenX - 1) < 639u) &
-                       (static_cast<std::uint32_t>(screenY - 1) < 479u);
-    offsets[j] = shown ? screenY * pitch + screenX : 0;
+    offsets[j] = ParticleOffset(x, y, cameraX, cameraY, pitch);
   }
 }
 
@@ -234,9 +215,6 @@ void RefreshDirections(DirectionCache& cache, const ExplosionSystem& explosion,
     SineCosine(directions, explosion.angle[j], &cache.sines[j], &cache.cosines[j]);
   }
 }
-
-// Rows 1..479 of a layer with this pitch have 32-bit offsets.
-constexpr std::int32_t kLargestPitch = (0x7FFFFFFF - 640) / 480;
 
 // One particle at a time, the way the passes are described: for a layer of unusual pitch.
 void StepStretchPlainly(ExplosionSystem& explosion, const DirectionCache& cache, bool jitter,
@@ -303,10 +281,7 @@ void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitte
       MoveSteadyParticles(n, sines, cosines, xs, ys, speeds, colours, room.offsets, cameraX,
                           cameraY, pitch);
     }
-    for (std::size_t j = 0; j < n; ++j) {
-      surface[static_cast<std::uint32_t>(room.offsets[j])] =
-          static_cast<std::uint8_t>(static_cast<std::uint32_t>(colours[j]));
-    }
+    PlotAtOffsets(surface, room.offsets, colours, n);
   }
   if (!plainly && count != 0) surface[0] = corner;
 }

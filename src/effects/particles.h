@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 
@@ -20,6 +21,37 @@ inline std::int32_t ParticleScreen(float world, std::int16_t camera, std::int32_
       screen, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
+// A particle's screen coordinate for the vector passes: trunc(world) - camera + centre, with
+// truncation as TruncToInt does it: NaN counts as 0, and a value beyond the 32-bit range lies far
+// off the screen whatever it saturates to, so it is held to +-100000 first, which also keeps the
+// sums within 32 bits.
+inline std::int32_t ScreenCoordinate(float world, std::int32_t camera, std::int32_t centre) {
+  std::int32_t whole = 0;
+  if (world > -100000.0f && world < 100000.0f) {
+    whole = static_cast<std::int32_t>(world);
+  } else {
+    whole = world != world ? 0 : (world < 0.0f ? -100000 : 100000);
+  }
+  return whole - camera + centre;
+}
+
+// A particle's offset in a layer of this pitch where PutPixel would store it, or 0 where it would
+// not: the point (x, y) shown when 0 < x < 640 and 0 < y < 480. No point is ever shown at offset 0
+// (the top left corner), so the passes store the points off the screen there and put the corner
+// back afterwards, which spares them a jump per point.
+inline std::int32_t ParticleOffset(float x, float y, std::int32_t cameraX, std::int32_t cameraY,
+                                   std::int32_t pitch) {
+  const std::int32_t screenX = ScreenCoordinate(x, cameraX, 320);
+  const std::int32_t screenY = ScreenCoordinate(y, cameraY, 240);
+  const bool shown = (static_cast<std::uint32_t>(screenX - 1) < 639u) &
+                     (static_cast<std::uint32_t>(screenY - 1) < 479u);
+  return shown ? screenY * pitch + screenX : 0;
+}
+
+// Rows 1..479 of a layer with a pitch up to this have 32-bit offsets; the vector passes take no
+// other (no layer of the game is like that).
+inline constexpr std::int32_t kLargestPitch = (0x7FFFFFFF - 640) / 480;
+
 // One particle into the locked pixel layer, centred on the camera at (cameraX, cameraY).
 inline void PlotParticle(std::uint8_t* surface, std::int32_t pitch, std::int16_t cameraX,
                          std::int16_t cameraY, float x, float y, std::int32_t colour) {
@@ -27,23 +59,13 @@ inline void PlotParticle(std::uint8_t* surface, std::int32_t pitch, std::int16_t
            colour);
 }
 
-// The same without a branch on where the point lies: a point off the screen is stored into a
-// byte of its own that nothing reads.
-inline void PlotParticleAnywhere(std::uint8_t* surface, std::int32_t pitch, std::int16_t cameraX,
-                                 std::int16_t cameraY, float x, float y, std::int32_t colour) {
-  static std::uint8_t offScreen;
-  // The same test as PutPixel's, 0 < x < 640 and 0 < y < 480, on the wide screen values.
-  const std::int64_t sx = static_cast<std::int64_t>(TruncToInt(x)) - cameraX + 320;
-  const std::int64_t sy = static_cast<std::int64_t>(TruncToInt(y)) - cameraY + 240;
-  const std::uint64_t shown = static_cast<std::uint64_t>(static_cast<std::uint64_t>(sx - 1) < 639) &
-                              static_cast<std::uint64_t>(static_cast<std::uint64_t>(sy - 1) < 479);
-  // All ones when shown, else nothing: the address is picked by arithmetic, not by a jump.
-  const std::uint64_t pick = 0 - shown;
-  const auto onScreen =
-      reinterpret_cast<std::uintptr_t>(surface) + static_cast<std::uintptr_t>(sy * pitch + sx);
-  const auto elsewhere = reinterpret_cast<std::uintptr_t>(&offScreen);
-  auto* const target = reinterpret_cast<std::uint8_t*>((onScreen & pick) | (elsewhere & ~pick));
-  *target = static_cast<std::uint8_t>(static_cast<std::uint32_t>(colour));
+// Stores each point at its offset (from ParticleOffset) in particle order.
+inline void PlotAtOffsets(std::uint8_t* surface, const std::int32_t* offsets,
+                          const std::int32_t* colours, std::size_t count) {
+  for (std::size_t j = 0; j < count; ++j) {
+    surface[static_cast<std::uint32_t>(offsets[j])] =
+        static_cast<std::uint8_t>(static_cast<std::uint32_t>(colours[j]));
+  }
 }
 
 // The same, centred on the current camera.
