@@ -82,7 +82,7 @@ constexpr std::uint32_t QuotientBy200(std::uint32_t value) {
 // the last of them. Inlined into each user, so that its loop becomes that user's vector code.
 template <std::size_t kLanes, class Take>
 inline __attribute__((always_inline)) std::uint32_t DrawBlocks(std::size_t blocks,
-                                                                std::uint32_t state, Take take) {
+                                                               std::uint32_t state, Take take) {
   static constexpr LaneLeaps<kLanes> kLeaps = MakeLaneLeaps<kLanes>();
   static constexpr Leap kBlock = LeapOf(kLanes);
   for (std::size_t b = 0; b < blocks; ++b) {

@@ -8,12 +8,10 @@
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
 #if defined(__has_feature)
 #if !__has_feature(address_sanitizer)
-#define KELMORA_VECTOR_CLONES \
-  __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#define KELMORA_VECTOR_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #endif
 #else
-#define KELMORA_VECTOR_CLONES \
-  __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
+#define KELMORA_VECTOR_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 #endif
 #endif
 #ifndef KELMORA_VECTOR_CLONES

@@ -202,8 +202,7 @@ struct DirectionCache {
 std::array<DirectionCache, kExplosionSlots> directionCaches;
 std::uint64_t explosionsMade = 0;
 
-void RefreshDirections(DirectionCache& cache, const ExplosionSystem& explosion,
-                       std::size_t count) {
+void RefreshDirections(DirectionCache& cache, const ExplosionSystem& explosion, std::size_t count) {
   if (explosion.serial != 0 && cache.explosion == explosion.serial && cache.sines.size() == count) {
     return;
   }

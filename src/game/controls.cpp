@@ -1,8 +1,8 @@
 #include "game/controls.h"
 
-#include <cmath>
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <string_view>
 

@@ -266,17 +266,15 @@ bool Surface::BltKeyedRow(Surface& source, std::span<const Rect> pieces, std::in
   if (PendingFaults(Fault::kBlitBusy) > 0 || lost_ || source.lost_ || locked_ || source.locked_ ||
       clipper_ == nullptr || &source == this || !source.hasSourceKey_ || key.low != key.high ||
       key.low > 0xFF || boxWidth <= 0 || boxHeight <= 0 || boxHeight > kTallestBox ||
-      advance < boxWidth ||
-      static_cast<std::int64_t>(pieces.size()) * advance > kLongestRow) {
+      advance < boxWidth || static_cast<std::int64_t>(pieces.size()) * advance > kLongestRow) {
     return false;
   }
   // Where each piece's pixels start in the source, and whether it is a single pixel.
   constexpr std::size_t kMostPieces = kLongestRow;
   const std::uint8_t* corners[kMostPieces];
   bool dots[kMostPieces];
-  // Box rows are copied eight bytes at a time where the source row has them (the bytes past the
-  // box are overwritten by the gap and the next box, or lie past the end of the row).
-  bool wide = boxWidth <= 8;
+  // Box rows are copied eight bytes at a time, gap included, where the source row has them.
+  bool wide = advance <= 8;
   for (std::size_t i = 0; i < pieces.size(); ++i) {
     const Rect& piece = pieces[i];
     const std::int64_t width = static_cast<std::int64_t>(piece.right) - piece.left;
@@ -299,8 +297,8 @@ bool Surface::BltKeyedRow(Surface& source, std::span<const Rect> pieces, std::in
   const std::int64_t firstX = std::max<std::int64_t>(rowLeft, 0);
   const std::int64_t lastX = std::min<std::int64_t>(rowRight, width_);
   const std::int64_t firstY = std::max<std::int64_t>(top, 0);
-  const std::int64_t lastY = std::min<std::int64_t>(static_cast<std::int64_t>(top) + boxHeight,
-                                                   height_);
+  const std::int64_t lastY =
+      std::min<std::int64_t>(static_cast<std::int64_t>(top) + boxHeight, height_);
   if (firstX >= lastX || firstY >= lastY) return true;
   // The visible rows of the line, in the source's colours with the key between the boxes, built
   // box by box, then each keyed onto this surface.
@@ -308,22 +306,42 @@ bool Surface::BltKeyedRow(Surface& source, std::span<const Rect> pieces, std::in
   std::uint8_t rows[kTallestBox][kRowRoom];
   const auto firstRow = static_cast<std::size_t>(firstY - top);
   const auto lastRow = static_cast<std::size_t>(lastY - top);
-  const auto gap = static_cast<std::size_t>(advance - boxWidth);
+  const auto sourcePitch = static_cast<std::size_t>(source.pitch_);
+  const auto boxBytes = static_cast<std::size_t>(boxWidth);
+  const auto step = static_cast<std::size_t>(advance);
+  // The bytes of a word that belong to the box (the low ones: byte order does not matter, as the
+  // word is only ever loaded and stored whole), and the key in every byte.
+  const std::uint64_t boxMask =
+      boxWidth >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * boxWidth)) - 1;
+  const std::uint64_t keyWord = 0x0101010101010101u * keyColour;
   for (std::size_t i = 0; i < pieces.size(); ++i) {
-    const std::size_t at = i * static_cast<std::size_t>(advance);
-    for (std::size_t r = firstRow; r < lastRow; ++r) {
-      std::uint8_t* const box = &rows[r][at];
-      if (dots[i]) {
-        // One pixel stretched over the whole box.
-        std::memset(box, *corners[i], static_cast<std::size_t>(boxWidth));
-      } else if (wide) {
-        std::memcpy(box, corners[i] + r * static_cast<std::size_t>(source.pitch_), 8);
-      } else {
-        std::memcpy(box, corners[i] + r * static_cast<std::size_t>(source.pitch_),
-                    static_cast<std::size_t>(boxWidth));
+    std::uint8_t* box = &rows[firstRow][i * step];
+    const std::uint8_t* in = corners[i] + firstRow * sourcePitch;
+    if (wide) {
+      // Eight bytes a row: the box, then the key over the gap and past it (the next box, written
+      // next, covers what lies past the gap).
+      const std::uint64_t flat = 0x0101010101010101u * *corners[i];
+      for (std::size_t r = firstRow; r < lastRow; ++r, box += kRowRoom, in += sourcePitch) {
+        std::uint64_t word = flat;
+        if (!dots[i]) std::memcpy(&word, in, 8);
+        word = (word & boxMask) | (keyWord & ~boxMask);
+        std::memcpy(box, &word, 8);
       }
-      // Between the boxes the row shows the key: nothing there is drawn.
-      for (std::size_t g = 0; g < gap; ++g) box[static_cast<std::size_t>(boxWidth) + g] = keyColour;
+    } else {
+      for (std::size_t r = firstRow; r < lastRow; ++r, box += kRowRoom, in += sourcePitch) {
+        if (dots[i]) {
+          // One pixel stretched over the whole box.
+          std::memset(box, *corners[i], boxBytes);
+        } else {
+          std::memcpy(box, in, boxBytes);
+        }
+      }
+    }
+  }
+  // Between the boxes the row shows the key: nothing there is drawn.
+  for (std::size_t r = firstRow; r < lastRow && !wide; ++r) {
+    for (std::size_t at = boxBytes; at + step <= pieces.size() * step; at += step) {
+      std::memset(&rows[r][at], keyColour, step - boxBytes);
     }
   }
   for (std::size_t r = firstRow; r < lastRow; ++r) {

@@ -273,23 +273,26 @@ TEST_F(FastPathsTest, RowOfKeyedPiecesMatchesABlitPerPiece) {
   // Lines across each edge and corner, and wholly off the screen.
   const std::int32_t lefts[] = {-500, -40, -3, 0, 100, 590, 636, 640, 700};
   const std::int32_t tops[] = {-10, -6, -1, 0, 200, 473, 477, 480};
-  for (const std::int32_t left : lefts) {
-    for (const std::int32_t top : tops) {
-      fill(fast);
-      fill(slow);
-      std::vector<Rect> pieces(1 + pick.Draw() % 20);
-      for (Rect& piece : pieces) {
-        // Mostly whole 6x7 cells, now and then a single pixel stretched over the box.
-        const std::int32_t x = pick.Draw() % (83 - 8), y = pick.Draw() % (70 - 7);
-        piece = pick.Draw() % 5 == 0 ? Rect{x, y, x + 1, y + 1} : Rect{x, y, x + 6, y + 7};
+  // Seven apart, as the font's characters are (eight bytes a row at once), and nine apart.
+  for (const std::int32_t advance : {7, 9}) {
+    for (const std::int32_t left : lefts) {
+      for (const std::int32_t top : tops) {
+        fill(fast);
+        fill(slow);
+        std::vector<Rect> pieces(1 + pick.Draw() % 20);
+        for (Rect& piece : pieces) {
+          // Mostly whole 6x7 cells, now and then a single pixel stretched over the box.
+          const std::int32_t x = pick.Draw() % (83 - 8), y = pick.Draw() % (70 - 7);
+          piece = pick.Draw() % 5 == 0 ? Rect{x, y, x + 1, y + 1} : Rect{x, y, x + 6, y + 7};
+        }
+        ASSERT_TRUE(fast.BltKeyedRow(sheet, pieces, left, top, 6, 7, advance));
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+          const std::int32_t x = left + advance * static_cast<std::int32_t>(i);
+          const Rect box{x, top, x + 6, top + 7};
+          slow.Blt(&box, &sheet, &pieces[i], platform::DDBLT_KEYSRC, nullptr);
+        }
+        ASSERT_TRUE(same()) << "line at (" << left << ", " << top << "), " << advance << " apart";
       }
-      ASSERT_TRUE(fast.BltKeyedRow(sheet, pieces, left, top, 6, 7, 7));
-      for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const std::int32_t x = left + 7 * static_cast<std::int32_t>(i);
-        const Rect box{x, top, x + 6, top + 7};
-        slow.Blt(&box, &sheet, &pieces[i], platform::DDBLT_KEYSRC, nullptr);
-      }
-      ASSERT_TRUE(same()) << "line at (" << left << ", " << top << ")";
     }
   }
 
