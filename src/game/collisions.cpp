@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/alloc.h"
+#include "core/vector_clones.h"
 #include "effects/explosions.h"
 #include "game/state.h"
 #include "game/weapons.h"
@@ -119,17 +120,59 @@ void MissilesAgainst(std::int32_t slot, std::int32_t x, std::int32_t y) {
   }
 }
 
+// Whether any of `count` points lies in the box of half width kHitHalfWidth around (x, y):
+// strictly inside, or inside or on its edge.
+template <bool kEdgesCount>
+inline __attribute__((always_inline)) bool AnyInside(const std::int32_t* __restrict xs,
+                                                     const std::int32_t* __restrict ys,
+                                                     std::size_t count, std::int32_t x,
+                                                     std::int32_t y) {
+  std::int32_t inside = 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    if constexpr (kEdgesCount) {
+      inside |= static_cast<std::int32_t>(x - kHitHalfWidth <= xs[k]) &
+                static_cast<std::int32_t>(xs[k] <= x + kHitHalfWidth) &
+                static_cast<std::int32_t>(y - kHitHalfWidth <= ys[k]) &
+                static_cast<std::int32_t>(ys[k] <= y + kHitHalfWidth);
+    } else {
+      inside |= static_cast<std::int32_t>(x - kHitHalfWidth < xs[k]) &
+                static_cast<std::int32_t>(xs[k] < x + kHitHalfWidth) &
+                static_cast<std::int32_t>(y - kHitHalfWidth < ys[k]) &
+                static_cast<std::int32_t>(ys[k] < y + kHitHalfWidth);
+    }
+  }
+  return inside != 0;
+}
+
+KELMORA_VECTOR_CLONES bool AnyShotInside(const std::int32_t* __restrict xs,
+                                         const std::int32_t* __restrict ys, std::int32_t x,
+                                         std::int32_t y) {
+  return AnyInside<false>(xs, ys, kShotSlots, x, y);
+}
+
+KELMORA_VECTOR_CLONES bool AnyMissileInside(const std::int32_t* __restrict xs,
+                                            const std::int32_t* __restrict ys, std::int32_t x,
+                                            std::int32_t y) {
+  return AnyInside<true>(xs, ys, kMissileSlots, x, y);
+}
+
 }  // namespace
 
 void ResolveCollisions() {
-  // Shots do not move during the pass, so their positions are read once; a ship with no shot
-  // inside its box at all (nearly every ship, every frame) skips the shot loop, which would have
-  // done nothing for it.
+  // Shots and missiles do not move during the pass, so their positions are read once; a ship
+  // with nothing inside its box at all (nearly every ship, every frame) skips the loops, which
+  // would have done nothing for it.
   std::array<std::int32_t, kShotSlots> shotX;
   std::array<std::int32_t, kShotSlots> shotY;
   for (std::size_t k = 0; k < shotX.size(); ++k) {
     shotX[k] = weapons.shotRing[k].x;
     shotY[k] = weapons.shotRing[k].y;
+  }
+  std::array<std::int32_t, kMissileSlots> missileX;
+  std::array<std::int32_t, kMissileSlots> missileY;
+  for (std::size_t k = 0; k < missileX.size(); ++k) {
+    missileX[k] = TruncToInt(static_cast<double>(weapons.missileRing[k].x));
+    missileY[k] = TruncToInt(static_cast<double>(weapons.missileRing[k].y));
   }
   for (std::int32_t i = 0; i < ShipSlots(); ++i) {
     // The box stays where the slot's ship was when its turn began, even after a kill puts a new
@@ -137,15 +180,8 @@ void ResolveCollisions() {
     const Ship& boxShip = ShipRecord(i);
     const std::int32_t x = boxShip.x;
     const std::int32_t y = boxShip.y;
-    std::int32_t inside = 0;
-    for (std::size_t k = 0; k < shotX.size(); ++k) {
-      inside |= static_cast<std::int32_t>(x - kHitHalfWidth < shotX[k]) &
-                static_cast<std::int32_t>(shotX[k] < x + kHitHalfWidth) &
-                static_cast<std::int32_t>(y - kHitHalfWidth < shotY[k]) &
-                static_cast<std::int32_t>(shotY[k] < y + kHitHalfWidth);
-    }
-    if (inside != 0) ShotsAgainst(i, x, y);
-    MissilesAgainst(i, x, y);
+    if (AnyShotInside(shotX.data(), shotY.data(), x, y)) ShotsAgainst(i, x, y);
+    if (AnyMissileInside(missileX.data(), missileY.data(), x, y)) MissilesAgainst(i, x, y);
   }
 }
 
