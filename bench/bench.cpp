@@ -134,6 +134,15 @@ void BM_FrameDefault(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameDefault);
 
+// The process's peak resident memory so far.
+long PeakResidentKiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+long largestSettingsPeakKiB = 0;
+
 void BM_FrameLargest(benchmark::State& state) {
   StartGameInPlay(true);
   for (auto _ : state) {
@@ -144,6 +153,8 @@ void BM_FrameLargest(benchmark::State& state) {
     PollKeyboard();
     GameFrame();
   }
+  // The game's own peak, before any benchmark after this one loads a video driver.
+  largestSettingsPeakKiB = PeakResidentKiB();
 }
 BENCHMARK(BM_FrameLargest);
 
@@ -233,12 +244,6 @@ class RatioReporter final : public benchmark::BenchmarkReporter {
   std::unique_ptr<benchmark::BenchmarkReporter> inner_;
   std::map<std::string, Time> times_;
 };
-
-long PeakResidentKiB() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
 
 // The resident memory now, from /proc/self/statm (pages).
 long ResidentKiB() {
@@ -358,6 +363,16 @@ int main(int argc, char** argv) {
       out << line;
     }
   }
-  out << "Peak resident memory: " << kelmora::PeakResidentKiB() / 1024.0 << " MiB\n";
+  char memory[200];
+  if (kelmora::largestSettingsPeakKiB > 0) {
+    std::snprintf(memory, sizeof memory,
+                  "Peak resident memory at the largest settings: %.1f MiB (limit 64 MiB)\n",
+                  kelmora::largestSettingsPeakKiB / 1024.0);
+    out << memory;
+  }
+  std::snprintf(memory, sizeof memory,
+                "Peak resident memory of this run, video driver included: %.1f MiB\n",
+                kelmora::PeakResidentKiB() / 1024.0);
+  out << memory;
   return 0;
 }
