@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
+
 #include "platform/backend.h"
 #include "platform/faults.h"
 
@@ -56,12 +60,46 @@ void Store(std::uint8_t* out, Word word) {
   std::memcpy(out, &word, sizeof word);
 }
 
+#if defined(__x86_64__) && defined(__GNUC__)
+// Processors with byte masks over 64-byte registers (AVX-512 BW) copy a keyed row 64 bytes at a
+// time: the bytes that do not show the key are stored, and no other byte is even touched.
+#define KELMORA_BYTE_MASKS 1
+
+bool HasByteMasks() {
+  static const bool has = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
+  return has;
+}
+
+__attribute__((target("avx512f,avx512bw"))) void CopyRowKeyedByMasks(std::uint8_t* out,
+                                                                     const std::uint8_t* in,
+                                                                     std::int32_t width,
+                                                                     std::uint8_t key) {
+  const __m512i keys = _mm512_set1_epi8(static_cast<char>(key));
+  std::int32_t x = 0;
+  for (; x + 64 <= width; x += 64) {
+    const __m512i values = _mm512_loadu_si512(in + x);
+    _mm512_mask_storeu_epi8(out + x, _mm512_cmpneq_epi8_mask(values, keys), values);
+  }
+  if (x == width) return;
+  // The rest of the row: the bytes past its end are neither read nor written.
+  const __mmask64 rest = (std::uint64_t{1} << (width - x)) - 1;
+  const __m512i values = _mm512_maskz_loadu_epi8(rest, in + x);
+  _mm512_mask_storeu_epi8(out + x, _mm512_mask_cmpneq_epi8_mask(rest, values, keys), values);
+}
+#endif
+
 // Copies `width` bytes from `in` to `out`, leaving the bytes where `in` shows `key` as they were.
 // Whole stretches of 16 go to vector code; the rest, and rows narrower than that (glyphs are 6
 // wide), eight or four bytes at a time in a plain integer, the last stretch overlapping the one
 // before: keying is idempotent, so a pixel done twice comes out the same.
 void CopyRowKeyedBy(std::uint8_t* out, const std::uint8_t* in, std::int32_t width,
                     std::uint8_t key) {
+#ifdef KELMORA_BYTE_MASKS
+  if (HasByteMasks()) {
+    CopyRowKeyedByMasks(out, in, width, key);
+    return;
+  }
+#endif
   std::int32_t x = 0;
   for (; x + 16 <= width; x += 16) {
     for (std::int32_t i = x; i < x + 16; ++i) {
