@@ -1,5 +1,6 @@
-// The quick ways through the busiest passes (explosion particles, keyed blits, spans and lines,
-// pickup collection, whole-heading sines) against the plain step-by-step rules they stand for:
+// The quick ways through the busiest passes (explosion particles, exhaust trails, keyed blits and
+// lines of text, spans and lines, pickup collection, whole-heading sines) against the plain
+// step-by-step rules they stand for:
 // every result must be the same, bit for bit, and so must every draw of the generator.
 #include <gtest/gtest.h>
 
@@ -17,8 +18,10 @@
 #include "display/pixels.h"
 #include "effects/compass.h"
 #include "effects/explosions.h"
+#include "effects/trails.h"
 #include "game/pickups.h"
 #include "game/state.h"
+#include "game/world.h"
 #include "platform/display.h"
 #include "platform/faults.h"
 #include "support.h"
@@ -166,6 +169,99 @@ TEST_F(FastPathsTest, ExplosionOnALayerOfUnusualPitchStillDrawsEveryPoint) {
   EXPECT_EQ(live.colour, plain.colour);
   EXPECT_EQ(row, plainRow);
   EXPECT_NE(row[320], 0);
+}
+
+// ------------------------------------------------------------------------------------------
+// Exhaust trails.
+
+struct PlainTrail {
+  std::vector<float> x, y, speed;
+  std::vector<std::int32_t> colour, age;
+  float heading;
+  std::int32_t count, base, cap;
+};
+
+// One frame of one trail, particle by particle, drawing as the rules describe it.
+void PlainTrailStep(PlainTrail& t, std::int32_t ax, std::int32_t ay, std::uint8_t* surface) {
+  const double radians = static_cast<double>(TruncToInt(t.heading - 8.0)) / 16.0 * kTwoPi;
+  const double sine = std::sin(radians);
+  const double cosine = std::cos(radians);
+  for (std::size_t j = 0; j < static_cast<std::size_t>(t.count); ++j) {
+    const double v = t.speed[j];
+    t.x[j] = static_cast<float>(t.x[j] + sine * v);
+    t.y[j] = static_cast<float>(t.y[j] - cosine * v);
+    t.speed[j] = static_cast<float>(t.speed[j] - 0.1);
+    if (t.age[j] < std::numeric_limits<std::int32_t>::max()) ++t.age[j];
+    if (rng.Draw() % 10 < t.age[j]) {
+      t.x[j] = static_cast<float>(static_cast<std::int64_t>(rng.Draw() % 5) + ax - 2);
+      t.y[j] = static_cast<float>(static_cast<std::int64_t>(rng.Draw() % 5) + ay - 2);
+      t.speed[j] = static_cast<float>((rng.Draw() % 200) * 0.025);
+      const std::int32_t colour = TruncToInt(t.speed[j] * 0.2 * 16 + t.base);
+      t.colour[j] = colour > t.cap ? t.cap : colour;
+      t.age[j] = 0;
+    }
+    PutPixel(surface, 640, PlainScreen(t.x[j], controls.cameraX, 320),
+             PlainScreen(t.y[j], controls.cameraY, 240), t.colour[j]);
+  }
+}
+
+TEST_F(FastPathsTest, TrailPassesMatchThePlainRuleBitForBit) {
+  rng.Seed(31337);
+  settings.droneCount = 8;
+  NewGame();
+  controls.cameraX = 32700;
+  controls.cameraY = -32700;
+  // Ships on the world's edges and near the view; one out of play; odd headings; particles of
+  // every age, some at the largest; a trail with fewer particles than room.
+  const std::int16_t places[][2] = {{32767, -32768}, {32700, -32700}, {-32768, 32767},
+                                    {32690, -32650}, {0, 0},          {32767, 32767},
+                                    {-5, -32768},    {32720, -32710}, {32600, -32600}};
+  const float headings[] = {0.0f, 3.0f, 15.0f, 8.0f, -0.0f, 7.5f, 31.0f, -16.0f, 12.0f};
+  for (std::size_t i = 0; i < world.shipTable.size(); ++i) {
+    Ship& ship = *world.shipTable[i];
+    ship.x = places[i % 9][0];
+    ship.y = places[i % 9][1];
+    TrailSystem& trail = *effects.exhaustTrails[i];
+    trail.heading = headings[i % 9];
+    for (std::size_t j = 0; j < trail.age.size(); ++j) {
+      trail.age[j] = static_cast<std::int32_t>(rng.Draw() % 12);
+    }
+    trail.age[3] = std::numeric_limits<std::int32_t>::max();
+  }
+  world.shipTable[4]->alive = 0;
+  effects.exhaustTrails[2]->count = 7;
+
+  std::vector<PlainTrail> plain;
+  for (const auto& trail : effects.exhaustTrails) {
+    plain.push_back({trail->x, trail->y, trail->speed, trail->colour, trail->age, trail->heading,
+                     trail->count, trail->baseColour, trail->capColour});
+  }
+  std::vector<std::uint8_t> fast(640 * 480), slow(640 * 480);
+  for (int frame = 0; frame < 40; ++frame) {
+    // The ships move on, across the world's edge.
+    for (auto& ship : world.shipTable) {
+      ship->x = Wrap16(ship->x + 7);
+      ship->y = Wrap16(ship->y - 3);
+    }
+    const std::uint32_t start = rng.state;
+    UpdateExhaustTrails(fast.data(), 640);
+    const std::uint32_t afterFast = rng.state;
+    rng.state = start;
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+      const Ship& ship = *world.shipTable[i];
+      if (ship.alive != 0) PlainTrailStep(plain[i], ship.x, ship.y, slow.data());
+    }
+    ASSERT_EQ(afterFast, rng.state) << "frame " << frame;
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+      const TrailSystem& live = *effects.exhaustTrails[i];
+      ASSERT_TRUE(SameBits(live.x, plain[i].x)) << "frame " << frame << " trail " << i;
+      ASSERT_TRUE(SameBits(live.y, plain[i].y)) << "frame " << frame << " trail " << i;
+      ASSERT_TRUE(SameBits(live.speed, plain[i].speed)) << "frame " << frame << " trail " << i;
+      ASSERT_EQ(live.colour, plain[i].colour) << "frame " << frame << " trail " << i;
+      ASSERT_EQ(live.age, plain[i].age) << "frame " << frame << " trail " << i;
+    }
+    ASSERT_EQ(fast, slow) << "frame " << frame;
+  }
 }
 
 // ------------------------------------------------------------------------------------------

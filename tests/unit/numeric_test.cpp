@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
+#include "core/draw_ahead.h"
 #include "core/hash.h"
 
 namespace kelmora {
@@ -33,6 +35,35 @@ TEST(Numeric, RandomSequenceFollowsTheLinearCongruentialRule) {
   EXPECT_EQ(generator.state, 2745024u);
   // Next: 2745024 * 214013 + 2531011 mod 2^32 = 1139469739 -> (>> 16) & 0x7FFF = 18467.
   EXPECT_EQ(generator.Draw(), 18467);
+}
+
+// Draws worked out ahead, many lanes at once, are the draws one after another; the quotients
+// without division hold for every value a draw can return.
+TEST(Numeric, DrawsWorkedOutAheadAreTheSequenceItself) {
+  for (std::uint32_t value = 0; value <= 32767; ++value) {
+    ASSERT_EQ(QuotientBy5(value), value / 5) << value;
+    ASSERT_EQ(QuotientBy10(value), value / 10) << value;
+    ASSERT_EQ(QuotientBy100(value), value / 100) << value;
+    ASSERT_EQ(QuotientBy200(value), value / 200) << value;
+  }
+  for (const std::uint64_t steps : {0ull, 1ull, 2ull, 17ull, 64ull, 1000ull}) {
+    RandomGenerator one;
+    one.Seed(987654321u);
+    for (std::uint64_t i = 0; i < steps; ++i) one.Draw();
+    const Leap leap = LeapOf(steps);
+    EXPECT_EQ(987654321u * leap.multiplier + leap.increment, one.state) << steps;
+  }
+  std::vector<std::uint32_t> states(5 * 16);
+  const std::uint32_t after =
+      DrawBlocks<16>(5, 42u, [&](std::size_t i, std::uint32_t state) { states[i] = state; });
+  RandomGenerator one;
+  one.Seed(42u);
+  for (const std::uint32_t state : states) {
+    const std::int32_t drawn = one.Draw();
+    ASSERT_EQ(state, one.state);
+    ASSERT_EQ(static_cast<std::int32_t>(DrawnValue(state)), drawn);
+  }
+  EXPECT_EQ(after, one.state);
 }
 
 TEST(Numeric, HashIsFnv1a64OverLittleEndianWords) {
