@@ -1,6 +1,7 @@
 #include "display/sprites.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <span>
 
@@ -39,8 +40,7 @@ void RecordBlit(const Rect& source, const Rect& destination, const platform::Sur
 
 // The cell of one character of the 6x7 font. Anything the font has no glyph for draws as the
 // space: one key-coloured pixel stretched over the box.
-Rect GlyphCell(char character) {
-  const int code = static_cast<unsigned char>(character);
+constexpr Rect GlyphCellOf(int code) {
   auto fontCell = [](int k, int top) { return Rect{7 * k, top, 7 * k + 6, top + 7}; };
   if (code >= 'A' && code <= 'Z') return fontCell(code - 'A', 124);
   if (code >= 'a' && code <= 'z') return fontCell(code - 'a', 132);
@@ -61,9 +61,15 @@ Rect GlyphCell(char character) {
   }
 }
 
-}  // namespace
+constexpr std::array<Rect, 256> kGlyphCells = [] {
+  std::array<Rect, 256> cells{};
+  for (int code = 0; code < 256; ++code) cells[static_cast<std::size_t>(code)] = GlyphCellOf(code);
+  return cells;
+}();
 
-namespace {
+Rect GlyphCell(char character) {
+  return kGlyphCells[static_cast<unsigned char>(character)];
+}
 
 // BlitSprite once its call is recorded.
 void DrawSprite(const Rect& source, const Rect& destination, platform::Surface* surface,
