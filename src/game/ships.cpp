@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "effects/compass.h"
 #include "game/state.h"
 
 namespace kelmora {
@@ -113,10 +114,10 @@ void DroneShip::Update() {
   }
 
   // Step 4: move along the heading and choose the cell.
-  const double phi = HeadingToRadians(heading);
+  const CompassDirection along = Compass(heading);
   const double step = 3.0 * speed;
-  x = Wrap16(TruncToInt(x + step * std::sin(phi)));
-  y = Wrap16(TruncToInt(y - step * std::cos(phi)));
+  x = Wrap16(TruncToInt(x + step * along.sine));
+  y = Wrap16(TruncToInt(y - step * along.cosine));
   spriteRowOffset = firing != 0 ? 31 : 0;
   const double h = static_cast<double>(heading);
   spriteRect = Rect{TruncToInt(31.0 * h), 62 + spriteRowOffset, TruncToInt(31.0 * h + 30.0),

@@ -8,6 +8,7 @@
 
 #include "display/pixels.h"
 #include "display/sprites.h"
+#include "effects/compass.h"
 #include "effects/explosions.h"
 #include "game/state.h"
 
@@ -207,9 +208,9 @@ void UpdateShots(std::uint8_t* surface, std::int32_t pitch) {
       PutPixel(surface, pitch, sx + 1, sy, arms);
       if (controls.paused == 0) {
         const double d = shot.speed + 10;
-        const double phi = HeadingToRadians(static_cast<double>(shot.heading));
-        const std::int32_t nx = TruncToInt(shot.x + d * std::sin(phi));
-        const std::int32_t ny = TruncToInt(shot.y - d * std::cos(phi));
+        const CompassDirection along = Compass(shot.heading);
+        const std::int32_t nx = TruncToInt(shot.x + d * along.sine);
+        const std::int32_t ny = TruncToInt(shot.y - d * along.cosine);
         shot.x = Wrap16(nx);
         shot.y = Wrap16(ny);
       }
