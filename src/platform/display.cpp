@@ -353,25 +353,25 @@ bool Surface::BltKeyedRow(Surface& source, std::span<const Rect> pieces, std::in
       boxWidth >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * boxWidth)) - 1;
   const std::uint64_t keyWord = 0x0101010101010101u * keyColour;
   for (std::size_t i = 0; i < pieces.size(); ++i) {
-    std::uint8_t* box = &rows[firstRow][i * step];
-    const std::uint8_t* in = corners[i] + firstRow * sourcePitch;
+    const std::size_t at = i * step;
+    const std::uint8_t* const corner = corners[i];
     if (wide) {
       // Eight bytes a row: the box, then the key over the gap and past it (the next box, written
       // next, covers what lies past the gap).
-      const std::uint64_t flat = 0x0101010101010101u * *corners[i];
-      for (std::size_t r = firstRow; r < lastRow; ++r, box += kRowRoom, in += sourcePitch) {
+      const std::uint64_t flat = 0x0101010101010101u * *corner;
+      for (std::size_t r = firstRow; r < lastRow; ++r) {
         std::uint64_t word = flat;
-        if (!dots[i]) std::memcpy(&word, in, 8);
+        if (!dots[i]) std::memcpy(&word, corner + r * sourcePitch, 8);
         word = (word & boxMask) | (keyWord & ~boxMask);
-        std::memcpy(box, &word, 8);
+        std::memcpy(&rows[r][at], &word, 8);
       }
     } else {
-      for (std::size_t r = firstRow; r < lastRow; ++r, box += kRowRoom, in += sourcePitch) {
+      for (std::size_t r = firstRow; r < lastRow; ++r) {
         if (dots[i]) {
           // One pixel stretched over the whole box.
-          std::memset(box, *corners[i], boxBytes);
+          std::memset(&rows[r][at], *corner, boxBytes);
         } else {
-          std::memcpy(box, in, boxBytes);
+          std::memcpy(&rows[r][at], corner + r * sourcePitch, boxBytes);
         }
       }
     }
