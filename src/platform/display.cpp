@@ -60,6 +60,8 @@ void Store(std::uint8_t* out, Word word) {
   std::memcpy(out, &word, sizeof word);
 }
 
+bool processorPaths = true;
+
 #if defined(__x86_64__) && defined(__GNUC__)
 // Processors with byte masks over 64-byte registers (AVX-512 BW) copy a keyed row 64 bytes at a
 // time: the bytes that do not show the key are stored, and no other byte is even touched.
@@ -67,7 +69,7 @@ void Store(std::uint8_t* out, Word word) {
 
 bool HasByteMasks() {
   static const bool has = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
-  return has;
+  return has && processorPaths;
 }
 
 __attribute__((target("avx512f,avx512bw"))) void CopyRowKeyedByMasks(std::uint8_t* out,
@@ -139,6 +141,10 @@ bool Intersect(const Rect& a, const Rect& b, Rect* out) {
 }
 
 }  // namespace
+
+void AllowProcessorPaths(bool allow) {
+  processorPaths = allow;
+}
 
 // ---------------------------------------------------------------------------------------------
 Palette::~Palette() {

@@ -82,6 +82,11 @@ class Clipper {
   WindowHandle window_ = 0;
 };
 
+// Whether the ways that only some processors have (64-byte byte masks for keyed blits) may be
+// taken where the processor has them. They give the very same pixels as the plain ways; tests turn
+// them off to keep the plain ways tested on every machine.
+void AllowProcessorPaths(bool allow);
+
 class DeviceContext;
 
 // An 8-bit surface. The primary surface owns its attached back buffer.

@@ -283,7 +283,17 @@ void PlainBlit(std::vector<std::uint8_t>& dst, std::int32_t dstPitch, const Rect
   }
 }
 
-TEST_F(FastPathsTest, BlitsMatchThePixelByPixelRule) {
+class ProcessorPathsTest : public FastPathsTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    FastPathsTest::SetUp();
+    platform::AllowProcessorPaths(GetParam());
+  }
+  void TearDown() override { platform::AllowProcessorPaths(true); }
+};
+INSTANTIATE_TEST_SUITE_P(WithAndWithout, ProcessorPathsTest, ::testing::Bool());
+
+TEST_P(ProcessorPathsTest, BlitsMatchThePixelByPixelRule) {
   platform::Surface target("target", 97, 60, 0);
   platform::Surface sheet("sheet", 83, 70, 0);
   RandomGenerator pick;
@@ -345,7 +355,7 @@ TEST_F(FastPathsTest, ASurfaceBlittedOntoItselfGoesPixelByPixelInOrder) {
 
 // A line of keyed pieces side by side, at once and blit by blit: the same pixels, clipped at every
 // edge; and nothing at all where a blit could fail or differ.
-TEST_F(FastPathsTest, RowOfKeyedPiecesMatchesABlitPerPiece) {
+TEST_P(ProcessorPathsTest, RowOfKeyedPiecesMatchesABlitPerPiece) {
   platform::Clipper clipper;
   platform::Surface fast("fast", 640, 480, 0);
   platform::Surface slow("slow", 640, 480, 0);
