@@ -18,25 +18,8 @@ namespace {
 
 using platform::Fault;
 
-struct Blit {
-  std::int32_t surface;  // 0 the sprite sheet, 1 the panels
-  Rect source;
-  Rect destination;
-};
-
-// The frame record's digest of these blits, all keyed sprite blits.
-std::uint64_t DigestOf(const std::vector<Blit>& blits) {
-  Fnv1a64 h;
-  for (const Blit& b : blits) {
-    for (std::int32_t word :
-         {b.surface, b.source.left, b.source.top, b.source.right, b.source.bottom,
-          b.destination.left, b.destination.top, b.destination.right, b.destination.bottom}) {
-      h.Int(word);
-    }
-    h.Word(kSpriteBlitFlags);
-  }
-  return h.Value();
-}
+using Blit = testing::RecordedBlit;
+using testing::DigestOf;
 
 // The screen's panels and the cursor as the menus draw them.
 const Blit kMainMenu{1, {0, 0, 79, 64}, {280, 208, 360, 272}};

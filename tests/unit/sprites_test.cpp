@@ -13,26 +13,8 @@ namespace {
 
 using platform::Fault;
 
-struct Blit {
-  std::int32_t surface;
-  Rect source;
-  Rect destination;
-  std::uint32_t flags;
-};
-
-// The frame record's digest for these blits, worked out from the record's word layout.
-std::uint64_t DigestOf(const std::vector<Blit>& blits) {
-  Fnv1a64 h;
-  for (const Blit& b : blits) {
-    for (std::int32_t word :
-         {b.surface, b.source.left, b.source.top, b.source.right, b.source.bottom,
-          b.destination.left, b.destination.top, b.destination.right, b.destination.bottom}) {
-      h.Int(word);
-    }
-    h.Word(b.flags);
-  }
-  return h.Value();
-}
+using Blit = testing::RecordedBlit;
+using testing::DigestOf;
 
 // The sheet's pixel (x, y) in these tests: never the key colour 0.
 std::uint8_t SheetValue(std::int32_t x, std::int32_t y) {
