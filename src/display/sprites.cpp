@@ -109,10 +109,12 @@ void DrawText(std::int32_t cx, std::int32_t cy, const char* text, std::int32_t l
   for (std::int32_t first = 0; first < length; first += kLine) {
     const std::int32_t count = std::min(kLine, length - first);
     const std::int32_t left = x0 + 7 * first;
+    const auto box = [&](std::int32_t i) {
+      return Rect{left + 7 * i, top, left + 7 * i + 6, top + 7};
+    };
     for (std::int32_t i = 0; i < count; ++i) {
       cells[i] = GlyphCell(text[first + i]);
-      RecordBlit(cells[i], Rect{left + 7 * i, top, left + 7 * i + 6, top + 7}, sheet,
-                 kSpriteBlitFlags);
+      RecordBlit(cells[i], box(i), sheet, kSpriteBlitFlags);
     }
     if (display.backBuffer != nullptr && sheet != nullptr &&
         display.backBuffer->BltKeyedRow(*sheet, std::span<const Rect>(cells, count), left, top, 6,
@@ -120,8 +122,7 @@ void DrawText(std::int32_t cx, std::int32_t cy, const char* text, std::int32_t l
       continue;
     }
     for (std::int32_t i = 0; i < count; ++i) {
-      DrawSprite(cells[i], Rect{left + 7 * i, top, left + 7 * i + 6, top + 7}, sheet,
-                 kSpriteBlitFlags);
+      DrawSprite(cells[i], box(i), sheet, kSpriteBlitFlags);
     }
   }
 }

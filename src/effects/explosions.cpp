@@ -215,33 +215,6 @@ void RefreshDirections(DirectionCache& cache, const ExplosionSystem& explosion, 
   }
 }
 
-// One particle at a time, the way the passes are described: for a layer of unusual pitch.
-void StepStretchPlainly(ExplosionSystem& explosion, const DirectionCache& cache, bool jitter,
-                        std::size_t first, std::size_t count, std::uint8_t* surface,
-                        std::int32_t pitch) {
-  for (std::size_t j = first; j < first + count; ++j) {
-    const double v = explosion.speed[j];
-    const float sx = static_cast<float>(cache.sines[j] * v);
-    const float sy = static_cast<float>(cache.cosines[j] * v);
-    float& x = explosion.x[j];
-    float& y = explosion.y[j];
-    if (jitter) {
-      x = static_cast<float>(room.jitterX[j - first] + sx + x);
-      y = static_cast<float>(y - (room.jitterY[j - first] + sy));
-    } else {
-      x = static_cast<float>(static_cast<double>(x) + sx);
-      y = static_cast<float>(static_cast<double>(y) - sy);
-    }
-    float& speed = explosion.speed[j];
-    speed = static_cast<float>(speed - 0.1);
-    if (speed < 0.0f) {
-      speed = 0.0f;
-      if (explosion.colour[j] < kLastColour) ++explosion.colour[j];
-    }
-    PlotParticle(surface, pitch, x, y, explosion.colour[j]);
-  }
-}
-
 // Moves, decays and draws every particle of one explosion, a stretch at a time. Nothing in the
 // pass reads the layer, so moving a stretch after drawing the one before plots the very points,
 // in the very order, of moving every particle first and drawing them all afterwards.
@@ -263,24 +236,26 @@ void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitte
   for (std::size_t first = 0; first < count; first += kStretch) {
     const std::size_t n = std::min(kStretch, count - first);
     if (jitter) DrawJitter(n, room.jitterX, room.jitterY);
-    if (plainly) {
-      StepStretchPlainly(explosion, cache, jitter, first, n, surface, pitch);
-      continue;
-    }
     const double* const sines = cache.sines.data() + first;
     const double* const cosines = cache.cosines.data() + first;
     float* const xs = explosion.x.data() + first;
     float* const ys = explosion.y.data() + first;
     float* const speeds = explosion.speed.data() + first;
     std::int32_t* const colours = explosion.colour.data() + first;
+    // Offsets in a layer of unusual pitch would not fit: its points are plotted one by one.
+    const std::int32_t offsetPitch = plainly ? 0 : pitch;
     if (jitter) {
       MoveJitteredParticles(n, sines, cosines, room.jitterX, room.jitterY, xs, ys, speeds, colours,
-                            room.offsets, cameraX, cameraY, pitch);
+                            room.offsets, cameraX, cameraY, offsetPitch);
     } else {
       MoveSteadyParticles(n, sines, cosines, xs, ys, speeds, colours, room.offsets, cameraX,
-                          cameraY, pitch);
+                          cameraY, offsetPitch);
     }
-    PlotAtOffsets(surface, room.offsets, colours, n);
+    if (!plainly) {
+      PlotAtOffsets(surface, room.offsets, colours, n);
+      continue;
+    }
+    for (std::size_t j = 0; j < n; ++j) PlotParticle(surface, pitch, xs[j], ys[j], colours[j]);
   }
   if (!plainly && count != 0) surface[0] = corner;
 }
