@@ -3,6 +3,7 @@
 
 #include "effects/compass.h"
 #include "game/state.h"
+#include "game/steering.h"
 
 namespace kelmora {
 
@@ -24,20 +25,6 @@ bool ArcSine(std::int32_t dx, float d, double* angle) {
   if (std::isnan(quotient) || quotient > 1.0 || quotient < -1.0) return false;
   *angle = std::asin(quotient);
   return true;
-}
-
-// One turn either way brings a steering result back into 0..15.
-void NormaliseHeading(float& heading) {
-  if (heading < 0.0f) heading += 16.0f;
-  if (heading > 15.0f) heading -= 16.0f;
-}
-
-// A steering angle as a compass step: scaled by 17 (not 16) and truncated, then brought back
-// into 0..15 by one turn either way.
-float SteeringHeading(bool haveAngle, double theta) {
-  float heading = haveAngle ? TruncToFloat(theta / kTwoPi * 17.0) : 0.0f;
-  NormaliseHeading(heading);
-  return heading;
 }
 
 std::uint8_t Flipped(std::uint8_t flag) {

@@ -1,16 +1,15 @@
 #include "game/weapons.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <vector>
 
 #include "display/pixels.h"
 #include "display/sprites.h"
 #include "effects/compass.h"
 #include "effects/explosions.h"
 #include "game/state.h"
+#include "game/steering.h"
 
 namespace kelmora {
 
@@ -73,49 +72,35 @@ Ship* MissileOwner(const Missile& missile) {
   return world.shipTable[static_cast<std::size_t>(missile.ownerIndex)].get();
 }
 
-namespace {
-
-// Room for the distances to every ship, kept from frame to frame so that steering a missile
-// allocates nothing once it has seen the largest table.
-struct RetargetRoom {
-  std::vector<float> dx;
-  std::vector<float> dy;
-  std::vector<float> dist;
-};
-RetargetRoom retargetRoom;
-
-}  // namespace
-
 void Retarget(Missile& missile) {
   const std::int32_t slots = ShipSlots();
-  std::vector<float>& dx = retargetRoom.dx;
-  std::vector<float>& dy = retargetRoom.dy;
-  std::vector<float>& dist = retargetRoom.dist;
-  dx.resize(static_cast<std::size_t>(std::max(slots, 0)));
-  dy.resize(dx.size());
-  dist.resize(dx.size());
-  for (std::int32_t i = 0; i < slots; ++i) {
-    const Ship& ship = ShipRecord(i);
-    const auto s = static_cast<std::size_t>(i);
-    dx[s] = static_cast<float>(static_cast<double>(ship.x) - static_cast<double>(missile.x));
-    dy[s] = static_cast<float>(static_cast<double>(ship.y) - static_cast<double>(missile.y));
-    const double fx = static_cast<double>(dx[s]);
-    const double fy = static_cast<double>(dy[s]);
-    dist[s] = static_cast<float>(std::sqrt(fy * fy + fx * fx));
-  }
+  // The offsets of a ship from the missile, and its distance, in single precision.
+  struct Offset {
+    float dx, dy, distance;
+  };
+  const auto offsetOf = [&missile](std::int32_t slot) {
+    const Ship& ship = ShipRecord(slot);
+    Offset offset{};
+    offset.dx = static_cast<float>(static_cast<double>(ship.x) - static_cast<double>(missile.x));
+    offset.dy = static_cast<float>(static_cast<double>(ship.y) - static_cast<double>(missile.y));
+    const double fx = static_cast<double>(offset.dx);
+    const double fy = static_cast<double>(offset.dy);
+    offset.distance = static_cast<float>(std::sqrt(fy * fy + fx * fx));
+    return offset;
+  };
 
   // The first drone slot is the first candidate, taken without asking whether it launched the
   // missile; after it only a strictly nearer ship other than the launcher wins.
   std::int32_t target = settings.humanCount;
   float best = 0.0f;
   if (target >= 0 && target < slots) {
-    best = dist[static_cast<std::size_t>(target)];
+    best = offsetOf(target).distance;
   } else {
     target = -1;
     best = std::numeric_limits<float>::infinity();
   }
   for (std::int32_t i = 0; i < slots; ++i) {
-    const float d = dist[static_cast<std::size_t>(i)];
+    const float d = offsetOf(i).distance;
     if (best > d && i != missile.ownerIndex) {
       best = d;
       target = i;
@@ -127,24 +112,19 @@ void Retarget(Missile& missile) {
 
   // Steer by the arcsine of the sideways distance over the distance. A missile standing right on
   // its target has no direction to it and points up.
-  const auto t = static_cast<std::size_t>(target);
-  double heading = 0.0;
-  if (dist[t] != 0.0f) {
-    const double a = std::asin(static_cast<double>(dx[t]) / static_cast<double>(dist[t]));
-    double turned = 0.0;
-    if (dy[t] > 0.0f) {
+  const Offset to = offsetOf(target);
+  double turned = 0.0;
+  if (to.distance != 0.0f) {
+    const double a = std::asin(static_cast<double>(to.dx) / static_cast<double>(to.distance));
+    if (to.dy > 0.0f) {
       turned = -(a + kPi);
-    } else if (dy[t] < 0.0f) {
+    } else if (to.dy < 0.0f) {
       turned = a + kTwoPi;
     } else {
       turned = a + kPi;
     }
-    // Scaled by 17, not 16, as the drones steer.
-    heading = TruncToFloat(turned / kTwoPi * 17.0);
   }
-  missile.heading = static_cast<float>(heading);
-  if (missile.heading < 0.0f) missile.heading += 16.0f;
-  if (missile.heading > 15.0f) missile.heading -= 16.0f;
+  missile.heading = SteeringHeading(to.distance != 0.0f, turned);
 }
 
 void UpdateMissiles() {
