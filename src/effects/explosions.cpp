@@ -226,13 +226,10 @@ void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitte
     count = std::min(count, size);
   }
   RefreshDirections(cache, explosion, count);
-  const bool plainly = pitch < 0 || pitch > kLargestPitch;  // no layer of the game is like this
+  const bool byOffsets = TakesOffsets(pitch);
   const std::int32_t cameraX = controls.cameraX;
   const std::int32_t cameraY = controls.cameraY;
-  // A point is never shown in the layer's first row or column, so a point off the screen is
-  // stored at offset 0, the top left corner, which is put back as it was after the pass: no jump,
-  // and no byte of the layer changes but those of the points shown.
-  const std::uint8_t corner = plainly ? 0 : surface[0];
+  const KeptCorner corner(surface, pitch);
   for (std::size_t first = 0; first < count; first += kStretch) {
     const std::size_t n = std::min(kStretch, count - first);
     if (jitter) DrawJitter(n, room.jitterX, room.jitterY);
@@ -242,8 +239,7 @@ void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitte
     float* const ys = explosion.y.data() + first;
     float* const speeds = explosion.speed.data() + first;
     std::int32_t* const colours = explosion.colour.data() + first;
-    // Offsets in a layer of unusual pitch would not fit: its points are plotted one by one.
-    const std::int32_t offsetPitch = plainly ? 0 : pitch;
+    const std::int32_t offsetPitch = byOffsets ? pitch : 0;
     if (jitter) {
       MoveJitteredParticles(n, sines, cosines, room.jitterX, room.jitterY, xs, ys, speeds, colours,
                             room.offsets, cameraX, cameraY, offsetPitch);
@@ -251,13 +247,12 @@ void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitte
       MoveSteadyParticles(n, sines, cosines, xs, ys, speeds, colours, room.offsets, cameraX,
                           cameraY, offsetPitch);
     }
-    if (!plainly) {
+    if (byOffsets) {
       PlotAtOffsets(surface, room.offsets, colours, n);
       continue;
     }
     for (std::size_t j = 0; j < n; ++j) PlotParticle(surface, pitch, xs[j], ys[j], colours[j]);
   }
-  if (!plainly && count != 0) surface[0] = corner;
 }
 
 }  // namespace

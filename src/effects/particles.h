@@ -48,9 +48,30 @@ inline std::int32_t ParticleOffset(float x, float y, std::int32_t cameraX, std::
   return shown ? screenY * pitch + screenX : 0;
 }
 
-// Rows 1..479 of a layer with a pitch up to this have 32-bit offsets; the vector passes take no
-// other (no layer of the game is like that).
+// Rows 1..479 of a layer with a pitch up to this have 32-bit offsets; the passes plot the points
+// of any other layer (no layer of the game is like that) one by one.
 inline constexpr std::int32_t kLargestPitch = (0x7FFFFFFF - 640) / 480;
+inline bool TakesOffsets(std::int32_t pitch) {
+  return pitch >= 0 && pitch <= kLargestPitch;
+}
+
+// The top left corner of a layer that takes offsets, kept while a pass stores its points off the
+// screen there and put back as it was when the pass ends.
+class KeptCorner {
+ public:
+  KeptCorner(std::uint8_t* surface, std::int32_t pitch)
+      : surface_(TakesOffsets(pitch) ? surface : nullptr),
+        value_(surface_ != nullptr ? surface_[0] : 0) {}
+  ~KeptCorner() {
+    if (surface_ != nullptr) surface_[0] = value_;
+  }
+  KeptCorner(const KeptCorner&) = delete;
+  KeptCorner& operator=(const KeptCorner&) = delete;
+
+ private:
+  std::uint8_t* surface_;
+  std::uint8_t value_;
+};
 
 // One particle into the locked pixel layer, centred on the camera at (cameraX, cameraY).
 inline void PlotParticle(std::uint8_t* surface, std::int32_t pitch, std::int16_t cameraX,

@@ -155,8 +155,8 @@ void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_
   std::int32_t* const ages = trail.age.data();
   const std::int32_t cameraX = controls.cameraX;
   const std::int32_t cameraY = controls.cameraY;
-  const bool plainly = pitch < 0 || pitch > kLargestPitch;  // no layer of the game is like this
-  const std::uint8_t corner = plainly ? 0 : surface[0];
+  const bool byOffsets = TakesOffsets(pitch);
+  const KeptCorner corner(surface, pitch);
   std::size_t used = 0;  // draws taken so far
   for (std::size_t j = 0; j < count; ++j) {
     const double v = speeds[j];
@@ -179,15 +179,13 @@ void StepTrail(TrailSystem& trail, std::int32_t ax, std::int32_t ay, std::uint8_
     used += 1 + (pick & 3u);
     // Moving every particle and then drawing every particle plots the same points in the same
     // order, so both happen in one pass.
-    if (plainly) {
-      PlotParticle(surface, pitch, xs[j], ys[j], colours[j]);
-    } else {
+    if (byOffsets) {
       surface[static_cast<std::uint32_t>(ParticleOffset(xs[j], ys[j], cameraX, cameraY, pitch))] =
           static_cast<std::uint8_t>(static_cast<std::uint32_t>(colours[j]));
+    } else {
+      PlotParticle(surface, pitch, xs[j], ys[j], colours[j]);
     }
   }
-  // Points off the screen landed on the top left corner; it is put back as it was.
-  if (!plainly) surface[0] = corner;
   rng.state = used == 0 ? start : states[used - 1];
 }
 
