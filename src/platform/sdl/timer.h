@@ -15,7 +15,6 @@ class FramePacer {
 
   // Whether the flip itself waits for a 60 Hz vertical blank.
   void SetVsync(bool vsync) { vsync_ = vsync; }
-  bool Vsync() const { return vsync_; }
   // Starts afresh, as after a pause: the next flip is not held back.
   void Reset() { started_ = false; }
 
