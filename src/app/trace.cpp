@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "core/hash.h"
-#include "game/state.h"
 #include "platform/display.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -7,10 +7,10 @@
 #include <cstddef>
 #include <vector>
 
-#include "core/alloc.h"
 #include "core/draw_ahead.h"
 #include "effects/particles.h"
-#include "game/state.h"
+#include "platform/alloc.h"
+#include "state/state.h"
 
 namespace kelmora {
 
