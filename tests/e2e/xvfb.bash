@@ -152,16 +152,32 @@ cursor_now() {
   sed -n 's/.*"cursor":\[\(-\{0,1\}[0-9]*\),\(-\{0,1\}[0-9]*\)\].*/\1 \2/p' <<<"$(last_line)"
 }
 
-# Moves the menu cursor to (X, Y) in game pixels. The game reads the mouse as relative motion,
-# one game pixel per motion count; the cursor is read back from the trace, so motion that the
-# host splits, scales or loses is made good on the next round.
+# The window's point over the frame pixel (X, Y) of the picture, as "PX PY": the picture fills the
+# window with its aspect ratio kept, centred (the middle of the pixel, so that any rounding of the
+# scale lands on it).
+point_of_pixel() {
+  local WIDTH HEIGHT pw ph
+  eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(WIDTH|HEIGHT)=')"
+  if [ $((WIDTH * 480)) -le $((HEIGHT * 640)) ]; then
+    pw=$WIDTH ph=$((WIDTH * 480 / 640))
+  else
+    ph=$HEIGHT pw=$((HEIGHT * 640 / 480))
+  fi
+  echo "$(((WIDTH - pw) / 2 + (2 * $1 + 1) * pw / 1280)) $(((HEIGHT - ph) / 2 + (2 * $2 + 1) * ph / 960))"
+}
+
+# Moves the menu cursor to (X, Y) in game pixels: in a window the game's cursor comes under the
+# pointer, so the pointer goes over that pixel of the picture; the cursor is read back from the
+# trace, and a motion the host loses is made good on the next round.
 cursor_to() {
-  local x=$1 y=$2 round cx cy
+  local x=$1 y=$2 round cx cy px py
   for round in 1 2 3 4 5 6 7 8; do
     read -r cx cy <<<"$(cursor_now)"
     [ -n "$cx" ] || fail "no cursor in the trace"
     [ "$cx" -eq "$x" ] && [ "$cy" -eq "$y" ] && return 0
-    xdotool mousemove_relative -- $((x - cx)) $((y - cy))
+    read -r px py <<<"$(point_of_pixel "$x" "$y")"
+    # Through a point beside it first: a pointer already there would not move.
+    xdotool mousemove --window "$window" $((px + 1)) "$py" mousemove --window "$window" "$px" "$py"
     cursor_moved() {
       local now
       now=$(cursor_now)
