@@ -8,7 +8,7 @@
 
 #include "display/pixels.h"
 #include "display/sprites.h"
-#include "effects/compass.h"
+#include "core/compass.h"
 #include "effects/stars.h"
 
 namespace kelmora {
