@@ -10,8 +10,9 @@
 #               checked in the trace; the main menu's screenshot goes to SHOT.png when given
 #   demo        the menu path again, played with --record and --trace; the recording replayed by
 #               KELMORA_HEADLESS and by `kelmora --replay` must give the same trace, byte for byte
-#   shortcuts   in flight, Alt+Enter (twice), Alt+Tab and Alt with a letter launch no missile;
-#               ten Left Alt taps of no length launch ten; the recording shows each tap
+#   shortcuts   in flight, Alt+Enter (twice), Alt+Tab and Alt with a letter launch no missile,
+#               and a plain tap of Left Alt launches one
+#   taps        ten Left Alt taps of no length launch ten missiles; the recording shows each tap
 #   pointer     in the menus the game's cursor comes under the pointer; in the menus, in flight
 #               and paused the pointer leaves the window and stays where it was put
 #   CHECK-wm    the same check with a window manager (openbox) on the X server
@@ -109,6 +110,19 @@ shortcuts)
   wait_frames 10
   [ "$(missiles_now)" = 10 ] || fail "desktop shortcuts launched $((10 - $(missiles_now))) missiles"
   ! grep -q ' key LMENU ' "$work/session.txt" || fail "a shortcut's Alt reached the game"
+  # A plain tap still launches.
+  xdotool key Alt_L
+  launched() { [ "$(missiles_now)" = 9 ]; }
+  wait_until "a missile from a tap of Left Alt" launched
+  xdotool key Escape
+  expect_exit 0
+  ;;
+taps)
+  start_x
+  trace=$work/trace.jsonl
+  start_game --seed 5 --record "$work/session.txt" --trace "$trace"
+  wait_trace "the main menu" '"main":1,"options":0,"exit":0'
+  fly
   # Ten taps of Left Alt, each down and up at once, a few frames apart.
   for tap in 1 2 3 4 5 6 7 8 9 10; do
     xdotool keydown Alt_L keyup Alt_L
@@ -128,6 +142,8 @@ pointer)
   trace=$work/trace.jsonl
   start_game --seed 6 --record "$work/session.txt" --trace "$trace"
   wait_trace "the main menu" '"main":1,"options":0,"exit":0'
+  read -r ox oy <<<"$(point_outside)"
+  pointer_stays "$ox" "$oy" "in the menus"
   # The cursor comes under the pointer at once, with one move.
   read -r px py <<<"$(point_of_pixel 100 50)"
   xdotool mousemove --window "$window" "$px" "$py"
@@ -137,7 +153,6 @@ pointer)
   xdotool mousemove --window "$window" "$px" "$py"
   cursor_there() { [ "$(cursor_now)" = "530 410" ]; }
   wait_until "the menu cursor under the pointer at (530, 410) (it is at $(cursor_now))" cursor_there
-  read -r ox oy <<<"$(point_outside)"
   pointer_stays "$ox" "$oy" "in the menus"
   [ "$(cursor_now)" = "530 410" ] || fail "the cursor moved to $(cursor_now) off the window"
   xdotool windowfocus --sync "$window" 2>/dev/null || true
