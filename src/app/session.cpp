@@ -4,8 +4,8 @@
 
 #include "app/app.h"
 #include "app/trace.h"
-#include "game/state.h"
 #include "platform/faults.h"
+#include "state/state.h"
 
 namespace kelmora {
 

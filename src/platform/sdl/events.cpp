@@ -1,5 +1,6 @@
 #include <SDL.h>
 
+#include "platform/sdl/desktop_grab.h"
 #include "platform/sdl/keys.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/window.h"
@@ -143,6 +144,10 @@ void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
         HandleMouseButton(event.button);
+        break;
+      case SDL_SYSWMEVENT:
+        // Alt held through a desktop shortcut (Alt+Tab) is the desktop's.
+        if (IsDesktopGrab(event.syswm.msg)) leftAltSpoilt_ = true;
         break;
       case SDL_CONTROLLERDEVICEADDED:
         OpenPad(event.cdevice.which);
