@@ -53,7 +53,18 @@ void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput
   const bool down = event.type == SDL_KEYDOWN;
   if (down && (scancode == SDL_SCANCODE_RETURN || scancode == SDL_SCANCODE_KP_ENTER) &&
       (event.keysym.mod & KMOD_ALT) != 0) {
-    if (event.repeat == 0) ToggleFullscreen();
+    if (event.repeat == 0) {
+      const bool before = fullscreen_;
+      ToggleFullscreen();
+      requests_.fullscreenChanged = requests_.fullscreenChanged || fullscreen_ != before;
+    }
+    return;
+  }
+  // The program's own keys, in a replay too: the game never sees them.
+  if (scancode == SDL_SCANCODE_M || scancode == SDL_SCANCODE_F9) {
+    if (down && event.repeat == 0) {
+      (scancode == SDL_SCANCODE_M ? requests_.soundToggles : requests_.screenshots) += 1;
+    }
     return;
   }
   if (replaying_) {
@@ -64,7 +75,7 @@ void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput
     }
     return;
   }
-  const std::uint8_t dik = DikForScancode(scancode);
+  const std::uint8_t dik = bindings_.Translate(scancode);
   if (dik != 0 && event.repeat == 0) hostKeys_[dik] = down;
   if (!down || IsSystemKey(scancode)) return;
   // Every press, and every auto-repeat while the key is held, is a key-down message.

@@ -1,4 +1,4 @@
-#include "shot.h"
+#include "app/screenshot.h"
 
 #include <png.h>
 
@@ -9,9 +9,9 @@
 #include "game/state.h"
 #include "platform/display.h"
 
-namespace kelmora::headless {
+namespace kelmora {
 
-bool WriteShot(const std::string& path, std::string* error) {
+bool WriteScreenshot(const std::string& path, std::string* error) {
   constexpr int kWidth = platform::kScreenWidth;
   constexpr int kHeight = platform::kScreenHeight;
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(kWidth) * kHeight * 3, 0);
@@ -48,4 +48,4 @@ bool WriteShot(const std::string& path, std::string* error) {
   return true;
 }
 
-}  // namespace kelmora::headless
+}  // namespace kelmora
