@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "app/screenshot.h"
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 

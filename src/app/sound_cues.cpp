@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "game/state.h"
+#include "state/state.h"
 #include "menu/menu.h"
 
 namespace kelmora {

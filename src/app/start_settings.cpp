@@ -1,7 +1,7 @@
 #include "app/start_settings.h"
 
 #include "app/script.h"
-#include "game/state.h"
+#include "state/state.h"
 #include "game/world.h"
 
 namespace kelmora {

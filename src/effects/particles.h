@@ -8,7 +8,7 @@
 
 #include "core/numeric.h"
 #include "display/pixels.h"
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 

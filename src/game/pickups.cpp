@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/alloc.h"
 #include "display/sprites.h"
-#include "game/state.h"
+#include "platform/alloc.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 

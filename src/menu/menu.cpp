@@ -4,10 +4,10 @@
 #include <initializer_list>
 
 #include "display/sprites.h"
-#include "game/state.h"
 #include "game/world.h"
 #include "input/input.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/start_settings.h"
-#include "game/state.h"
+#include "state/state.h"
 #include "tests/unit/support.h"
 
 namespace kelmora {
