@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "state/state.h"
 #include "menu/menu.h"
+#include "state/state.h"
 
 namespace kelmora {
 

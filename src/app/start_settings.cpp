@@ -1,8 +1,8 @@
 #include "app/start_settings.h"
 
 #include "app/script.h"
-#include "state/state.h"
 #include "game/world.h"
+#include "state/state.h"
 
 namespace kelmora {
 

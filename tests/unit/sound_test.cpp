@@ -194,8 +194,10 @@ class CueRecorder final : public TickObserver {
 
 class ReplayHost final : public SessionHost {
  public:
-  void TakeInput(bool, std::vector<ScriptCommand>*) override {}
-  void Apply(const ScriptCommand& command) override { ApplyToHeadless(command); }
+  void TakeInput(const GameView&, std::vector<ScriptCommand>*) override {}
+  void Apply(const ScriptCommand& command) override {
+    ApplyScriptCommand(platform::Headless(), command);
+  }
   void Wait(int) override {}
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
     return platform::Headless().TakeMessageBoxes();
