@@ -9,19 +9,19 @@
 namespace kelmora {
 
 struct MissilePickup final : Pickup {
-  void Spawn(std::uint8_t kind) override;
+  void Spawn(std::uint8_t newKind) override;
 };
 struct SmallShieldPickup final : Pickup {
-  void Spawn(std::uint8_t kind) override;
+  void Spawn(std::uint8_t newKind) override;
 };
 struct MediumShieldPickup final : Pickup {
-  void Spawn(std::uint8_t kind) override;
+  void Spawn(std::uint8_t newKind) override;
 };
 struct LargeShieldPickup final : Pickup {
-  void Spawn(std::uint8_t kind) override;
+  void Spawn(std::uint8_t newKind) override;
 };
 struct PowerPickup final : Pickup {
-  void Spawn(std::uint8_t kind) override;
+  void Spawn(std::uint8_t newKind) override;
 };
 
 // A random pickup: draws its kind, makes a pickup of that class and spawns it (three draws).
