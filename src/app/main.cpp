@@ -245,9 +245,9 @@ int Main(int argc, char** argv) {
       config.screenshots.empty() ? DefaultScreenshotFolder() : config.screenshots;
   extrasOptions.takeRequests = [&backend] { return backend->TakeHostRequests(); };
   extrasOptions.startSound = [&audio, &mixer] {
-    std::string error;
-    audio = platform::SdlAudio::Open(mixer, &error);
-    if (!audio) std::cerr << "kelmora: no sound (" << error << "); the game plays silently\n";
+    std::string why;
+    audio = platform::SdlAudio::Open(mixer, &why);
+    if (!audio) std::cerr << "kelmora: no sound (" << why << "); the game plays silently\n";
     return audio != nullptr;
   };
   extrasOptions.messages = &std::cerr;
