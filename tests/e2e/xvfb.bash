@@ -93,9 +93,12 @@ find_window() {
 }
 
 # Starts `kelmora --window ARGS...` in the background and waits for its window, which gets the
-# focus; sets `window`.
+# focus; sets `window`. The game keeps its settings and screenshots in folders of the run's own
+# (never the user's), and plays its sounds to no device unless the caller chose one.
 start_game() {
-  SDL_VIDEODRIVER=x11 "$kelmora" --window "$@" >"$work/game.log" 2>&1 &
+  XDG_CONFIG_HOME="${game_config:-$work/config}" XDG_PICTURES_DIR="$work/pictures" \
+    SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" SDL_VIDEODRIVER=x11 \
+    "$kelmora" --window "$@" >"$work/game.log" 2>&1 &
   game_pid=$!
   window=""
   window_open() {
