@@ -36,4 +36,11 @@ enum class ScaleMode {
 // rest left black. An output smaller than one whole frame falls back to fitting.
 Rect LetterboxRect(std::int32_t outputWidth, std::int32_t outputHeight, ScaleMode mode);
 
+// The frame pixel under the point (x, y) of a window of windowWidth x windowHeight points whose
+// output has outputWidth x outputHeight pixels (more than points on a high-density screen), with
+// the frame shown at `picture` (output pixels). False when the point is off the picture.
+bool FramePixelAt(std::int32_t x, std::int32_t y, std::int32_t windowWidth,
+                  std::int32_t windowHeight, std::int32_t outputWidth, std::int32_t outputHeight,
+                  const Rect& picture, std::int32_t* frameX, std::int32_t* frameY);
+
 }  // namespace kelmora::platform
