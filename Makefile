@@ -10,7 +10,7 @@ WEB_PACKAGES := cmake g++ make emscripten nodejs python3
 WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium
 # What the tests, benchmarks, tools and CI checks need besides.
 TEST_PACKAGES := libpng-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool \
-                 imagemagick clang libclang-rt-14-dev clang-format python3 jq
+                 openbox imagemagick clang libclang-rt-14-dev clang-format python3 jq
 PREFIX ?= /usr/local
 # The validators of the desktop entry, AppStream description and manual pages, and the tools
 # that build the Debian package (dpkg-shlibdeps, file).

@@ -35,7 +35,9 @@ class ScriptedHost final : public SessionHost {
     cursor_[tick_] = {view.cursorX, view.cursorY};
     for (const ScriptCommand& command : input_[tick_]) commands->push_back(command);
   }
-  void Apply(const ScriptCommand& command) override { ApplyToHeadless(command); }
+  void Apply(const ScriptCommand& command) override {
+    ApplyScriptCommand(platform::Headless(), command);
+  }
   void Wait(int milliseconds) override { waits_.push_back(milliseconds); }
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
     return platform::Headless().TakeMessageBoxes();

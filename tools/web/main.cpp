@@ -17,13 +17,13 @@
 
 #include "app/app.h"
 #include "app/script.h"
+#include "app/start_settings.h"
 #include "app/trace.h"
-#include "game/state.h"
-#include "game/world.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/web/web_backend.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 // clang-format off
 EM_JS(void, KelmoraTraceLine, (const char* line, int length), {
@@ -51,32 +51,14 @@ constexpr int kMostTicksPerRefresh = 2;
 // Run back to back (fast=1), the ticks of one refresh stop after this long.
 constexpr double kFastBudgetMilliseconds = 25.0;
 
-struct Setting {
-  std::string name;
-  std::int64_t value = 0;
-};
-
 struct Options {
   std::optional<std::uint32_t> seed;
   std::optional<std::int64_t> ticks;
   std::optional<std::string> scriptPath;
-  std::vector<Setting> settings;
+  std::vector<StartSetting> settings;
   bool fast = false;
   bool trace = false;
   bool Runner() const { return ticks || scriptPath || fast; }
-};
-
-// The settings a run may start with, and their ranges, as the headless runner takes them.
-struct SettingRange {
-  std::string_view name;
-  std::int64_t low;
-  std::int64_t high;
-};
-constexpr SettingRange kSettingRanges[] = {
-    {"drones", 1, 125},
-    {"jitter", 0, 1},
-    {"particles", 10, 5000},
-    {"pickups", 100, 1500},
 };
 
 bool Usage(const std::string& message) {
@@ -111,42 +93,15 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options* options) {
     } else if (option == "--script") {
       options->scriptPath = text;
     } else if (option == "--set") {
-      const auto equals = text.find('=');
-      if (equals == std::string::npos) return Usage("set takes NAME:VALUE, not '" + text + "'");
-      const std::string name = text.substr(0, equals);
-      const SettingRange* range = nullptr;
-      for (const SettingRange& candidate : kSettingRanges) {
-        if (candidate.name == name) range = &candidate;
-      }
-      if (range == nullptr) return Usage("set knows no setting '" + name + "'");
-      if (!ParseWholeNumber(std::string_view(text).substr(equals + 1), false, range->low,
-                            range->high, &number)) {
-        return Usage("set " + name + " takes a value from " + std::to_string(range->low) + " to " +
-                     std::to_string(range->high));
-      }
-      options->settings.push_back(Setting{name, number});
+      std::string error;
+      const auto setting = ParseStartSetting(text, &error);
+      if (!setting) return Usage(error);
+      options->settings.push_back(*setting);
     } else {
       return Usage("unknown option '" + option + "'");
     }
   }
   return true;
-}
-
-// The compiled-in defaults, changed before anything is computed from them.
-void ApplySettings(const std::vector<Setting>& changes) {
-  for (const Setting& change : changes) {
-    if (change.name == "drones") {
-      settings.droneCount = static_cast<std::int8_t>(change.value);
-    } else if (change.name == "jitter") {
-      settings.explosionJitter = static_cast<std::uint8_t>(change.value);
-    } else if (change.name == "particles") {
-      settings.explosionParticles = static_cast<std::int32_t>(change.value);
-    } else if (change.name == "pickups") {
-      settings.pickupSetting = static_cast<std::int32_t>(change.value);
-      world.pickupCount = static_cast<std::int32_t>(change.value);
-    }
-  }
-  ComputeShipCount();
 }
 
 ScriptCommand ToCommand(const WebInput& input) {
@@ -216,7 +171,10 @@ class Page {
 
   void Start() {
     platform::InstallBackend(&backend_);
-    ApplySettings(options_.settings);
+    // The script's settings, then the page's, which win.
+    std::vector<StartSetting> changes = script_.settings;
+    changes.insert(changes.end(), options_.settings.begin(), options_.settings.end());
+    ApplyStartSettings(changes);
     runner_ = options_.Runner();
     backend_.SetReplaying(runner_);
     if (runner_) {
