@@ -3,8 +3,9 @@
 #   make test   installs what is missing, builds and runs the whole test suite (also sanitized)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-PACKAGES := cmake g++ make pkg-config libsdl2-dev libpng-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev xvfb xauth xdotool imagemagick clang libclang-rt-14-dev python3 jq
+PACKAGES := cmake g++ make pkg-config libsdl2-dev libx11-dev libpng-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev xvfb xauth xdotool imagemagick openbox x11-utils clang \
+            libclang-rt-14-dev python3 jq
 PREFIX ?= /usr/local
 # The validators of the desktop entry, AppStream description and manual pages, and the tools
 # that build the Debian package (dpkg-shlibdeps, file).

@@ -30,10 +30,13 @@ fail() {
 # Stops whatever this script started, by its own process ids.
 stop_started() {
   if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
+  if [ -n "${wm_pid:-}" ]; then kill "$wm_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   if [ -n "$game_pid" ]; then wait "$game_pid" 2>/dev/null || true; fi
+  if [ -n "${wm_pid:-}" ]; then wait "$wm_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then wait "$xvfb_pid" 2>/dev/null || true; fi
   game_pid=""
+  wm_pid=""
   xvfb_pid=""
 }
 
@@ -51,10 +54,11 @@ wait_until() {
 # An X server of our own on a free display number. It must not reset when its last client goes:
 # the game (SDL) looks at the display once and lets go before it opens it for good, and a
 # connection made while the server resets is refused.
+# The screen's size: KELMORA_SCREEN (WIDTHxHEIGHT), 1024x768 by default.
 start_xvfb() {
   : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${KELMORA_SCREEN:-1024x768}x24" -nolisten tcp -noreset \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   display_known() {
     [ -s "$work/display" ] || { kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended at start"; false; }
@@ -76,10 +80,27 @@ find_window() {
   [ -n "$window" ]
 }
 
+# A window manager (openbox) on the X server, ready once it has named its check window.
+wm_pid=""
+start_window_manager() {
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  wm_ready() {
+    kill -0 "$wm_pid" 2>/dev/null || fail "openbox ended at start"
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+  }
+  wait_until "openbox to manage the screen" wm_ready
+}
+
 # Starts `kelmora --window ARGS...` in the background and waits for its window, which gets the
 # focus; sets `window`.
 start_game() {
-  SDL_VIDEODRIVER=x11 "$kelmora" --window "$@" >"$work/game.log" 2>&1 &
+  start_game_as --window "$@"
+}
+
+# The same with the game's own ARGS... only (full screen unless they say --window).
+start_game_as() {
+  SDL_VIDEODRIVER=x11 "$kelmora" "$@" >"$work/game.log" 2>&1 &
   game_pid=$!
   window=""
   window_open() {

@@ -116,6 +116,8 @@ void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
     }
   }
 
+  SettleWindow();
+
   // A replay's keys and buttons are the recorded ones: the host's (none) must not undo them.
   if (replaying_) return;
 
