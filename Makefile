@@ -1,44 +1,63 @@
 # The two commands of the quick start:
-#   make play   installs what is missing, builds and starts the game
+#   make play   installs what the game needs, builds the game alone and starts it
 #   make test   installs what is missing, builds and runs the whole test suite (also sanitized)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-PACKAGES := cmake g++ make pkg-config libsdl2-dev libx11-dev libpng-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev xvfb xauth xdotool imagemagick openbox x11-utils clang \
-            libclang-rt-14-dev python3 jq
+# What the game needs to be built and run.
+GAME_PACKAGES := cmake g++ make pkg-config libsdl2-dev libx11-dev
+# What the tests, benchmarks, tools and CI checks need besides.
+TEST_PACKAGES := libpng-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool \
+                 openbox x11-utils imagemagick clang libclang-rt-14-dev clang-format python3 jq
 PREFIX ?= /usr/local
 # The validators of the desktop entry, AppStream description and manual pages, and the tools
 # that build the Debian package (dpkg-shlibdeps, file).
 PACKAGING_DEPS := desktop-file-utils appstream man-db dpkg-dev file
-PACKAGES += $(PACKAGING_DEPS)
+PACKAGES := $(GAME_PACKAGES) $(TEST_PACKAGES) $(PACKAGING_DEPS)
+# ON makes every compiler warning an error (CI builds so: KELMORA_WERROR=ON make test).
+KELMORA_WERROR ?= OFF
+CONFIGURE_FLAGS := -DKELMORA_WERROR=$(KELMORA_WERROR)
 
-.PHONY: deps build build-asan build-runners play test test-default test-asan fuzz clean format
+.PHONY: deps game-deps build build-game build-asan build-runners play test test-default test-asan \
+        fuzz clean format
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+# Installs whichever of the packages $(1) are missing.
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+game-deps:
+	$(call install_missing,$(GAME_PACKAGES))
 
 build: deps
-	cmake --preset default >/dev/null
+	cmake --preset default -DBUILD_TESTING=ON $(CONFIGURE_FLAGS) >/dev/null
 	cmake --build --preset default -j $(JOBS)
 
+# The game alone, configured without the tests and benchmarks (nor the packages they need).
+build-game: game-deps
+	cmake --preset default -DBUILD_TESTING=OFF $(CONFIGURE_FLAGS) >/dev/null
+	cmake --build --preset default -j $(JOBS) --target kelmora
+
 build-asan: deps
-	cmake --preset asan >/dev/null
+	cmake --preset asan $(CONFIGURE_FLAGS) >/dev/null
 	cmake --build --preset asan -j $(JOBS)
 
 # The headless runner from the debug and clang++ builds too: the game must play the same in all.
 build-runners: deps
-	cmake --preset debug >/dev/null
+	cmake --preset debug $(CONFIGURE_FLAGS) >/dev/null
 	cmake --build --preset debug -j $(JOBS) --target kelmora-headless
-	cmake --preset clang >/dev/null
+	cmake --preset clang $(CONFIGURE_FLAGS) >/dev/null
 	cmake --build --preset clang -j $(JOBS) --target kelmora-headless
 
-play: build
+play: build-game
 	./build/default/kelmora
 
 test-default: build build-runners

@@ -1,13 +1,10 @@
-// The process shell: start-up in its fixed order, the window procedure, the main loop and the
-// two error reporters.
+// The process shell: start-up in its fixed order, the window procedure and the main loop.
 #pragma once
 
+#include "display/report.h"
 #include "platform/types.h"
 
 namespace kelmora {
-
-inline constexpr const char* kWindowCaption = "A Game";
-inline constexpr const char* kErrorCaption = "An Error has Occurred";
 
 // The whole program: start-up, then the main loop until the quit message. Returns the exit
 // status: 0 after a normal quit, 1 when start-up failed or a failed device read ended the game.
@@ -38,14 +35,5 @@ int ExitStatus();
 platform::HRESULT InitApplication();
 platform::LRESULT WindowProc(platform::WindowHandle window, std::uint32_t message,
                              platform::WPARAM wParam, platform::LPARAM lParam);
-
-// Formats the message (at most 127 characters), releases the display, shows the box with the
-// caption "A Game", destroys the window. Returns `code`.
-platform::HRESULT ReportFatal(platform::WindowHandle window, platform::HRESULT code,
-                              const char* format, ...);
-// The same with the caption "An Error has Occurred", and the display still held while the box
-// shows.
-platform::HRESULT ReportInputError(platform::WindowHandle window, platform::HRESULT code,
-                                   const char* format, ...);
 
 }  // namespace kelmora

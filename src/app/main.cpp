@@ -86,8 +86,9 @@ HostInput ToInput(const ScriptCommand& command) {
 class WindowHost final : public SessionHost {
  public:
   explicit WindowHost(platform::SdlBackend& backend) : backend_(backend) {}
-  void TakeInput(bool menuUp, std::vector<ScriptCommand>* commands) override {
-    backend_.SetMenuUp(menuUp);
+  void TakeInput(const GameView& view, std::vector<ScriptCommand>* commands) override {
+    backend_.SetMenuUp(view.menuUp);
+    backend_.SetMenuCursor(view.cursorX, view.cursorY);
     std::vector<HostInput> inputs;
     backend_.TakeHostInput(&inputs);
     for (const HostInput& input : inputs) commands->push_back(ToCommand(input));

@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string_view>
 
-#include "game/state.h"
-#include "platform/headless/headless_backend.h"
+#include "platform/backend.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -353,21 +353,20 @@ void WriteScriptSeed(std::ostream& out, std::uint32_t seed) {
   out << "seed " << seed << '\n';
 }
 
-void ApplyToHeadless(const ScriptCommand& command) {
-  platform::HeadlessBackend& backend = platform::Headless();
+void ApplyScriptCommand(platform::ScriptedDevices& devices, const ScriptCommand& command) {
   switch (command.op) {
     case ScriptOp::kKey:
-      backend.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
+      devices.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
       break;
     case ScriptOp::kVk:
       platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN,
                             static_cast<platform::WPARAM>(command.code), 0);
       break;
     case ScriptOp::kMouse:
-      backend.AddMouseMotion(command.dx, command.dy);
+      devices.AddMouseMotion(command.dx, command.dy);
       break;
     case ScriptOp::kButton:
-      backend.SetButton(command.code, command.value != 0);
+      devices.SetButton(command.code, command.value != 0);
       break;
     case ScriptOp::kActivate:
       platform::PostMessage(app.mainWindow, platform::WM_ACTIVATEAPP,

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/faults.h"
 
 namespace kelmora {
@@ -51,9 +52,9 @@ bool ParseWholeNumber(std::string_view text, bool allowNegative, std::int64_t lo
 // code, its WM_KEYDOWN.
 bool ParseScript(std::istream& in, const std::string& fileName, Script* script, std::string* error);
 
-// Gives one command to the game on the headless backend: device state, a message posted to the
-// window, or a fault armed.
-void ApplyToHeadless(const ScriptCommand& command);
+// Gives one command to the game: device state (to `devices`), a message posted to the window,
+// or a fault armed.
+void ApplyScriptCommand(platform::ScriptedDevices& devices, const ScriptCommand& command);
 
 // Writes one command as a script line (the form a recorded demo uses), with its newline. Reading
 // the line back gives the same command.

@@ -4,8 +4,8 @@
 
 #include "app/app.h"
 #include "app/trace.h"
-#include "game/state.h"
 #include "platform/faults.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -15,9 +15,13 @@ namespace {
 constexpr int kReplayIdleMilliseconds = 16;
 
 // The menus show while the player's ship is out of play.
-bool MenuUp() {
+GameView View() {
   const Ship* player = PlayerOrNull();
-  return player == nullptr || player->alive == 0;
+  GameView view;
+  view.menuUp = player == nullptr || player->alive == 0;
+  view.cursorX = menu.cursorX;
+  view.cursorY = menu.cursorY;
+  return view;
 }
 
 class Session {
@@ -60,7 +64,7 @@ class Session {
     }
     if (tick == 0) return;
     std::vector<ScriptCommand> taken;
-    host_.TakeInput(MenuUp(), &taken);
+    host_.TakeInput(View(), &taken);
     for (ScriptCommand& command : taken) {
       command.tick = tick;
       Give(command);

@@ -15,13 +15,19 @@
 
 namespace kelmora {
 
+// What the host is told of the game as it takes a tick's input.
+struct GameView {
+  bool menuUp = false;       // the menus are showing (controllers then move the cursor)
+  std::int32_t cursorX = 0;  // where the menus' cursor stands, in frame pixels
+  std::int32_t cursorY = 0;
+};
+
 // What a session needs of the host.
 class SessionHost {
  public:
   virtual ~SessionHost() = default;
-  // The input that arrived since the last call, in order, not yet given to the game. `menuUp`:
-  // the menus are showing (controllers then move the cursor).
-  virtual void TakeInput(bool menuUp, std::vector<ScriptCommand>* commands) = 0;
+  // The input that arrived since the last call, in order, not yet given to the game.
+  virtual void TakeInput(const GameView& view, std::vector<ScriptCommand>* commands) = 0;
   // Gives one input to the game: device state or a posted message (never a fault).
   virtual void Apply(const ScriptCommand& command) = 0;
   // Sleeps until the host has an event, at most `milliseconds` (negative: no limit).

@@ -3,9 +3,10 @@
 #include <charconv>
 #include <cstdio>
 
+#include "core/float_text.h"
 #include "core/hash.h"
-#include "game/state.h"
 #include "platform/display.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -309,9 +310,8 @@ void Boxes(Line& line, const std::vector<std::pair<std::string, std::string>>& b
 }  // namespace
 
 std::string TraceFloat(float value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  char buffer[kFloatTextSize];
+  return std::string(buffer, ShortestFloatText(value, buffer));
 }
 
 std::string TraceString(std::string_view text) {

@@ -7,23 +7,25 @@
 #include <cstddef>
 #include <vector>
 
-#include "core/alloc.h"
 #include "core/draw_ahead.h"
+#include "core/sine_values.h"
 #include "effects/particles.h"
-#include "game/state.h"
+#include "platform/alloc.h"
+#include "state/state.h"
 
 namespace kelmora {
 
 namespace {
 
-constexpr std::int32_t kDirections = 1600;  // a direction is (random % 1600) hundredths of a step
+constexpr std::int32_t kDirections =
+    kDirectionCount;  // a direction is (random % 1600) hundredths of a step
 constexpr std::int32_t kBirthColour = 58;
 constexpr std::int32_t kLastColour = 79;
 constexpr std::int32_t kLastAge = 50;  // an explosion is moved and drawn 51 times
 
 // A particle never changes direction, and every direction an explosion is born with is one of
-// 1600 values, so their sines and cosines are worked out once for the whole run, exactly as the
-// per-frame sum would work them out.
+// 1600 values, so their sines and cosines come from a table of the very numbers the per-frame sum
+// has always used, whatever the C library.
 struct Direction {
   float angle;
   double sine;
@@ -34,9 +36,8 @@ const std::array<Direction, kDirections>& Directions() {
   static const std::array<Direction, kDirections> table = [] {
     std::array<Direction, kDirections> directions{};
     for (std::int32_t i = 0; i < kDirections; ++i) {
-      const float angle = static_cast<float>(i * 0.01);
-      const double radians = HeadingToRadians(angle);
-      directions[static_cast<std::size_t>(i)] = {angle, std::sin(radians), std::cos(radians)};
+      const auto s = static_cast<std::size_t>(i);
+      directions[s] = {static_cast<float>(i * 0.01), kDirectionSines[s][0], kDirectionSines[s][1]};
     }
     return directions;
   }();
@@ -44,7 +45,8 @@ const std::array<Direction, kDirections>& Directions() {
 }
 
 // The sine and cosine of a particle's direction (in compass steps): from the table when the
-// direction is one of its values, bit for bit, and worked out afresh otherwise.
+// direction is one of its values, bit for bit, and worked out afresh otherwise (never, in the
+// game: every particle is born with one of the table's directions).
 void SineCosine(const std::array<Direction, kDirections>& directions, float angle, double* sine,
                 double* cosine) {
   const double hundredths = static_cast<double>(angle) * 100.0;

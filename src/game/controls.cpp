@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/compass.h"
 #include "display/pixels.h"
 #include "display/sprites.h"
 #include "effects/stars.h"
@@ -79,11 +80,11 @@ void MotionStep() {
 }
 
 void StepCamera(std::int16_t* cameraX, std::int16_t* cameraY) {
-  const double angle = HeadingToRadians(controls.playerHeading);
+  const CompassDirection along = Compass(controls.playerHeading);
   const double d = 3.0 * controls.playerThrust;
   // The sum is truncated, not the step, so the step depends on which side of 0 the camera is.
-  *cameraX = Wrap16(TruncToInt(*cameraX + d * std::sin(angle)));
-  *cameraY = Wrap16(TruncToInt(*cameraY - d * std::cos(angle)));
+  *cameraX = Wrap16(TruncToInt(*cameraX + d * along.sine));
+  *cameraY = Wrap16(TruncToInt(*cameraY - d * along.cosine));
 }
 
 namespace {

@@ -1,9 +1,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "effects/compass.h"
-#include "game/state.h"
+#include "core/compass.h"
 #include "game/steering.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -17,14 +17,12 @@ float DistanceTo(const Ship& other, std::int32_t x, std::int32_t y) {
   return static_cast<float>(std::sqrt(dx * dx + dy * dy));
 }
 
-// The arcsine of dx / d, or false when there is none: the quotient lies outside -1..1, or d is 0
-// (any dx over 0 is outside, and 0 over 0 is no number at all).
-bool ArcSine(std::int32_t dx, float d, double* angle) {
+// The quotient dx / d whose arcsine steers, or false when it has none: the quotient lies outside
+// -1..1, or d is 0 (any dx over 0 is outside, and 0 over 0 is no number at all).
+bool ArcQuotient(std::int32_t dx, float d, double* quotient) {
   if (d == 0.0f) return false;
-  const double quotient = static_cast<double>(dx) / static_cast<double>(d);
-  if (std::isnan(quotient) || quotient > 1.0 || quotient < -1.0) return false;
-  *angle = std::asin(quotient);
-  return true;
+  *quotient = static_cast<double>(dx) / static_cast<double>(d);
+  return !(std::isnan(*quotient) || *quotient > 1.0 || *quotient < -1.0);
 }
 
 std::uint8_t Flipped(std::uint8_t flag) {
@@ -39,19 +37,16 @@ void Pursue(Ship& drone, const Ship& other) {
   const float d = DistanceTo(other, drone.x, drone.y);
   const std::int32_t jitter = rng.Draw() % 100 - 50;
   const float dj = static_cast<float>(static_cast<double>(d) + jitter);
-  double theta = 0.0;
-  const bool haveAngle = ArcSine(dx, dj, &theta);
-  if (haveAngle) {
-    theta += kPi;
-    if (dy > 0) theta = -theta;
-    if (dy < 0) theta += kPi;
-  }
+  // The angle is asin(dx / dj) + pi, negated when dy > 0, with another pi added when dy < 0.
+  double quotient = 0.0;
+  const bool haveAngle = ArcQuotient(dx, dj, &quotient);
   if (dj < 100.0f) drone.firing = Flipped(drone.firing);
   if (dj > 100.0f) drone.firing = 0;
   if (dj > 300.0f) drone.speed = 3;
   if (dj < 300.0f) drone.speed = 2;
   if (dj < 90.0f) drone.speed = 1;
-  drone.heading = SteeringHeading(haveAngle, theta);
+  drone.heading = ArcSteeringHeading(haveAngle, dy < 0 ? ArcTurn::kHalfTwice : ArcTurn::kHalf,
+                                     dy > 0, quotient);
 }
 
 }  // namespace
@@ -120,19 +115,17 @@ void DroneShip::Evade() {
   const std::int32_t dx = other->x - x;
   const std::int32_t dy = other->y - y;
   const float d = DistanceTo(*other, x, y);
-  double theta = 0.0;
-  const bool haveAngle = ArcSine(dx, d, &theta);
-  if (haveAngle) {
-    if (dy > 0) theta = -theta;
-    if (dy < 0) theta += kPi;
-  }
+  // The angle is asin(dx / d), negated when dy > 0, with pi added when dy < 0.
+  double quotient = 0.0;
+  const bool haveAngle = ArcQuotient(dx, d, &quotient);
   if (d < 100.0f) firing = Flipped(firing);
   if (d > 100.0f) firing = 0;
   // Faster as the threat closes in.
   if (d > 300.0f) speed = 1;
   if (d < 300.0f) speed = 2;
   if (d < 90.0f) speed = 3;
-  heading = SteeringHeading(haveAngle, theta);
+  heading =
+      ArcSteeringHeading(haveAngle, dy < 0 ? ArcTurn::kHalf : ArcTurn::kNone, dy > 0, quotient);
 }
 
 }  // namespace kelmora

@@ -4,12 +4,12 @@
 #include <cstddef>
 #include <limits>
 
+#include "core/compass.h"
 #include "display/pixels.h"
 #include "display/sprites.h"
-#include "effects/compass.h"
 #include "effects/explosions.h"
-#include "game/state.h"
 #include "game/steering.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -110,21 +110,16 @@ void Retarget(Missile& missile) {
   if (target < 0) return;  // no ship to turn to
   missile.target = target;
 
-  // Steer by the arcsine of the sideways distance over the distance. A missile standing right on
-  // its target has no direction to it and points up.
+  // Steer by the arcsine of the sideways distance over the distance: -(asin + pi) when dy > 0,
+  // asin + 2 pi when dy < 0 and asin + pi otherwise. A missile standing right on its target has
+  // no direction to it and points up.
   const Offset to = offsetOf(target);
-  double turned = 0.0;
-  if (to.distance != 0.0f) {
-    const double a = std::asin(static_cast<double>(to.dx) / static_cast<double>(to.distance));
-    if (to.dy > 0.0f) {
-      turned = -(a + kPi);
-    } else if (to.dy < 0.0f) {
-      turned = a + kTwoPi;
-    } else {
-      turned = a + kPi;
-    }
-  }
-  missile.heading = SteeringHeading(to.distance != 0.0f, turned);
+  const double quotient =
+      to.distance != 0.0f ? static_cast<double>(to.dx) / static_cast<double>(to.distance) : 0.0;
+  const ArcTurn turn = to.dy > 0.0f   ? ArcTurn::kHalf
+                       : to.dy < 0.0f ? ArcTurn::kWhole
+                                      : ArcTurn::kHalf;
+  missile.heading = ArcSteeringHeading(to.distance != 0.0f, turn, to.dy > 0.0f, quotient);
 }
 
 void UpdateMissiles() {
@@ -142,9 +137,9 @@ void UpdateMissiles() {
         Retarget(missile);
       }
       const double d = TruncToInt(static_cast<double>(missile.velocity));
-      const double phi = HeadingToRadians(static_cast<double>(missile.heading));
-      missile.x = static_cast<float>(static_cast<double>(missile.x) + d * std::sin(phi));
-      missile.y = static_cast<float>(static_cast<double>(missile.y) - d * std::cos(phi));
+      const CompassDirection along = Compass(missile.heading);
+      missile.x = static_cast<float>(static_cast<double>(missile.x) + d * along.sine);
+      missile.y = static_cast<float>(static_cast<double>(missile.y) - d * along.cosine);
       missile.spriteRect = MissileCell(missile.heading);
     }
 

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "display/sprites.h"
-#include "game/state.h"
 #include "game/world.h"
 #include "input/input.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -1,6 +1,6 @@
 # The whole path of a player through the real game, driven with the mouse and the keyboard (sourced
 # by xvfb.sh after xvfb.bash): the main menu, Options, fewer enemies, Ok, New Game, a few seconds
-# of flight with the keys held (turning, thrust, fire, a missile), then Escape. Each step is
+# of flight with the keys held (turning, thrust, fire) and a missile, then Escape. Each step is
 # checked in the game's trace as it happens.
 #
 # Menu geometry, in game pixels (a button answers strictly inside its bounds):
@@ -16,7 +16,7 @@ path_drones=""
 # SHOT, when given, is where the main menu's screenshot goes.
 play_menu_path() {
   local shot=${1:-} line
-  wait_trace "the main menu" '"menu":\{"cursor":\[320,240\],"main":1,"options":0,"exit":0'
+  wait_trace "the main menu" '"menu":\{"cursor":\[[0-9]+,[0-9]+\],"main":1,"options":0,"exit":0'
   wait_frames 5
   if [ -n "$shot" ]; then
     screenshot "$shot"
@@ -69,7 +69,8 @@ play_menu_path() {
   from=$(wc -l <"$trace")
   hold_key space 57 60
   wait_until "the player firing with Space held" since '"fire":1,'
-  hold_key Alt_L 56 2
+  # Left Alt launches when it is let go: a tap.
+  xdotool key Alt_L
   player_launched() { [ "$(player_field "$(last_line)" 10)" -lt "$missiles_before" ]; }
   wait_until "a missile from the player (it had $missiles_before)" player_launched
   hold_key Right 205 90

@@ -9,6 +9,7 @@
 KELMORA_WAIT_LIMIT=${KELMORA_WAIT_LIMIT:-90}
 
 xvfb_pid=""
+wm_pid=""
 game_pid=""
 window=""
 
@@ -30,10 +31,10 @@ fail() {
 # Stops whatever this script started, by its own process ids.
 stop_started() {
   if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
-  if [ -n "${wm_pid:-}" ]; then kill "$wm_pid" 2>/dev/null || true; fi
+  if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   if [ -n "$game_pid" ]; then wait "$game_pid" 2>/dev/null || true; fi
-  if [ -n "${wm_pid:-}" ]; then wait "$wm_pid" 2>/dev/null || true; fi
+  if [ -n "$wm_pid" ]; then wait "$wm_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then wait "$xvfb_pid" 2>/dev/null || true; fi
   game_pid=""
   wm_pid=""
@@ -73,23 +74,23 @@ start_xvfb() {
   wait_until "Xvfb on $DISPLAY to answer" display_answers
 }
 
+# A window manager (openbox) on the X server, as a desktop has one; returns once it runs.
+start_wm() {
+  rm -f "$work/wm-ready"
+  openbox --sm-disable --startup "touch $work/wm-ready" >"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  wm_ready() {
+    kill -0 "$wm_pid" 2>/dev/null || fail "openbox ended at start"
+    [ -e "$work/wm-ready" ]
+  }
+  wait_until "openbox to start" wm_ready
+}
+
 # The game's window on the screen: captioned "A Game" and shown. (While it starts, the window
 # may be made more than once, hidden, as the renderer takes it over.)
 find_window() {
   window=$(xdotool search --onlyvisible --name '^A Game$' 2>/dev/null | tail -n1 || true)
   [ -n "$window" ]
-}
-
-# A window manager (openbox) on the X server, ready once it has named its check window.
-wm_pid=""
-start_window_manager() {
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
-  wm_pid=$!
-  wm_ready() {
-    kill -0 "$wm_pid" 2>/dev/null || fail "openbox ended at start"
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
-  }
-  wait_until "openbox to manage the screen" wm_ready
 }
 
 # Starts `kelmora --window ARGS...` in the background and waits for its window, which gets the
@@ -173,16 +174,32 @@ cursor_now() {
   sed -n 's/.*"cursor":\[\(-\{0,1\}[0-9]*\),\(-\{0,1\}[0-9]*\)\].*/\1 \2/p' <<<"$(last_line)"
 }
 
-# Moves the menu cursor to (X, Y) in game pixels. The game reads the mouse as relative motion,
-# one game pixel per motion count; the cursor is read back from the trace, so motion that the
-# host splits, scales or loses is made good on the next round.
+# The window's point over the frame pixel (X, Y) of the picture, as "PX PY": the picture fills the
+# window with its aspect ratio kept, centred (the middle of the pixel, so that any rounding of the
+# scale lands on it).
+point_of_pixel() {
+  local WIDTH HEIGHT pw ph
+  eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(WIDTH|HEIGHT)=')"
+  if [ $((WIDTH * 480)) -le $((HEIGHT * 640)) ]; then
+    pw=$WIDTH ph=$((WIDTH * 480 / 640))
+  else
+    ph=$HEIGHT pw=$((HEIGHT * 640 / 480))
+  fi
+  echo "$(((WIDTH - pw) / 2 + (2 * $1 + 1) * pw / 1280)) $(((HEIGHT - ph) / 2 + (2 * $2 + 1) * ph / 960))"
+}
+
+# Moves the menu cursor to (X, Y) in game pixels: in a window the game's cursor comes under the
+# pointer, so the pointer goes over that pixel of the picture; the cursor is read back from the
+# trace, and a motion the host loses is made good on the next round.
 cursor_to() {
-  local x=$1 y=$2 round cx cy
+  local x=$1 y=$2 round cx cy px py
   for round in 1 2 3 4 5 6 7 8; do
     read -r cx cy <<<"$(cursor_now)"
     [ -n "$cx" ] || fail "no cursor in the trace"
     [ "$cx" -eq "$x" ] && [ "$cy" -eq "$y" ] && return 0
-    xdotool mousemove_relative -- $((x - cx)) $((y - cy))
+    read -r px py <<<"$(point_of_pixel "$x" "$y")"
+    # Through a point beside it first: a pointer already there would not move.
+    xdotool mousemove --window "$window" $((px + 1)) "$py" mousemove --window "$window" "$px" "$py"
     cursor_moved() {
       local now
       now=$(cursor_now)

@@ -54,6 +54,18 @@ void PushMotion(SDL_Window* window, int dx, int dy) {
   SDL_PushEvent(&event);
 }
 
+// The pointer moved to (x, y) of the window, by (dx, dy).
+void PushPointer(SDL_Window* window, int x, int y, int dx = 0, int dy = 0) {
+  SDL_Event event{};
+  event.type = SDL_MOUSEMOTION;
+  event.motion.windowID = SDL_GetWindowID(window);
+  event.motion.x = x;
+  event.motion.y = y;
+  event.motion.xrel = dx;
+  event.motion.yrel = dy;
+  SDL_PushEvent(&event);
+}
+
 void PushType(Uint32 type) {
   SDL_Event event{};
   event.type = type;
@@ -69,11 +81,12 @@ TEST_F(SdlBackendTest, KeysReachTheDeviceAndPressesPostKeyDownMessages) {
   PushKey(backend.Window(), SDL_SCANCODE_F1, true);
   PushKey(backend.Window(), SDL_SCANCODE_F1, false);
   // Messages in the order they came, then the device state that has changed: F1 went down and
-  // up within the tick, so the device never shows it.
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x20), Vk(platform::VK_F1), Key(DIK_SPACE, true)}));
+  // up within the tick, so the device shows it down for this read and up at the next.
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x20), Vk(platform::VK_F1), Key(DIK_SPACE, true),
+                                            Key(platform::DIK_F1, true)}));
   // Auto-repeat posts the message again, the device state stays.
   PushKey(backend.Window(), SDL_SCANCODE_SPACE, true, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x20)}));
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x20), Key(platform::DIK_F1, false)}));
   PushKey(backend.Window(), SDL_SCANCODE_SPACE, false);
   EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_SPACE, false)}));
 }
@@ -106,19 +119,135 @@ TEST_F(SdlBackendTest, AppliedInputIsWhatTheDevicesReadAndTheQueueHolds) {
   EXPECT_EQ(message.wParam, platform::VK_F1);
 }
 
-TEST_F(SdlBackendTest, AltIsASystemKeyAndAltEnterSwitchesFullScreen) {
+TEST_F(SdlBackendTest, TapsShorterThanAFrameReadAsDownForOneRead) {
   platform::SdlBackend& backend = Open();
   Take();
+  // Down and up between two reads, several keys at once; a key pressed again while its tap is
+  // pending reads as held.
+  PushKey(backend.Window(), SDL_SCANCODE_UP, true);
+  PushKey(backend.Window(), SDL_SCANCODE_UP, false);
+  PushKey(backend.Window(), SDL_SCANCODE_P, true);
+  PushKey(backend.Window(), SDL_SCANCODE_P, false);
+  PushKey(backend.Window(), SDL_SCANCODE_DOWN, true);
+  PushKey(backend.Window(), SDL_SCANCODE_DOWN, false);
+  PushKey(backend.Window(), SDL_SCANCODE_DOWN, true);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x26), Vk('P'), Vk(0x28), Vk(0x28),
+                                            Key(platform::DIK_P, true), Key(platform::DIK_UP, true),
+                                            Key(platform::DIK_DOWN, true)}));
+  EXPECT_EQ(Take(),
+            (std::vector<HostInput>{Key(platform::DIK_P, false), Key(platform::DIK_UP, false)}));
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  // An auto-repeat is no new press: a key let go reads as up at once.
+  PushKey(backend.Window(), SDL_SCANCODE_DOWN, true, true);
+  PushKey(backend.Window(), SDL_SCANCODE_DOWN, false);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x28), Key(platform::DIK_DOWN, false)}));
+  // A tap cut by the focus going is let go with everything else.
+  PushKey(backend.Window(), SDL_SCANCODE_SPACE, true);
+  PushKey(backend.Window(), SDL_SCANCODE_SPACE, false);
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x20), Activate(false)}));
+}
+
+// Ten Left Alt taps, each as short as a key can be, give ten reads of the key down, each followed
+// by one of it up.
+TEST_F(SdlBackendTest, EveryPlainTapOfLeftAltReadsAsOnePress) {
+  platform::SdlBackend& backend = Open();
+  Take();
+  for (int tap = 0; tap < 10; ++tap) {
+    PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+    PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+    EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, true)})) << "tap " << tap;
+    EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, false)})) << "tap " << tap;
+  }
+  // Held over many reads (auto-repeat included), the key shows only once it is let go. Alt is a
+  // system key: it gives no key-down message.
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true, true);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(backend.DeviceKeys()[DIK_LMENU], 0);
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
   EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, true)}));
+  EXPECT_EQ(backend.DeviceKeys()[DIK_LMENU], 0x80);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, false)}));
+  // Keys already held when Alt went down leave the tap alone.
+  PushKey(backend.Window(), SDL_SCANCODE_SPACE, true);
+  Take();
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+  PushKey(backend.Window(), SDL_SCANCODE_SPACE, true, true);
+  PushKey(backend.Window(), SDL_SCANCODE_SPACE, false);
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+  EXPECT_EQ(Take(),
+            (std::vector<HostInput>{Vk(0x20), Key(DIK_LMENU, true), Key(DIK_SPACE, false)}));
+}
+
+TEST_F(SdlBackendTest, NoDesktopShortcutWithAltReadsAsLeftAlt) {
+  platform::SdlBackend& backend = Open();
+  Take();
+  // Alt+Enter switches to full screen and back; the Alt of it is never seen.
   ASSERT_FALSE(backend.Fullscreen());
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
   PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
   EXPECT_EQ(Take(), (std::vector<HostInput>{}));
   EXPECT_TRUE(backend.Fullscreen());
   EXPECT_NE(SDL_GetWindowFlags(backend.Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0u);
+  PushKey(backend.Window(), SDL_SCANCODE_RETURN, false, false, KMOD_LALT);
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
   PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
-  Take();
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
   EXPECT_FALSE(backend.Fullscreen());
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+
+  // Alt with another key: that key is the game's as ever, the Alt is not.
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+  Take();
+  PushKey(backend.Window(), SDL_SCANCODE_TAB, true, false, KMOD_LALT);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x09), Key(0x0F, true)}));
+  PushKey(backend.Window(), SDL_SCANCODE_TAB, false, false, KMOD_LALT);
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(0x0F, false)}));
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+
+  // Alt with a click (the desktop moves the window), and Alt+F4 (the desktop closes it).
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+  PushButton(backend.Window(), SDL_BUTTON_LEFT, true);
+  PushButton(backend.Window(), SDL_BUTTON_LEFT, false);
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Button(0, true)}));
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Button(0, false)}));
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_CLOSE);
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Close()}));
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+
+  // Alt+Tab away: the host lets go of Alt just before the focus goes.
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+  Take();
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Activate(false)}));
+  // ... and back: Alt is still held as the focus returns, and let go after.
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Activate(true)}));
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  // A host that tells of the held key before the focus comes back, the same.
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
+  Take();
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
+  Take();
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  // The next plain tap launches again.
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
+  PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, true)}));
 }
 
 TEST_F(SdlBackendTest, FocusChangesAndClosingReachTheGameOnce) {
@@ -135,12 +264,115 @@ TEST_F(SdlBackendTest, FocusChangesAndClosingReachTheGameOnce) {
   EXPECT_EQ(Take(), (std::vector<HostInput>{Activate(false), Key(platform::DIK_UP, false)}));
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
   EXPECT_EQ(Take(), (std::vector<HostInput>{Activate(true)}));
+  // Full screen, the mouse is read as relative motion.
+  PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
+  Take();
+  ASSERT_TRUE(backend.Fullscreen());
   PushMotion(backend.Window(), 2, -1);
   PushMotion(backend.Window(), 1, 0);
   EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(3, -1)}));
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_CLOSE);
   PushType(SDL_QUIT);
   EXPECT_EQ(Take(), (std::vector<HostInput>{Close()}));
+}
+
+bool PointerHeld(SDL_Window* window) {
+  return SDL_GetRelativeMouseMode() == SDL_TRUE || SDL_GetWindowGrab(window) == SDL_TRUE;
+}
+
+TEST_F(SdlBackendTest, AWindowNeverHoldsThePointerAndFullScreenDoes) {
+  platform::SdlBackend& backend = Open();
+  Take();
+  EXPECT_FALSE(PointerHeld(backend.Window()));
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
+  Take();
+  EXPECT_FALSE(PointerHeld(backend.Window()));
+  PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
+  Take();
+  ASSERT_TRUE(backend.Fullscreen());
+  EXPECT_TRUE(PointerHeld(backend.Window()));
+  // Without the focus it is free, full screen too.
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
+  Take();
+  EXPECT_FALSE(PointerHeld(backend.Window()));
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
+  Take();
+  EXPECT_TRUE(PointerHeld(backend.Window()));
+  PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
+  Take();
+  ASSERT_FALSE(backend.Fullscreen());
+  EXPECT_FALSE(PointerHeld(backend.Window()));
+}
+
+// The window is 640x480, the picture fills it: a point of the window is the frame's pixel.
+TEST_F(SdlBackendTest, InAWindowTheMenuCursorComesUnderThePointer) {
+  platform::SdlBackend& backend = Open();
+  backend.SetMenuUp(true);
+  backend.SetMenuCursor(320, 240);
+  Take();
+  // The relative counts of the host do not matter, only where the pointer is.
+  PushPointer(backend.Window(), 100, 50, 7, 7);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(-220, -190)}));
+  EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);  // the game's cursor stands under it
+  platform::MouseState mouse{};
+  ASSERT_TRUE(backend.ReadMouse(&mouse));
+  backend.SetMenuCursor(100, 50);  // where the game's read put it
+  PushPointer(backend.Window(), 101, 50);
+  PushPointer(backend.Window(), 104, 52);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(4, 2)}));
+  // Not read yet (the game stood still): the next motion counts from what waits.
+  PushPointer(backend.Window(), 0, 479);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(-104, 427)}));
+  ASSERT_TRUE(backend.ReadMouse(&mouse));
+  EXPECT_EQ(mouse.lX, -100);
+  EXPECT_EQ(mouse.lY, 429);
+  backend.SetMenuCursor(0, 479);
+  // A still pointer leaves the cursor to the pads.
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+
+  // In flight the pointer moves nothing; as the menus come back the cursor comes under it.
+  backend.SetMenuUp(false);
+  PushPointer(backend.Window(), 600, 10, 50, 50);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  PushPointer(backend.Window(), 610, 20);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  backend.SetMenuUp(true);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(610, -459)}));
+  backend.SetMenuCursor(610, 20);
+  ASSERT_TRUE(backend.ReadMouse(&mouse));
+
+  // Once the pointer has left the window the cursor stays where it was.
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_LEAVE);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  backend.SetMenuUp(false);
+  Take();
+  backend.SetMenuUp(true);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  // Without the focus the pointer is not the game's.
+  PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
+  Take();
+  PushPointer(backend.Window(), 5, 5);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+}
+
+// Over the picture the game's cursor stands in for the desktop's pointer; over the bars beside it
+// the pointer shows, and there it moves no cursor.
+TEST_F(SdlBackendTest, ThePointerShowsOnlyOffThePicture) {
+  platform::SdlBackend& backend = Open();
+  SDL_SetWindowSize(backend.Window(), 800, 480);  // the picture from 80 to 720
+  backend.SetMenuUp(true);
+  backend.SetMenuCursor(320, 240);
+  Take();
+  PushPointer(backend.Window(), 79, 100);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
+  PushPointer(backend.Window(), 80, 100);
+  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(-320, -140)}));
+  EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
+  PushPointer(backend.Window(), 720, 100);
+  Take();
+  EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
 }
 
 TEST_F(SdlBackendTest, AClickShorterThanAFrameIsStillSeen) {

@@ -136,5 +136,40 @@ TEST(SdlPresent, TheWindowFitsTheScreenTitleBarIncluded) {
   EXPECT_EQ(WindowedPlace(Rect{0, 0, 100, 10}, 40).Height(), 1);
 }
 
+// The frame pixel under a point of the window: scaled with the picture, none over the bars, and
+// the window's points turned into output pixels on a high-density screen.
+TEST(SdlPresent, APointOfTheWindowFindsTheFramePixelUnderIt) {
+  auto at = [](std::int32_t x, std::int32_t y, std::int32_t windowWidth, std::int32_t windowHeight,
+               std::int32_t outputWidth, std::int32_t outputHeight) {
+    std::int32_t frameX = -1;
+    std::int32_t frameY = -1;
+    const Rect picture = LetterboxRect(outputWidth, outputHeight, ScaleMode::kFit);
+    if (!FramePixelAt(x, y, windowWidth, windowHeight, outputWidth, outputHeight, picture, &frameX,
+                      &frameY)) {
+      return std::pair<std::int32_t, std::int32_t>{-1, -1};
+    }
+    return std::pair<std::int32_t, std::int32_t>{frameX, frameY};
+  };
+  using Pixel = std::pair<std::int32_t, std::int32_t>;
+  EXPECT_EQ(at(0, 0, 640, 480, 640, 480), (Pixel{0, 0}));
+  EXPECT_EQ(at(639, 479, 640, 480, 640, 480), (Pixel{639, 479}));
+  EXPECT_EQ(at(640, 10, 640, 480, 640, 480), (Pixel{-1, -1}));
+  EXPECT_EQ(at(-1, 10, 640, 480, 640, 480), (Pixel{-1, -1}));
+  // Twice the size: two points a pixel.
+  EXPECT_EQ(at(641, 481, 1280, 960, 1280, 960), (Pixel{320, 240}));
+  EXPECT_EQ(at(1279, 959, 1280, 960, 1280, 960), (Pixel{639, 479}));
+  // 1920x1080: the picture is 1440 wide from 240; the bars hold no pixel.
+  EXPECT_EQ(at(239, 500, 1920, 1080, 1920, 1080), (Pixel{-1, -1}));
+  EXPECT_EQ(at(240, 0, 1920, 1080, 1920, 1080), (Pixel{0, 0}));
+  EXPECT_EQ(at(1679, 1079, 1920, 1080, 1920, 1080), (Pixel{639, 479}));
+  EXPECT_EQ(at(1680, 500, 1920, 1080, 1920, 1080), (Pixel{-1, -1}));
+  EXPECT_EQ(at(960, 540, 1920, 1080, 1920, 1080), (Pixel{320, 240}));
+  // A high-density window: 640x480 points over 1280x960 pixels.
+  EXPECT_EQ(at(10, 20, 640, 480, 1280, 960), (Pixel{10, 20}));
+  // Smaller than the frame: several frame pixels to a point.
+  EXPECT_EQ(at(160, 120, 320, 240, 320, 240), (Pixel{320, 240}));
+  EXPECT_EQ(at(10, 10, 0, 0, 0, 0), (Pixel{-1, -1}));
+}
+
 }  // namespace
 }  // namespace kelmora::platform

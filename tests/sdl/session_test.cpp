@@ -22,18 +22,29 @@ class ScriptedHost final : public SessionHost {
     command.value = value;
     input_[tick].push_back(command);
   }
-  void TakeInput(bool menuUp, std::vector<ScriptCommand>* commands) override {
+  void MoveAt(std::int64_t tick, std::int32_t dx, std::int32_t dy) {
+    ScriptCommand command;
+    command.op = ScriptOp::kMouse;
+    command.dx = dx;
+    command.dy = dy;
+    input_[tick].push_back(command);
+  }
+  void TakeInput(const GameView& view, std::vector<ScriptCommand>* commands) override {
     ++tick_;
-    menuUp_[tick_] = menuUp;
+    menuUp_[tick_] = view.menuUp;
+    cursor_[tick_] = {view.cursorX, view.cursorY};
     for (const ScriptCommand& command : input_[tick_]) commands->push_back(command);
   }
-  void Apply(const ScriptCommand& command) override { ApplyToHeadless(command); }
+  void Apply(const ScriptCommand& command) override {
+    ApplyScriptCommand(platform::Headless(), command);
+  }
   void Wait(int milliseconds) override { waits_.push_back(milliseconds); }
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
     return platform::Headless().TakeMessageBoxes();
   }
 
   std::map<std::int64_t, bool> menuUp_;
+  std::map<std::int64_t, std::pair<std::int32_t, std::int32_t>> cursor_;
   std::vector<int> waits_;
 
  private:
@@ -106,6 +117,18 @@ TEST_F(SdlSessionTest, ARecordedSessionReplaysToTheSameTrace) {
   std::string replayTrace;
   ASSERT_EQ(Run(quiet, *script.seed, &script, nullptr, &replayTrace), 0);
   EXPECT_EQ(replayTrace, liveTrace);
+}
+
+TEST_F(SdlSessionTest, TheHostIsToldWhereTheMenuCursorStands) {
+  ScriptedHost live;
+  live.MoveAt(2, 15, -40);
+  live.MoveAt(3, 1000, 0);  // the cursor stops at the picture's edge
+  live.At(5, ScriptOp::kVk, platform::VK_ESCAPE);
+  std::string trace;
+  ASSERT_EQ(Run(live, 9, nullptr, nullptr, &trace), 0);
+  EXPECT_EQ(live.cursor_[2], (std::pair<std::int32_t, std::int32_t>{320, 240}));
+  EXPECT_EQ(live.cursor_[3], (std::pair<std::int32_t, std::int32_t>{335, 200}));
+  EXPECT_EQ(live.cursor_[4], (std::pair<std::int32_t, std::int32_t>{640, 200}));
 }
 
 TEST_F(SdlSessionTest, TicksInWhichTheGameStandsStillWaitForTheHost) {

@@ -2,15 +2,37 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
 #include "core/draw_ahead.h"
 #include "core/hash.h"
+#include "core/sine_values.h"
 
 namespace kelmora {
 namespace {
+
+TEST(Numeric, SineTablesAreTheCLibrarysNumbersForTheGamesAngles) {
+  // Whole compass headings and explosion directions: the values the per-frame sums have always
+  // used, from this build's C library, bit for bit.
+  const auto same = [](double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+  };
+  for (int h = kSineHeadingFirst; h <= kSineHeadingLast; ++h) {
+    const double radians = HeadingToRadians(static_cast<double>(h));
+    const auto& entry = kHeadingSines[h - kSineHeadingFirst];
+    EXPECT_TRUE(same(entry[0], std::sin(radians))) << h;
+    EXPECT_TRUE(same(entry[1], std::cos(radians))) << h;
+  }
+  for (int i = 0; i < kDirectionCount; ++i) {
+    const double radians = HeadingToRadians(static_cast<float>(i * 0.01));
+    EXPECT_TRUE(same(kDirectionSines[i][0], std::sin(radians))) << i;
+    EXPECT_TRUE(same(kDirectionSines[i][1], std::cos(radians))) << i;
+  }
+}
 
 TEST(Numeric, WrapsWorldCoordinatesModulo65536) {
   EXPECT_EQ(Wrap16(32767), 32767);

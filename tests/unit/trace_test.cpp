@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <limits>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "core/float_text.h"
 #include "core/hash.h"
 #include "support.h"
 
@@ -106,6 +112,82 @@ TEST_F(TraceTest, StateBeforeStartUp) {
   EXPECT_EQ(Value(line, "screen"), std::string("\"") + kNothing + "\"");
   EXPECT_EQ(Value(line, "pickups"), std::string(R"({"count":250,"hash":")") + kNothing + "\"}");
   EXPECT_EQ(Value(line, "boxes"), "[]");
+}
+
+// The float text written by the game's own formatter, and by the C++ library's.
+std::string OwnText(float value) {
+  char buffer[kFloatTextSize];
+  return std::string(buffer, ShortestFloatText(value, buffer));
+}
+std::string LibraryText(float value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+// Every float the loop reaches reads the same as the library's text; on failure, the first
+// few that differ.
+void ExpectLibraryText(std::uint64_t first, std::uint64_t last, std::uint64_t stride) {
+  int mismatches = 0;
+  for (std::uint64_t bits = first; bits <= last; bits += stride) {
+    const float value = std::bit_cast<float>(static_cast<std::uint32_t>(bits));
+    const std::string own = OwnText(value);
+    const std::string library = LibraryText(value);
+    if (own != library && ++mismatches <= 5) {
+      ADD_FAILURE() << std::hex << bits << ": " << own << " instead of " << library;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+TEST(FloatText, EqualsTheLibraryAtEveryKindOfFloat) {
+  // Every 251st bit pattern of the whole range, both signs, NaNs and infinities included.
+  ExpectLibraryText(0, 0xFFFFFFFFu, 251);
+  // All subnormals near zero and near the normals, the smallest and largest normals, the largest
+  // finite float, and every float from 0.5 to 4 and around 2^24 (plain and exponent notation
+  // meet there and whole numbers stop being exact).
+  ExpectLibraryText(0x00000000u, 0x00020000u, 1);
+  ExpectLibraryText(0x007E0000u, 0x00820000u, 1);
+  ExpectLibraryText(0x7F700000u, 0x7F800001u, 1);
+  ExpectLibraryText(0x3F000000u, 0x40800000u, 3);
+  ExpectLibraryText(0x4B600000u, 0x4C200000u, 2);
+  // Every power of two, with its neighbours (the rounding interval is lopsided there), and
+  // every power of ten and whole number near the switch between the notations.
+  for (std::uint32_t exponent = 0; exponent < 256; ++exponent) {
+    const std::uint32_t bits = exponent << 23;
+    ExpectLibraryText(bits == 0 ? 0 : bits - 1, bits + 1, 1);
+    ExpectLibraryText((bits | 0x80000000u) - (bits == 0 ? 0 : 1), (bits | 0x80000000u) + 1, 1);
+  }
+  for (float p = 1e-45f; p < 3e38f; p *= 10.0f) {
+    const auto bits = std::bit_cast<std::uint32_t>(p);
+    ExpectLibraryText(bits - 2, bits + 2, 1);
+  }
+  for (std::int64_t whole = 1; whole < 100000000000000; whole = whole * 3 + 1) {
+    const auto bits = std::bit_cast<std::uint32_t>(static_cast<float>(whole));
+    ExpectLibraryText(bits - 3, bits + 3, 1);
+  }
+  // A million random floats.
+  std::mt19937 random(17);
+  for (int i = 0; i < 1000000; ++i) {
+    const std::uint32_t bits = random();
+    ExpectLibraryText(bits, bits, 1);
+  }
+}
+
+TEST(FloatText, WritesTheLibrarysShapes) {
+  EXPECT_EQ(OwnText(std::numeric_limits<float>::infinity()), "inf");
+  EXPECT_EQ(OwnText(-std::numeric_limits<float>::infinity()), "-inf");
+  EXPECT_EQ(OwnText(std::numeric_limits<float>::quiet_NaN()), "nan");
+  EXPECT_EQ(OwnText(-std::numeric_limits<float>::quiet_NaN()), "-nan");
+  EXPECT_EQ(OwnText(std::numeric_limits<float>::max()), "3.4028235e+38");
+  EXPECT_EQ(OwnText(std::numeric_limits<float>::denorm_min()), "1e-45");
+  EXPECT_EQ(OwnText(-std::numeric_limits<float>::min()), "-1.1754944e-38");
+  EXPECT_EQ(OwnText(123456792.0f), "123456792");  // whole numbers exactly, not 123456790
+  EXPECT_EQ(OwnText(1e10f), "1e+10");
+  EXPECT_EQ(OwnText(0.001f), "0.001");  // as short as 1e-03: plain wins
+  EXPECT_EQ(OwnText(0.0001f), "1e-04");
+  EXPECT_EQ(OwnText(0.3f), "0.3");
+  EXPECT_EQ(OwnText(16777216.0f), "16777216");
 }
 
 TEST_F(TraceTest, FloatsAreTheShortestDecimalOfTheFloat) {

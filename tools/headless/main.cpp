@@ -17,12 +17,12 @@
 #include "app/app.h"
 #include "app/script.h"
 #include "app/trace.h"
-#include "game/state.h"
 #include "game/world.h"
 #include "platform/faults.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/window.h"
 #include "shot.h"
+#include "state/state.h"
 
 namespace kelmora::headless {
 
@@ -249,7 +249,9 @@ class Runner {
  private:
   void ApplyTick(std::int64_t tick) {
     while (next_ < script_.commands.size() && script_.commands[next_].tick <= tick) {
-      if (script_.commands[next_].tick == tick) ApplyToHeadless(script_.commands[next_]);
+      if (script_.commands[next_].tick == tick) {
+        ApplyScriptCommand(platform::Headless(), script_.commands[next_]);
+      }
       ++next_;
     }
   }
@@ -299,6 +301,7 @@ int Main(int argc, char** argv) {
   if (!ParseOptions(argc, argv, &options)) return 2;
   Script script;
   if (options.scriptPath && !ReadScript(*options.scriptPath, &script)) return 2;
+  platform::InstallBackend(&platform::Headless());
   Runner runner(options, script);
   return runner.Run();
 }

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "game/state.h"
 #include "platform/display.h"
+#include "state/state.h"
 
 namespace kelmora::headless {
 

@@ -20,10 +20,10 @@
 #include <vector>
 
 #include "app/session.h"
-#include "game/state.h"
 #include "platform/backend.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/types.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -46,8 +46,8 @@ class PacingHost final : public SessionHost {
   PacingHost(platform::SdlBackend& backend, double seconds)
       : backend_(backend), seconds_(seconds) {}
 
-  void TakeInput(bool menuUp, std::vector<ScriptCommand>* commands) override {
-    backend_.SetMenuUp(menuUp);
+  void TakeInput(const GameView& view, std::vector<ScriptCommand>* commands) override {
+    backend_.SetMenuUp(view.menuUp);
     std::vector<platform::HostInput> dropped;
     backend_.TakeHostInput(&dropped);
     const Clock::time_point now = Clock::now();

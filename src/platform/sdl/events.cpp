@@ -1,5 +1,6 @@
 #include <SDL.h>
 
+#include "platform/sdl/desktop_grab.h"
 #include "platform/sdl/keys.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/window.h"
@@ -10,15 +11,24 @@ void SdlBackend::PushActivate(bool active, std::vector<HostInput>* inputs) {
   if (focused_ == active) return;
   focused_ = active;
   CaptureMouse(active);
-  if (!active) {
+  // A Left Alt held across a change of focus (Alt+Tab away or back) is the desktop's.
+  leftAltSpoilt_ = true;
+  leftAltTapped_ = false;
+  if (active) {
+    focusGained_ = true;
+  } else {
     // Whatever was held when the focus went is let go; the game sees it when it is back.
     for (bool& key : hostKeys_) key = false;
+    for (bool& key : keyPressed_) key = false;
     for (bool& button : hostButtons_) button = false;
+    leftAltHeld_ = false;
+    pointerInside_ = false;
   }
   if (!replaying_) inputs->push_back(HostInput{HostInput::Kind::kActivate, 0, active ? 1 : 0});
 }
 
 void SdlBackend::PushClose(std::vector<HostInput>* inputs) {
+  leftAltSpoilt_ = true;  // Alt+F4 closes the window, it launches nothing
   if (closePosted_) return;
   closePosted_ = true;
   inputs->push_back(HostInput{HostInput::Kind::kClose});
@@ -38,6 +48,9 @@ void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event, std::vector<Hos
     case SDL_WINDOWEVENT_ENTER:
       SendMessage(CurrentWindow(), WM_SETCURSOR, 0, 0);
       break;
+    case SDL_WINDOWEVENT_LEAVE:
+      pointerInside_ = false;
+      break;
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       // The last frame again, placed for the new size (the game may be standing still).
@@ -51,9 +64,17 @@ void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event, std::vector<Hos
 void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput>* inputs) {
   const SDL_Scancode scancode = event.keysym.scancode;
   const bool down = event.type == SDL_KEYDOWN;
+  if (scancode == SDL_SCANCODE_LALT) {
+    TakeLeftAlt(down, event.repeat != 0);
+  } else if (down && event.repeat == 0) {
+    leftAltSpoilt_ = true;  // Alt with another key is a desktop shortcut
+  }
   if (down && (scancode == SDL_SCANCODE_RETURN || scancode == SDL_SCANCODE_KP_ENTER) &&
       (event.keysym.mod & KMOD_ALT) != 0) {
-    if (event.repeat == 0) ToggleFullscreen();
+    if (event.repeat == 0) {
+      ToggleFullscreen();
+      CaptureMouse(focused_);
+    }
     return;
   }
   if (replaying_) {
@@ -65,15 +86,37 @@ void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput
     return;
   }
   const std::uint8_t dik = DikForScancode(scancode);
-  if (dik != 0 && event.repeat == 0) hostKeys_[dik] = down;
+  if (dik != 0 && dik != DIK_LMENU && event.repeat == 0) {
+    hostKeys_[dik] = down;
+    // A press shorter than a frame still reads as down for one read.
+    if (down) keyPressed_[dik] = true;
+  }
   if (!down || IsSystemKey(scancode)) return;
   // Every press, and every auto-repeat while the key is held, is a key-down message.
   const std::uint32_t vk = VkForKey(scancode, event.keysym.sym);
   if (vk != 0) inputs->push_back(HostInput{HostInput::Kind::kVk, static_cast<std::int32_t>(vk)});
 }
 
+// Left Alt launches a missile when it is let go, and it is the Alt of the desktop's shortcuts
+// too. Nothing reads it as held, so the device shows it only once it is let go: down for one
+// read, up at the next, and only when nothing else came while it was held (another key, a click,
+// a close, a change of focus). A missile comes one frame later than it would from the key's
+// release, and no shortcut ever launches one.
+void SdlBackend::TakeLeftAlt(bool down, bool repeat) {
+  if (repeat) return;
+  if (down) {
+    leftAltHeld_ = true;
+    // Held as the focus comes back (Alt+Tab back to the game): the desktop's, not a tap.
+    leftAltSpoilt_ = !focused_ || focusGained_;
+  } else if (leftAltHeld_) {
+    leftAltHeld_ = false;
+    if (!leftAltSpoilt_) leftAltTapped_ = true;
+  }
+}
+
 void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
   closePosted_ = false;
+  focusGained_ = false;
   SDL_Event event;
   while (SDL_PollEvent(&event) != 0) {
     switch (event.type) {
@@ -90,14 +133,21 @@ void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
         HandleKey(event.key, inputs);
         break;
       case SDL_MOUSEMOTION:
-        if (focused_ && !replaying_) {
+        if (!focused_ || replaying_) break;
+        if (fullscreen_) {
           hostMotionX_ += event.motion.xrel;
           hostMotionY_ += event.motion.yrel;
+        } else {
+          HandlePointer(event.motion.x, event.motion.y);
         }
         break;
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
         HandleMouseButton(event.button);
+        break;
+      case SDL_SYSWMEVENT:
+        // Alt held through a desktop shortcut (Alt+Tab) is the desktop's.
+        if (IsDesktopGrab(event.syswm.msg)) leftAltSpoilt_ = true;
         break;
       case SDL_CONTROLLERDEVICEADDED:
         OpenPad(event.cdevice.which);
@@ -116,10 +166,19 @@ void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
     }
   }
 
+  // A tap of Left Alt counts only when the focus stayed: when it goes, the host lets go of every
+  // key first (and a shortcut took it away).
+  if (leftAltTapped_ && focused_) keyPressed_[DIK_LMENU] = true;
+  leftAltTapped_ = false;
+
   SettleWindow();
 
   // A replay's keys and buttons are the recorded ones: the host's (none) must not undo them.
-  if (replaying_) return;
+  if (replaying_) {
+    for (bool& key : keyPressed_) key = false;
+    pointerMoved_ = false;
+    return;
+  }
 
   // Controllers play only while the window has the focus, as the keyboard does.
   const PadInput pad = !focused_ ? PadInput{} : ReadPads();
@@ -132,10 +191,11 @@ void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
   lastPad_ = pad;
 
   for (int k = 0; k < 256; ++k) {
-    const bool down = hostKeys_[k] || pad.keys[k];
+    const bool down = hostKeys_[k] || keyPressed_[k] || pad.keys[k];
     if (down != (deviceKeys_[k] != 0)) {
       inputs->push_back(HostInput{HostInput::Kind::kKey, k, down ? 1 : 0});
     }
+    keyPressed_[k] = false;
   }
   for (int b = 0; b < 4; ++b) {
     const bool down = hostButtons_[b] || buttonPressed_[b] || (b < 2 && pad.buttons[b]);
@@ -144,10 +204,11 @@ void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
     }
     buttonPressed_[b] = false;
   }
-  const std::int32_t dx = hostMotionX_ + pad.dx;
-  const std::int32_t dy = hostMotionY_ + pad.dy;
+  std::int32_t dx = hostMotionX_ + pad.dx;
+  std::int32_t dy = hostMotionY_ + pad.dy;
   hostMotionX_ = 0;
   hostMotionY_ = 0;
+  PointerMotion(&dx, &dy);
   if (dx != 0 || dy != 0) inputs->push_back(HostInput{HostInput::Kind::kMouse, 0, 0, dx, dy});
 }
 

@@ -241,4 +241,35 @@ Rect WindowedPlace(const Rect& usable, std::int32_t titleBar) {
   return Rect{left, top, left + windowWidth, top + windowHeight};
 }
 
+namespace {
+
+// One axis of FramePixelAt: the output pixel under the point, then the frame pixel under that.
+bool FrameCoordinate(std::int32_t point, std::int32_t points, std::int32_t pixels,
+                     std::int32_t first, std::int32_t end, std::int32_t frameSize,
+                     std::int32_t* frame) {
+  if (points <= 0 || end <= first || point < 0 || point >= points) return false;
+  const std::int64_t pixel = static_cast<std::int64_t>(point) * pixels / points;
+  if (pixel < first || pixel >= end) return false;
+  *frame = static_cast<std::int32_t>((pixel - first) * frameSize / (end - first));
+  return true;
+}
+
+}  // namespace
+
+bool FramePixelAt(std::int32_t x, std::int32_t y, std::int32_t windowWidth,
+                  std::int32_t windowHeight, std::int32_t outputWidth, std::int32_t outputHeight,
+                  const Rect& picture, std::int32_t* frameX, std::int32_t* frameY) {
+  std::int32_t column = 0;
+  std::int32_t row = 0;
+  if (!FrameCoordinate(x, windowWidth, outputWidth, picture.left, picture.right, kScreenWidth,
+                       &column) ||
+      !FrameCoordinate(y, windowHeight, outputHeight, picture.top, picture.bottom, kScreenHeight,
+                       &row)) {
+    return false;
+  }
+  *frameX = column;
+  *frameY = row;
+  return true;
+}
+
 }  // namespace kelmora::platform

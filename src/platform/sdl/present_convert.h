@@ -43,4 +43,11 @@ Rect LetterboxRect(std::int32_t outputWidth, std::int32_t outputHeight, ScaleMod
 // shape that fits: the window and its title bar are always on the screen.
 Rect WindowedPlace(const Rect& usable, std::int32_t titleBar);
 
+// The frame pixel under the point (x, y) of a window of windowWidth x windowHeight points whose
+// output has outputWidth x outputHeight pixels (more than points on a high-density screen), with
+// the frame shown at `picture` (output pixels). False when the point is off the picture.
+bool FramePixelAt(std::int32_t x, std::int32_t y, std::int32_t windowWidth,
+                  std::int32_t windowHeight, std::int32_t outputWidth, std::int32_t outputHeight,
+                  const Rect& picture, std::int32_t* frameX, std::int32_t* frameY);
+
 }  // namespace kelmora::platform

@@ -86,8 +86,15 @@ class SdlBackend final : public Backend {
   // Per-tick input. With ticked input on, PumpEvents and WaitEvents leave the host's events to
   // TakeHostInput, so that everything the game receives arrives between two ticks.
   void SetTickedInput(bool ticked) { tickedInput_ = ticked; }
-  // While the menu is up the pads move the cursor and click instead of flying.
+  // While the menu is up the pads move the cursor and click instead of flying, and in a window
+  // the menu's cursor follows the pointer.
   void SetMenuUp(bool menuUp) { menuUp_ = menuUp; }
+  // Where the menu's cursor stands now, in frame pixels: the motion that brings it under the
+  // pointer is measured from there.
+  void SetMenuCursor(std::int32_t x, std::int32_t y) {
+    menuCursorX_ = x;
+    menuCursorY_ = y;
+  }
   // Replaying: the keyboard, mouse and pads no longer reach the game; Escape, F12 and closing
   // the window still do.
   void SetReplaying(bool replaying) { replaying_ = replaying; }
@@ -135,6 +142,9 @@ class SdlBackend final : public Backend {
   void HandleWindowEvent(const SDL_WindowEvent& event, std::vector<HostInput>* inputs);
   void HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput>* inputs);
   void HandleMouseButton(const SDL_MouseButtonEvent& event);
+  void HandlePointer(std::int32_t x, std::int32_t y);
+  void TakeLeftAlt(bool down, bool repeat);
+  void PointerMotion(std::int32_t* dx, std::int32_t* dy);
   void PushActivate(bool active, std::vector<HostInput>* inputs);
   void PushClose(std::vector<HostInput>* inputs);
   void TakeAllAndApply();
@@ -175,10 +185,26 @@ class SdlBackend final : public Backend {
   bool focused_ = true;  // the window opens with the focus
   bool closePosted_ = false;
   bool hostKeys_[256] = {};
+  bool keyPressed_[256] = {};  // went down since the last TakeHostInput
+  // Left Alt is also the desktop's Alt: the device shows it only once it has been let go, for
+  // one read, and only when nothing else happened while it was held.
+  bool leftAltHeld_ = false;
+  bool leftAltSpoilt_ = false;  // a key, a click, a close or a focus change came while held
+  bool leftAltTapped_ = false;  // let go cleanly in this batch of events
+  bool focusGained_ = false;    // in this batch of events
   bool hostButtons_[4] = {};
   bool buttonPressed_[4] = {};  // went down since the last TakeHostInput
   std::int32_t hostMotionX_ = 0;
   std::int32_t hostMotionY_ = 0;
+  // The pointer in a window, in the window's coordinates, as the last motion left it.
+  bool pointerInside_ = false;
+  bool pointerMoved_ = false;  // since the last TakeHostInput
+  bool pointerShown_ = false;
+  std::int32_t pointerX_ = 0;
+  std::int32_t pointerY_ = 0;
+  bool lastMenuUp_ = false;
+  std::int32_t menuCursorX_ = 0;
+  std::int32_t menuCursorY_ = 0;
   PadInput lastPad_{};
   std::vector<_SDL_GameController*> pads_;
 

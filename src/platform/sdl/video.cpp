@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/sdl/desktop_grab.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/x11.h"
 #include "platform/window.h"
@@ -269,6 +270,7 @@ bool SdlBackend::StartHostStep(HostStep step) {
         return false;
       }
       inputStarted_ = true;
+      WatchDesktopGrabs();
       // Controllers are welcome but not needed: without them the game plays on.
       if (!padsStarted_) {
         // The backend itself leaves the controllers alone while the window has no focus.

@@ -1,6 +1,7 @@
-// Sines and cosines of whole compass headings. Trails and stars move along whole headings only,
-// so their sines and cosines come from a table worked out once, from the very same double
-// values that the per-frame sums would use; any other heading is worked out afresh.
+// Sines and cosines of whole compass headings. Ships, shots, missiles, trails, stars and the
+// camera move along whole headings only, so their sines and cosines come from a table of the
+// very numbers the per-frame sums have always used, whatever the C library; any other heading
+// (none that the game produces) is worked out afresh.
 #pragma once
 
 #include <array>
@@ -9,6 +10,7 @@
 #include <cstdint>
 
 #include "core/numeric.h"
+#include "core/sine_values.h"
 
 namespace kelmora {
 
@@ -18,17 +20,15 @@ struct CompassDirection {
 };
 
 // Whole headings from kFirstCompassHeading to kLastCompassHeading: a turn either way of 0..15.
-inline constexpr std::int32_t kFirstCompassHeading = -16;
-inline constexpr std::int32_t kLastCompassHeading = 31;
+inline constexpr std::int32_t kFirstCompassHeading = kSineHeadingFirst;
+inline constexpr std::int32_t kLastCompassHeading = kSineHeadingLast;
 
 inline const std::array<CompassDirection, kLastCompassHeading - kFirstCompassHeading + 1>&
 CompassTable() {
   static const auto table = [] {
     std::array<CompassDirection, kLastCompassHeading - kFirstCompassHeading + 1> directions{};
-    for (std::int32_t h = kFirstCompassHeading; h <= kLastCompassHeading; ++h) {
-      const double radians = HeadingToRadians(static_cast<double>(h));
-      directions[static_cast<std::size_t>(h - kFirstCompassHeading)] = {std::sin(radians),
-                                                                        std::cos(radians)};
+    for (std::size_t i = 0; i < directions.size(); ++i) {
+      directions[i] = {kHeadingSines[i][0], kHeadingSines[i][1]};
     }
     return directions;
   }();
