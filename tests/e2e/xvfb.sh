@@ -26,6 +26,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 # that SDL loads under X keep memory to the end of the process, and unload themselves unnamed.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 work=$(mktemp -d)
+# The game keeps its settings between runs: each check starts from none, and leaves the
+# player's own alone.
+export XDG_CONFIG_HOME=$work/config
 # shellcheck source=xvfb.bash
 . "$here/xvfb.bash"
 # shellcheck source=menu_path.bash
@@ -329,7 +332,7 @@ layout)
   for screen in ${KELMORA_SCREENS:-1920x1080 1024x768 1280x1024 320x240}; do
     KELMORA_SCREEN=$screen start_xvfb
     [ "$wm" = openbox ] && start_wm
-    start_game_as --replay "$work/still.txt"
+    start_game_as --fullscreen --replay "$work/still.txt"
     expect_picture full "$screen"
     for mode in window full window; do
       xdotool key alt+Return
