@@ -113,6 +113,29 @@ EOF
   expect_exit 0
   grep -q "kelmora.cfg:$(wc -l <"$cfg"): volume takes 0 to 100, not 'loud'" "$work/game.log" ||
     fail "no warning names the bad line"
+  # A file that cannot be read, and a folder that cannot be written: one warning each, and the
+  # game starts and plays on with the defaults.
+  rm -f "$cfg"
+  mkdir -p "$cfg"
+  trace=$work/unreadable.jsonl
+  start_game --seed 2 --trace "$trace"
+  xdotool key Escape
+  expect_exit 0
+  [ "$(grep -c 'kelmora.cfg: cannot be read' "$work/game.log")" = 1 ] ||
+    fail "an unreadable settings file is not said once"
+  printf 'x' >"$work/not-a-folder"
+  game_config=$work/not-a-folder
+  trace=$work/unwritable.jsonl
+  start_game --seed 2 --trace "$trace"
+  xdotool key alt+Return
+  wait_frames 5
+  xdotool key alt+Return
+  wait_frames 5
+  xdotool key Escape
+  expect_exit 0
+  game_config=""
+  [ "$(grep -c 'the settings are not kept' "$work/game.log")" = 1 ] ||
+    fail "an unwritable folder is not said once"
   echo "remembered: settings at tick 0, X launches, Left Alt does not, replays exact, --defaults writes nothing"
   ;;
 
