@@ -94,14 +94,17 @@ find_window() {
 }
 
 # Starts `kelmora --window ARGS...` in the background and waits for its window, which gets the
-# focus; sets `window`.
+# focus; sets `window`. The game keeps its settings and screenshots in folders of the run's own
+# (never the user's), and plays its sounds to no device unless the caller chose one.
 start_game() {
   start_game_as --window "$@"
 }
 
 # The same with the game's own ARGS... only (full screen unless they say --window).
 start_game_as() {
-  SDL_VIDEODRIVER=x11 "$kelmora" "$@" >"$work/game.log" 2>&1 &
+  XDG_CONFIG_HOME="${game_config:-$work/config}" XDG_PICTURES_DIR="$work/pictures" \
+    SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" SDL_VIDEODRIVER=x11 \
+    "$kelmora" "$@" >"$work/game.log" 2>&1 &
   game_pid=$!
   window=""
   window_open() {
