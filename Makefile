@@ -56,7 +56,7 @@ build/web-artwork/embedded_bitmaps.cpp: $(ARTGEN_SOURCES) $(wildcard resources/a
 web: web-deps build/web-artwork/embedded_bitmaps.cpp
 	$(WEB_ENV) emcmake cmake -S tools/web -B build/web-objects -DCMAKE_BUILD_TYPE=Release \
 	  -DKELMORA_ARTWORK=$(CURDIR)/build/web-artwork/embedded_bitmaps.cpp \
-	  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=$(CURDIR)/build/web >/dev/null
+	  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=$(CURDIR)/build/web $(CONFIGURE_FLAGS) >/dev/null
 	$(WEB_ENV) cmake --build build/web-objects -j $(JOBS)
 
 # Serves build/web on the loopback address (WEB_PORT, 8640 unless given).
