@@ -48,9 +48,9 @@ web-deps:
 # its Node.js modules only through NODE_PATH when another Node.js comes first on the PATH.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 ARTGEN_SOURCES := $(filter-out resources/artgen/contact_sheet.cpp,$(wildcard resources/artgen/*.cpp))
-build/web-artwork/embedded_bitmaps.cpp: $(ARTGEN_SOURCES) $(wildcard resources/artgen/*.h) | web-deps
+build/web-artwork/embedded_bitmaps.cpp: $(ARTGEN_SOURCES) $(wildcard resources/artgen/*.h resources/*.h) | web-deps
 	mkdir -p build/web-artwork
-	g++ -std=c++20 -O2 -Iresources $(ARTGEN_SOURCES) -o build/web-artwork/kelmora-artgen
+	g++ -std=c++20 -O2 -I. -Iresources $(ARTGEN_SOURCES) -o build/web-artwork/kelmora-artgen
 	build/web-artwork/kelmora-artgen build/web-artwork
 
 web: web-deps build/web-artwork/embedded_bitmaps.cpp
