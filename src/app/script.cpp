@@ -266,7 +266,8 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
   *script = Script{};
   std::string line;
   std::int64_t lineNumber = 0;
-  bool anyLine = false;  // a seed or a command has been read
+  bool anyLine = false;     // a seed, a setting or a command has been read
+  bool anyCommand = false;  // a command has been read
   std::int64_t lastTick = 0;
   auto fail = [&](const std::string& reason) {
     *error = fileName + ":" + std::to_string(lineNumber) + ": " + reason;
@@ -297,6 +298,16 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
       anyLine = true;
       continue;
     }
+    if (fields[0] == "set") {
+      if (anyCommand) return fail("'set' may only stand before every command");
+      std::string reason;
+      const auto setting =
+          fields.size() == 2 ? ParseStartSetting(fields[1], &reason) : std::nullopt;
+      if (!setting) return fail(fields.size() == 2 ? "'set' " + reason : "'set' takes NAME=VALUE");
+      script->settings.push_back(*setting);
+      anyLine = true;
+      continue;
+    }
     std::int64_t tick = 0;
     if (!ParseWholeNumber(fields[0], false, 0, std::numeric_limits<std::int64_t>::max(), &tick)) {
       return fail("a line starts with its tick, not '" + std::string(fields[0]) + "'");
@@ -310,6 +321,7 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
     if (!reason.empty()) return fail(reason);
     lastTick = tick;
     anyLine = true;
+    anyCommand = true;
   }
   if (in.bad()) {
     lineNumber += 1;

@@ -1,5 +1,6 @@
 // Input scripts: what the headless runner replays and what a recorded demo is. One command per
-// line, each tagged with the tick it belongs to; an optional first line gives the seed.
+// line, each tagged with the tick it belongs to; an optional first line gives the seed, and `set`
+// lines after it the compiled-in defaults the session started with.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/start_settings.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
 
@@ -39,6 +41,9 @@ struct ScriptCommand {
 
 struct Script {
   std::optional<std::uint32_t> seed;
+  // The compiled-in defaults the session started with, where they differ: `set NAME=VALUE`
+  // lines after the seed, before every command.
+  std::vector<StartSetting> settings;
   std::vector<ScriptCommand> commands;  // in file order; ticks never decrease
 };
 

@@ -31,7 +31,15 @@ class Session {
   int Run() {
     // The blit digest is for the trace alone.
     frameRecord.hashBlits = options_.trace != nullptr;
-    if (options_.record != nullptr) *options_.record << "seed " << options_.seed << '\n';
+    ApplyStartSettings(options_.settings);
+    if (options_.record != nullptr) {
+      WriteScriptSeed(*options_.record, options_.seed);
+      for (const StartSetting& setting :
+           ChangedStartSettings(settings.droneCount, settings.explosionJitter,
+                                settings.explosionParticles, settings.pickupSetting)) {
+        WriteStartSetting(*options_.record, setting);
+      }
+    }
     GiveInput(0);
     if (!StartUp()) return End(0, false);
     EndTick(0, false, std::nullopt);
@@ -83,8 +91,10 @@ class Session {
 
   void EndTick(std::int64_t tick, bool frameRan, std::optional<int> exitStatus) {
     const auto boxes = host_.TakeMessageBoxes();
-    if (options_.trace == nullptr) return;
-    *options_.trace << TraceLine(tick, frameRan, boxes, exitStatus) << '\n';
+    if (options_.trace != nullptr) {
+      *options_.trace << TraceLine(tick, frameRan, boxes, exitStatus) << '\n';
+    }
+    if (options_.observer != nullptr) options_.observer->AfterTick(tick, frameRan);
   }
 
   int End(std::int64_t tick, bool frameRan) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/script.h"
+#include "app/start_settings.h"
 
 namespace kelmora {
 
@@ -36,8 +37,20 @@ class SessionHost {
   virtual std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() = 0;
 };
 
+// Looks at the game after each tick; never changes it.
+class TickObserver {
+ public:
+  virtual ~TickObserver() = default;
+  // After start-up (tick 0) and after every tick, once its trace line is written.
+  virtual void AfterTick(std::int64_t tick, bool frameRan) = 0;
+};
+
 struct SessionOptions {
-  std::uint32_t seed = 1;          // what the game seeds its generator with
+  std::uint32_t seed = 1;  // what the game seeds its generator with
+  // The compiled-in defaults to start from instead (later ones win); a recording keeps those
+  // that differ from the game's own.
+  std::vector<StartSetting> settings;
+  TickObserver* observer = nullptr;
   const Script* replay = nullptr;  // its commands in place of the host's input
   std::ostream* record = nullptr;  // the session as a script
   std::ostream* trace = nullptr;   // one trace line per tick

@@ -15,13 +15,14 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/screenshot.h"
 #include "app/script.h"
+#include "app/start_settings.h"
 #include "app/trace.h"
 #include "game/world.h"
 #include "platform/faults.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/window.h"
-#include "shot.h"
 #include "state/state.h"
 
 namespace kelmora::headless {
@@ -33,32 +34,14 @@ constexpr const char* kUsage =
     "usage: kelmora-headless [--seed N] [--ticks N] [--script FILE] [--trace FILE]\n"
     "                        [--set NAME=VALUE]... [--shot TICK:FILE.png]... [--quiet]\n";
 
-struct Setting {
-  std::string name;
-  std::int64_t value = 0;
-};
-
 struct Options {
   std::optional<std::uint32_t> seed;
   std::int64_t ticks = 600;
   std::optional<std::string> scriptPath;
   std::optional<std::string> tracePath;
-  std::vector<Setting> settings;
+  std::vector<StartSetting> settings;
   std::multimap<std::int64_t, std::string> shots;
   bool quiet = false;
-};
-
-// The compiled-in defaults a run may start with instead, and their ranges.
-struct SettingRange {
-  std::string_view name;
-  std::int64_t low;
-  std::int64_t high;
-};
-constexpr SettingRange kSettingRanges[] = {
-    {"drones", 1, 125},
-    {"jitter", 0, 1},
-    {"particles", 10, 5000},
-    {"pickups", 100, 1500},
 };
 
 bool Usage(const std::string& message) {
@@ -112,21 +95,10 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     } else if (option == "--trace") {
       options->tracePath = *text;
     } else if (option == "--set") {
-      const auto equals = text->find('=');
-      if (equals == std::string::npos) return Usage("--set takes NAME=VALUE, not '" + *text + "'");
-      const std::string name = text->substr(0, equals);
-      const SettingRange* range = nullptr;
-      for (const SettingRange& candidate : kSettingRanges) {
-        if (candidate.name == name) range = &candidate;
-      }
-      if (range == nullptr) return Usage("--set knows no setting '" + name + "'");
-      if (!ParseWholeNumber(std::string_view(*text).substr(equals + 1), false, range->low,
-                            range->high, &number)) {
-        return Usage("--set " + name + " takes a value from " + std::to_string(range->low) +
-                     " to " + std::to_string(range->high) + ", not '" + text->substr(equals + 1) +
-                     "'");
-      }
-      options->settings.push_back(Setting{name, number});
+      std::string reason;
+      const auto setting = ParseStartSetting(*text, &reason);
+      if (!setting) return Usage("--set " + reason);
+      options->settings.push_back(*setting);
     } else {  // --shot
       const auto colon = text->find(':');
       if (colon == std::string::npos || colon + 1 >= text->size() ||
@@ -155,23 +127,6 @@ bool ReadScript(const std::string& path, Script* script) {
   }
   if (!parsed) std::cerr << error << '\n';
   return parsed;
-}
-
-// The compiled-in defaults, changed before anything is computed from them.
-void ApplySettings(const std::vector<Setting>& changes) {
-  for (const Setting& change : changes) {
-    if (change.name == "drones") {
-      settings.droneCount = static_cast<std::int8_t>(change.value);
-    } else if (change.name == "jitter") {
-      settings.explosionJitter = static_cast<std::uint8_t>(change.value);
-    } else if (change.name == "particles") {
-      settings.explosionParticles = static_cast<std::int32_t>(change.value);
-    } else if (change.name == "pickups") {
-      settings.pickupSetting = static_cast<std::int32_t>(change.value);
-      world.pickupCount = static_cast<std::int32_t>(change.value);
-    }
-  }
-  ComputeShipCount();
 }
 
 class TraceWriter {
@@ -219,7 +174,10 @@ class Runner {
 
   int Run() {
     if (!trace_.Open(options_.tracePath)) return 2;
-    ApplySettings(options_.settings);
+    // The script's settings, then the command line's, which win.
+    std::vector<StartSetting> changes = script_.settings;
+    changes.insert(changes.end(), options_.settings.begin(), options_.settings.end());
+    ApplyStartSettings(changes);
     const std::uint32_t seed = options_.seed ? *options_.seed : script_.seed.value_or(1);
     platform::Headless().SetClock(seed);
 
@@ -262,7 +220,7 @@ class Runner {
     const auto [first, last] = options_.shots.equal_range(tick);
     for (auto shot = first; shot != last; ++shot) {
       std::string error;
-      if (!WriteShot(shot->second, &error)) {
+      if (!WriteScreenshot(shot->second, &error)) {
         std::cerr << kProgram << ": cannot write the shot of tick " << tick << ": " << error
                   << '\n';
       }

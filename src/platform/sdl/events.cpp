@@ -2,6 +2,7 @@
 
 #include "platform/sdl/desktop_grab.h"
 #include "platform/sdl/keys.h"
+#include "platform/sdl/quit_signals.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/window.h"
 
@@ -65,15 +66,25 @@ void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput
   const SDL_Scancode scancode = event.keysym.scancode;
   const bool down = event.type == SDL_KEYDOWN;
   if (scancode == SDL_SCANCODE_LALT) {
-    TakeLeftAlt(down, event.repeat != 0);
+    // Left Alt moved off the missile launches nothing.
+    if (bindings_.Translate(scancode) == DIK_LMENU) TakeLeftAlt(down, event.repeat != 0);
   } else if (down && event.repeat == 0) {
     leftAltSpoilt_ = true;  // Alt with another key is a desktop shortcut
   }
   if (down && (scancode == SDL_SCANCODE_RETURN || scancode == SDL_SCANCODE_KP_ENTER) &&
       (event.keysym.mod & KMOD_ALT) != 0) {
     if (event.repeat == 0) {
+      const bool before = fullscreen_;
       ToggleFullscreen();
       CaptureMouse(focused_);
+      requests_.fullscreenChanged = requests_.fullscreenChanged || fullscreen_ != before;
+    }
+    return;
+  }
+  // The program's own keys, in a replay too: the game never sees them.
+  if (scancode == SDL_SCANCODE_M || scancode == SDL_SCANCODE_F9) {
+    if (down && event.repeat == 0) {
+      (scancode == SDL_SCANCODE_M ? requests_.soundToggles : requests_.screenshots) += 1;
     }
     return;
   }
@@ -85,8 +96,10 @@ void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput
     }
     return;
   }
-  const std::uint8_t dik = DikForScancode(scancode);
-  if (dik != 0 && dik != DIK_LMENU && event.repeat == 0) {
+  // The game's key for it: its own, or the action's the player bound it to. Left Alt on the
+  // missile comes as taps (above); any other key on the missile is an ordinary key.
+  const std::uint8_t dik = bindings_.Translate(scancode);
+  if (dik != 0 && !(dik == DIK_LMENU && scancode == SDL_SCANCODE_LALT) && event.repeat == 0) {
     hostKeys_[dik] = down;
     // A press shorter than a frame still reads as down for one read.
     if (down) keyPressed_[dik] = true;
@@ -170,6 +183,10 @@ void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
   // key first (and a shortcut took it away).
   if (leftAltTapped_ && focused_) keyPressed_[DIK_LMENU] = true;
   leftAltTapped_ = false;
+
+  SettleWindow();
+  // A quit signal is the desktop asking the game to close, until it has.
+  if (QuitSignal() != 0) PushClose(inputs);
 
   // A replay's keys and buttons are the recorded ones: the host's (none) must not undo them.
   if (replaying_) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/sdl/quit_signals.h"
 #include "platform/window.h"
 
 namespace kelmora::platform {
@@ -15,6 +16,7 @@ SdlBackend::SdlBackend(const SdlOptions& options)
 SdlBackend::~SdlBackend() {
   CloseWindow();
   ClosePads();
+  SetEventsRunning(false);
   SDL_Quit();
 }
 
@@ -60,6 +62,13 @@ bool SdlBackend::ReadMouse(MouseState* state) {
 std::uint32_t SdlBackend::TimeSeconds() {
   lastTime_ = options_.seed ? *options_.seed : static_cast<std::uint32_t>(std::time(nullptr));
   return lastTime_;
+}
+
+HostRequests SdlBackend::TakeHostRequests() {
+  HostRequests requests = requests_;
+  requests.fullscreen = fullscreen_;
+  requests_ = HostRequests{};
+  return requests;
 }
 
 std::vector<std::pair<std::string, std::string>> SdlBackend::TakeMessageBoxes() {
