@@ -212,6 +212,8 @@ class Page {
   }
 
   std::string Demo() const { return demo_.str(); }
+  // The page's sound button: on and off, remembered as the desktop's sound key is.
+  void ToggleSound() { ++soundToggles_; }
   void RenderSound(std::int16_t* out, int frames) {
     if (mixer_) mixer_->Render(out, frames);
   }
@@ -331,7 +333,12 @@ class Page {
     ExtrasOptions extras;
     extras.soundOn = file.config.sound;
     extras.file = std::move(file);
-    extras.takeRequests = [] { return platform::HostRequests{}; };
+    extras.takeRequests = [this] {
+      platform::HostRequests requests;
+      requests.soundToggles = soundToggles_;
+      soundToggles_ = 0;
+      return requests;
+    };
     extras.startSound = [] { return KelmoraStartSound() != 0; };
     extras.messages = &std::cerr;
     extras_ = std::make_unique<Extras>(std::move(extras), *mixer_);
@@ -371,6 +378,7 @@ class Page {
   std::ostringstream demo_;
   std::unique_ptr<Mixer> mixer_;
   std::unique_ptr<Extras> extras_;
+  int soundToggles_ = 0;
 };
 
 Options pageOptions;
@@ -410,6 +418,10 @@ EMSCRIPTEN_KEEPALIVE const char* kelmora_demo() {
   static std::string text;
   text = kelmora::web::page != nullptr ? kelmora::web::page->Demo() : std::string();
   return text.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void kelmora_toggle_sound() {
+  if (kelmora::web::page != nullptr) kelmora::web::page->ToggleSound();
 }
 
 // The next `frames` stereo frames of the game's sound, for the page's audio output.
