@@ -24,7 +24,6 @@
 #include "app/start_settings.h"
 #include "app/trace.h"
 #include "platform/backend.h"
-#include "platform/faults.h"
 #include "platform/web/tick_pacer.h"
 #include "platform/web/web_backend.h"
 #include "platform/window.h"
@@ -137,37 +136,6 @@ ScriptCommand ToCommand(const WebInput& input) {
       break;
   }
   return command;
-}
-
-WebInput ToInput(const ScriptCommand& command) {
-  WebInput input;
-  input.code = command.code;
-  input.value = command.value;
-  input.dx = command.dx;
-  input.dy = command.dy;
-  switch (command.op) {
-    case ScriptOp::kKey:
-      input.kind = WebInput::Kind::kKey;
-      break;
-    case ScriptOp::kVk:
-      input.kind = WebInput::Kind::kVk;
-      break;
-    case ScriptOp::kMouse:
-      input.kind = WebInput::Kind::kMouse;
-      break;
-    case ScriptOp::kButton:
-      input.kind = WebInput::Kind::kButton;
-      break;
-    case ScriptOp::kActivate:
-      input.kind = WebInput::Kind::kActivate;
-      break;
-    case ScriptOp::kClose:
-      input.kind = WebInput::Kind::kClose;
-      break;
-    case ScriptOp::kFail:
-      break;  // armed by the caller
-  }
-  return input;
 }
 
 // The game in the page, one tick at a time.
@@ -300,13 +268,10 @@ class Page {
     }
   }
 
+  // One input to the game, applied as the headless runner and the game's sessions apply it.
   void Give(const ScriptCommand& command) {
     if (!runner_) WriteScriptCommand(demo_, command);
-    if (command.op == ScriptOp::kFail) {
-      platform::ArmFault(command.fault, command.value);
-    } else {
-      backend_.ApplyInput(ToInput(command));
-    }
+    ApplyScriptCommand(backend_, command);
   }
 
   // Played in the page: the remembered settings (then the page's own) as the first game's, the
