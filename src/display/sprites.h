@@ -1,4 +1,4 @@
-// Sprite blits from the sheet and the panels, bitmap text, the score and the missile icons.
+// Sprite blits from the sheet and the panels, and bitmap text.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +9,8 @@ namespace kelmora {
 
 using platform::Rect;
 
-inline constexpr std::uint32_t kSpriteBlitFlags = 0x1008000;  // DDBLT_KEYSRC | DDBLT_WAIT
-inline constexpr std::uint32_t kCopyBlitFlags = 0x1000000;    // DDBLT_WAIT
+inline constexpr std::uint32_t kSpriteBlitFlags = platform::DDBLT_KEYSRC | platform::DDBLT_WAIT;
+inline constexpr std::uint32_t kCopyBlitFlags = platform::DDBLT_WAIT;
 
 // Copies `source` of `surface` to `destination` of the back buffer, unless the destination lies
 // wholly off the screen; retried while the display is still drawing.
@@ -18,7 +18,5 @@ void BlitSprite(const Rect& source, const Rect& destination, platform::Surface* 
                 std::uint32_t flags);
 // Draws `length` characters of `text` centred on (cx, cy) in the 6x7 font.
 void DrawText(std::int32_t cx, std::int32_t cy, const char* text, std::int32_t length);
-void DrawScore();
-void DrawMissileIcons();
 
 }  // namespace kelmora

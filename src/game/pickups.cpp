@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display/sprites.h"
+#include "game/controls.h"
 #include "platform/alloc.h"
 #include "state/state.h"
 
@@ -28,11 +29,11 @@ enum PickupKind : std::uint8_t {
 
 // Every kind places itself the same way: anywhere in the quarter of the world left of and above
 // the origin (a draw never exceeds 32767), x drawn first. Only the icon differs.
-void Place(Pickup& pickup, std::uint8_t kind, std::int32_t cellLeft) {
+void Place(Pickup& pickup, std::uint8_t kind, layout::PickupKind icon) {
   pickup.kind = kind;
   pickup.x = Wrap16(rng.Draw() % 65536 - 32768);
   pickup.y = Wrap16(rng.Draw() % 65536 - 32768);
-  pickup.sourceRect = Rect{cellLeft, 199, cellLeft + 17, 218};
+  pickup.sourceRect = SheetRect(layout::PickupCell(static_cast<int>(icon)));
 }
 
 std::unique_ptr<Pickup> NewPickupOfKind(std::int32_t kind) {
@@ -104,19 +105,19 @@ bool Touches(const Ship& ship, const Pickup& pickup) {
 }  // namespace
 
 void MissilePickup::Spawn(std::uint8_t newKind) {
-  Place(*this, newKind, 0);
+  Place(*this, newKind, layout::PickupKind::kMissiles);
 }
 void SmallShieldPickup::Spawn(std::uint8_t newKind) {
-  Place(*this, newKind, 18);
+  Place(*this, newKind, layout::PickupKind::kSmallShield);
 }
 void MediumShieldPickup::Spawn(std::uint8_t newKind) {
-  Place(*this, newKind, 36);
+  Place(*this, newKind, layout::PickupKind::kMediumShield);
 }
 void LargeShieldPickup::Spawn(std::uint8_t newKind) {
-  Place(*this, newKind, 54);
+  Place(*this, newKind, layout::PickupKind::kLargeShield);
 }
 void PowerPickup::Spawn(std::uint8_t newKind) {
-  Place(*this, newKind, 72);
+  Place(*this, newKind, layout::PickupKind::kPower);
 }
 
 std::unique_ptr<Pickup> CreateRandomPickup() {
@@ -141,10 +142,10 @@ void DrawPickups() {
   for (std::int32_t j = 0; j < slots; ++j) {
     const Pickup& pickup = *world.pickupTable[static_cast<std::size_t>(j)];
     // The 17 x 19 icon is shown one pixel smaller each way.
-    const std::int32_t left = pickup.x - controls.cameraX + 312;
-    const std::int32_t top = pickup.y - controls.cameraY + 231;
-    const std::int32_t right = pickup.x - controls.cameraX + 328;
-    const std::int32_t bottom = pickup.y - controls.cameraY + 249;
+    const std::int32_t left = ScreenX(pickup.x, -8);
+    const std::int32_t top = ScreenY(pickup.y, -9);
+    const std::int32_t right = ScreenX(pickup.x, 8);
+    const std::int32_t bottom = ScreenY(pickup.y, 9);
     BlitSprite(pickup.sourceRect, Rect{left, top, right, bottom}, display.sheetSurface.get(),
                kSpriteBlitFlags);
   }
