@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/sdl/quit_signals.h"
 #include "platform/window.h"
 
 namespace kelmora::platform {
@@ -15,6 +16,7 @@ SdlBackend::SdlBackend(const SdlOptions& options)
 SdlBackend::~SdlBackend() {
   CloseWindow();
   ClosePads();
+  SetEventsRunning(false);
   SDL_Quit();
 }
 
