@@ -24,7 +24,6 @@
 #include "app/start_settings.h"
 #include "app/trace.h"
 #include "platform/backend.h"
-#include "platform/faults.h"
 #include "platform/web/tick_pacer.h"
 #include "platform/web/web_backend.h"
 #include "platform/window.h"
@@ -139,37 +138,6 @@ ScriptCommand ToCommand(const WebInput& input) {
   return command;
 }
 
-WebInput ToInput(const ScriptCommand& command) {
-  WebInput input;
-  input.code = command.code;
-  input.value = command.value;
-  input.dx = command.dx;
-  input.dy = command.dy;
-  switch (command.op) {
-    case ScriptOp::kKey:
-      input.kind = WebInput::Kind::kKey;
-      break;
-    case ScriptOp::kVk:
-      input.kind = WebInput::Kind::kVk;
-      break;
-    case ScriptOp::kMouse:
-      input.kind = WebInput::Kind::kMouse;
-      break;
-    case ScriptOp::kButton:
-      input.kind = WebInput::Kind::kButton;
-      break;
-    case ScriptOp::kActivate:
-      input.kind = WebInput::Kind::kActivate;
-      break;
-    case ScriptOp::kClose:
-      input.kind = WebInput::Kind::kClose;
-      break;
-    case ScriptOp::kFail:
-      break;  // armed by the caller
-  }
-  return input;
-}
-
 // The game in the page, one tick at a time.
 class Page {
  public:
@@ -212,6 +180,8 @@ class Page {
   }
 
   std::string Demo() const { return demo_.str(); }
+  // The page's sound button: on and off, remembered as the desktop's sound key is.
+  void ToggleSound() { ++soundToggles_; }
   void RenderSound(std::int16_t* out, int frames) {
     if (mixer_) mixer_->Render(out, frames);
   }
@@ -298,13 +268,10 @@ class Page {
     }
   }
 
+  // One input to the game, applied as the headless runner and the game's sessions apply it.
   void Give(const ScriptCommand& command) {
     if (!runner_) WriteScriptCommand(demo_, command);
-    if (command.op == ScriptOp::kFail) {
-      platform::ArmFault(command.fault, command.value);
-    } else {
-      backend_.ApplyInput(ToInput(command));
-    }
+    ApplyScriptCommand(backend_, command);
   }
 
   // Played in the page: the remembered settings (then the page's own) as the first game's, the
@@ -331,7 +298,12 @@ class Page {
     ExtrasOptions extras;
     extras.soundOn = file.config.sound;
     extras.file = std::move(file);
-    extras.takeRequests = [] { return platform::HostRequests{}; };
+    extras.takeRequests = [this] {
+      platform::HostRequests requests;
+      requests.soundToggles = soundToggles_;
+      soundToggles_ = 0;
+      return requests;
+    };
     extras.startSound = [] { return KelmoraStartSound() != 0; };
     extras.messages = &std::cerr;
     extras_ = std::make_unique<Extras>(std::move(extras), *mixer_);
@@ -371,6 +343,7 @@ class Page {
   std::ostringstream demo_;
   std::unique_ptr<Mixer> mixer_;
   std::unique_ptr<Extras> extras_;
+  int soundToggles_ = 0;
 };
 
 Options pageOptions;
@@ -410,6 +383,10 @@ EMSCRIPTEN_KEEPALIVE const char* kelmora_demo() {
   static std::string text;
   text = kelmora::web::page != nullptr ? kelmora::web::page->Demo() : std::string();
   return text.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void kelmora_toggle_sound() {
+  if (kelmora::web::page != nullptr) kelmora::web::page->ToggleSound();
 }
 
 // The next `frames` stereo frames of the game's sound, for the page's audio output.

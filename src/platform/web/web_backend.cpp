@@ -110,17 +110,16 @@ void WebBackend::ShowLastFrame() {
 void WebBackend::ApplyInput(const WebInput& input) {
   switch (input.kind) {
     case WebInput::Kind::kKey:
-      deviceKeys_[input.code & 0xFF] = input.value != 0 ? 0x80 : 0;
+      SetKey(static_cast<std::uint8_t>(input.code & 0xFF), input.value != 0);
       break;
     case WebInput::Kind::kVk:
       PostMessage(CurrentWindow(), WM_KEYDOWN, static_cast<WPARAM>(input.code), 0);
       break;
     case WebInput::Kind::kMouse:
-      deviceMotionX_ = AddMotion(deviceMotionX_, input.dx);
-      deviceMotionY_ = AddMotion(deviceMotionY_, input.dy);
+      AddMouseMotion(input.dx, input.dy);
       break;
     case WebInput::Kind::kButton:
-      deviceButtons_[input.code & 3] = input.value != 0 ? 0x80 : 0;
+      SetButton(input.code, input.value != 0);
       break;
     case WebInput::Kind::kActivate:
       PostMessage(CurrentWindow(), WM_ACTIVATEAPP, input.value != 0 ? 1 : 0, 0);
