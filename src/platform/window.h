@@ -41,8 +41,6 @@ bool PeekMessage();
 bool GetMessage(Message* message);
 void TranslateMessage(const Message& message);
 LRESULT DispatchMessage(const Message& message);
-// Blocks until the host has an event for the queue.
-void WaitMessage();
 // Default handling: WM_CLOSE destroys the window; everything else gives 0.
 LRESULT DefWindowProc(WindowHandle window, std::uint32_t message, WPARAM wParam, LPARAM lParam);
 // Messages delivered synchronously to the window procedure (not queued), e.g. WM_SETCURSOR.
