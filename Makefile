@@ -7,7 +7,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 GAME_PACKAGES := cmake g++ make pkg-config libsdl2-dev
 # What the tests, benchmarks, tools and CI checks need besides.
 TEST_PACKAGES := libpng-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool \
-                 imagemagick clang libclang-rt-14-dev clang-format python3 jq
+                 openbox imagemagick clang libclang-rt-14-dev clang-format python3 jq
 PREFIX ?= /usr/local
 # The validators of the desktop entry, AppStream description and manual pages, and the tools
 # that build the Debian package (dpkg-shlibdeps, file).

@@ -30,15 +30,15 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/frame.h"
 #include "bench/present.h"
 #include "effects/explosions.h"
-#include "game/frame.h"
-#include "game/state.h"
 #include "input/input.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 namespace kelmora {
 namespace {
@@ -49,7 +49,7 @@ constexpr std::size_t kScreenBytes = 640 * 480;
 bool keepBlitDigest = false;
 
 void ResetEverything() {
-  platform::InstallBackend(nullptr);
+  platform::InstallBackend(&platform::Headless());
   platform::ClearFaults();
   platform::ResetWindowing();
   ResetGameState();

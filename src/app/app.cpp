@@ -1,16 +1,15 @@
 #include "app/app.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <new>
 
+#include "app/frame.h"
+#include "display/report.h"
 #include "display/surfaces.h"
 #include "effects/stars.h"
-#include "game/frame.h"
-#include "game/state.h"
 #include "game/world.h"
 #include "input/input.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -21,18 +20,6 @@ constexpr std::uint32_t kClassStyle = 3;  // redraw on horizontal and vertical s
 constexpr const char* kOutOfMemoryText = "Out of memory: the game cannot go on";
 
 int quitCode = 0;
-
-// Both reporters: the text is cut at 127 characters, as the box's buffer holds no more.
-platform::HRESULT Report(platform::WindowHandle window, platform::HRESULT code, const char* caption,
-                         bool releaseFirst, const char* format, std::va_list arguments) {
-  char text[128];
-  std::vsnprintf(text, sizeof text, format, arguments);
-  app.exitStatus = 1;
-  if (releaseFirst) ReleaseDisplay();
-  platform::MessageBox(window, text, caption);
-  platform::DestroyGameWindow(window);
-  return code;
-}
 
 // A game record could not be made: stop cleanly, with the display given back first.
 void ReportOutOfMemory() {
@@ -46,24 +33,6 @@ void ReportOutOfMemory() {
 }
 
 }  // namespace
-
-platform::HRESULT ReportFatal(platform::WindowHandle window, platform::HRESULT code,
-                              const char* format, ...) {
-  std::va_list arguments;
-  va_start(arguments, format);
-  const platform::HRESULT result = Report(window, code, kWindowCaption, true, format, arguments);
-  va_end(arguments);
-  return result;
-}
-
-platform::HRESULT ReportInputError(platform::WindowHandle window, platform::HRESULT code,
-                                   const char* format, ...) {
-  std::va_list arguments;
-  va_start(arguments, format);
-  const platform::HRESULT result = Report(window, code, kErrorCaption, false, format, arguments);
-  va_end(arguments);
-  return result;
-}
 
 platform::LRESULT WindowProc(platform::WindowHandle window, std::uint32_t message,
                              platform::WPARAM wParam, platform::LPARAM lParam) {

@@ -1,13 +1,10 @@
-// The process shell: start-up in its fixed order, the window procedure, the main loop and the
-// two error reporters.
+// The process shell: start-up in its fixed order, the window procedure and the main loop.
 #pragma once
 
+#include "display/report.h"
 #include "platform/types.h"
 
 namespace kelmora {
-
-inline constexpr const char* kWindowCaption = "A Game";
-inline constexpr const char* kErrorCaption = "An Error has Occurred";
 
 // Start-up up to the first pass of the main loop (input record, InitApplication, seed, stars,
 // first game, the player's ship taken out of play). False when start-up failed; the exit status
@@ -34,14 +31,5 @@ int ExitStatus();
 platform::HRESULT InitApplication();
 platform::LRESULT WindowProc(platform::WindowHandle window, std::uint32_t message,
                              platform::WPARAM wParam, platform::LPARAM lParam);
-
-// Formats the message (at most 127 characters), releases the display, shows the box with the
-// caption "A Game", destroys the window. Returns `code`.
-platform::HRESULT ReportFatal(platform::WindowHandle window, platform::HRESULT code,
-                              const char* format, ...);
-// The same with the caption "An Error has Occurred", and the display still held while the box
-// shows.
-platform::HRESULT ReportInputError(platform::WindowHandle window, platform::HRESULT code,
-                                   const char* format, ...);
 
 }  // namespace kelmora

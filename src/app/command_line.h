@@ -13,6 +13,17 @@ struct CommandLine {
   bool fullscreen = true;
   int display = 0;
   bool integerScale = false;  // whole multiples of the frame instead of the largest fit
+  // Which of the three the command line gave (the others come from the settings file).
+  bool windowModeGiven = false;
+  bool displayGiven = false;
+  bool scaleGiven = false;
+  bool defaults = false;  // start from the built-in settings and write none
+  bool mute = false;      // no sound in this run
+  // The options panel's values for this run only (not remembered).
+  std::optional<std::int32_t> enemies;
+  std::optional<std::int32_t> particles;
+  std::optional<std::int32_t> pickups;
+  std::optional<bool> jitter;
   std::optional<std::uint32_t> seed;
   std::string recordPath;  // empty: no recording
   std::string replayPath;

@@ -8,9 +8,15 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/config.h"
+#include "app/extras.h"
+#include "app/mixer.h"
 #include "app/script.h"
 #include "app/session.h"
+#include "app/start_settings.h"
 #include "platform/backend.h"
+#include "platform/sdl/audio.h"
+#include "platform/sdl/bindings.h"
 #include "platform/sdl/sdl_backend.h"
 
 #ifndef KELMORA_VERSION
@@ -38,6 +44,54 @@ class WindowHost final : public SessionHost {
  private:
   platform::SdlBackend& backend_;
 };
+
+// The settings a run starts from: the file's, unless --defaults; the command line's win.
+ConfigFile ReadSettings(const CommandLine& commandLine) {
+  ConfigFile file;
+  if (commandLine.defaults) return file;
+  std::vector<std::string> warnings;
+  ReadConfig(DefaultConfigPath(), &file, &warnings);
+  for (const std::string& warning : warnings) std::cerr << "kelmora: " << warning << '\n';
+  return file;
+}
+
+// The game's start-up values: a replay's own (from the built-in defaults), or the remembered
+// ones; then the command line's.
+std::vector<StartSetting> StartSettings(const CommandLine& commandLine, const Config& config,
+                                        const Script* replay) {
+  std::vector<StartSetting> out;
+  if (replay != nullptr) {
+    out = replay->settings;
+  } else {
+    out = {{"drones", config.options.enemies},
+           {"jitter", config.options.jitter ? 1 : 0},
+           {"particles", config.options.particles},
+           {"pickups", config.options.pickups}};
+  }
+  if (commandLine.enemies) out.push_back({"drones", *commandLine.enemies});
+  if (commandLine.jitter) out.push_back({"jitter", *commandLine.jitter ? 1 : 0});
+  if (commandLine.particles) out.push_back({"particles", *commandLine.particles});
+  if (commandLine.pickups) out.push_back({"pickups", *commandLine.pickups});
+  return out;
+}
+
+platform::KeyBindings Bindings(const ConfigFile& file) {
+  std::vector<platform::KeyBinding> bindings;
+  for (int a = 0; a < kKeyActionCount; ++a) {
+    const auto slot = static_cast<std::size_t>(a);
+    bindings.push_back(
+        {kKeyActionNames[slot].entry, kKeyActionNames[slot].defaultName, file.config.keys[slot]});
+  }
+  std::vector<platform::BindingWarning> warnings;
+  platform::KeyBindings result = platform::KeyBindings::From(bindings, &warnings);
+  for (const platform::BindingWarning& warning : warnings) {
+    const int line = file.config.keyLines[warning.binding];
+    std::cerr << "kelmora: " << file.path;
+    if (line > 0) std::cerr << ':' << line;
+    std::cerr << ": " << warning.text << '\n';
+  }
+  return result;
+}
 
 int UsageError(const std::string& message) {
   std::cerr << "kelmora: " << message << '\n' << Usage();
@@ -99,18 +153,47 @@ int Main(int argc, char** argv) {
   session.record = record.is_open() ? &record : nullptr;
   session.trace = trace;
 
+  const ConfigFile settingsFile = ReadSettings(commandLine);
+  const Config& config = settingsFile.config;
+  session.settings = StartSettings(commandLine, config, session.replay);
+
   platform::SdlOptions options;
-  options.fullscreen = commandLine.fullscreen;
-  options.display = commandLine.display;
-  options.scale =
-      commandLine.integerScale ? platform::ScaleMode::kInteger : platform::ScaleMode::kFit;
+  options.fullscreen = commandLine.windowModeGiven ? commandLine.fullscreen : config.fullscreen;
+  options.display = commandLine.displayGiven ? commandLine.display : config.display;
+  const bool integerScale = commandLine.scaleGiven ? commandLine.integerScale : config.integerScale;
+  options.scale = integerScale ? platform::ScaleMode::kInteger : platform::ScaleMode::kFit;
   options.seed = session.seed;
   auto backend = std::make_unique<platform::SdlBackend>(options);
   backend->SetTickedInput(true);
   backend->SetReplaying(session.replay != nullptr);
+  backend->SetKeyBindings(Bindings(settingsFile));
   platform::InstallBackend(backend.get());
+
+  // Sound and the program's own keys, around the game. The device goes before the backend,
+  // which ends SDL.
+  Mixer mixer;
+  std::unique_ptr<platform::SdlAudio> audio;
+  ExtrasOptions extrasOptions;
+  extrasOptions.file = settingsFile;
+  extrasOptions.remember = !commandLine.defaults;
+  extrasOptions.soundOn = config.sound && !commandLine.mute;
+  extrasOptions.screenshotFolder =
+      config.screenshots.empty() ? DefaultScreenshotFolder() : config.screenshots;
+  extrasOptions.takeRequests = [&backend] { return backend->TakeHostRequests(); };
+  extrasOptions.startSound = [&audio, &mixer] {
+    std::string why;
+    audio = platform::SdlAudio::Open(mixer, &why);
+    if (!audio) std::cerr << "kelmora: no sound (" << why << "); the game plays silently\n";
+    return audio != nullptr;
+  };
+  extrasOptions.messages = &std::cerr;
+  Extras extras(std::move(extrasOptions), mixer);
+  session.observer = &extras;
+
   WindowHost host(*backend);
   const int status = RunSession(host, session);
+  extras.Finish();
+  audio.reset();
   platform::InstallBackend(nullptr);
   return status;
 }

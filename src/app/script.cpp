@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string_view>
 
-#include "game/state.h"
-#include "platform/headless/headless_backend.h"
+#include "platform/backend.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -266,7 +266,8 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
   *script = Script{};
   std::string line;
   std::int64_t lineNumber = 0;
-  bool anyLine = false;  // a seed or a command has been read
+  bool anyLine = false;     // a seed, a setting or a command has been read
+  bool anyCommand = false;  // a command has been read
   std::int64_t lastTick = 0;
   auto fail = [&](const std::string& reason) {
     *error = fileName + ":" + std::to_string(lineNumber) + ": " + reason;
@@ -297,6 +298,16 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
       anyLine = true;
       continue;
     }
+    if (fields[0] == "set") {
+      if (anyCommand) return fail("'set' may only stand before every command");
+      std::string reason;
+      const auto setting =
+          fields.size() == 2 ? ParseStartSetting(fields[1], &reason) : std::nullopt;
+      if (!setting) return fail(fields.size() == 2 ? "'set' " + reason : "'set' takes NAME=VALUE");
+      script->settings.push_back(*setting);
+      anyLine = true;
+      continue;
+    }
     std::int64_t tick = 0;
     if (!ParseWholeNumber(fields[0], false, 0, std::numeric_limits<std::int64_t>::max(), &tick)) {
       return fail("a line starts with its tick, not '" + std::string(fields[0]) + "'");
@@ -310,6 +321,7 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
     if (!reason.empty()) return fail(reason);
     lastTick = tick;
     anyLine = true;
+    anyCommand = true;
   }
   if (in.bad()) {
     lineNumber += 1;
@@ -353,21 +365,20 @@ void WriteScriptSeed(std::ostream& out, std::uint32_t seed) {
   out << "seed " << seed << '\n';
 }
 
-void ApplyToHeadless(const InputEvent& command) {
-  platform::HeadlessBackend& backend = platform::Headless();
+void ApplyScriptCommand(platform::ScriptedDevices& devices, const InputEvent& command) {
   switch (command.op) {
     case InputOp::kKey:
-      backend.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
+      devices.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
       break;
     case InputOp::kVk:
       platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN,
                             static_cast<platform::WPARAM>(command.code), 0);
       break;
     case InputOp::kMouse:
-      backend.AddMouseMotion(command.dx, command.dy);
+      devices.AddMouseMotion(command.dx, command.dy);
       break;
     case InputOp::kButton:
-      backend.SetButton(command.code, command.value != 0);
+      devices.SetButton(command.code, command.value != 0);
       break;
     case InputOp::kActivate:
       platform::PostMessage(app.mainWindow, platform::WM_ACTIVATEAPP,

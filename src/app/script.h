@@ -1,5 +1,6 @@
 // Input scripts: what the headless runner replays and what a recorded demo is. One command per
-// line, each tagged with the tick it belongs to; an optional first line gives the seed.
+// line, each tagged with the tick it belongs to; an optional first line gives the seed, and `set`
+// lines after it the compiled-in defaults the session started with.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/start_settings.h"
+#include "platform/backend.h"
 #include "platform/faults.h"
 #include "platform/input_event.h"
 
@@ -20,6 +23,9 @@ using platform::InputOp;
 
 struct Script {
   std::optional<std::uint32_t> seed;
+  // The compiled-in defaults the session started with, where they differ: `set NAME=VALUE`
+  // lines after the seed, before every command.
+  std::vector<StartSetting> settings;
   std::vector<InputEvent> commands;  // in file order; ticks never decrease
 };
 
@@ -33,9 +39,9 @@ bool ParseWholeNumber(std::string_view text, bool allowNegative, std::int64_t lo
 // code, its WM_KEYDOWN.
 bool ParseScript(std::istream& in, const std::string& fileName, Script* script, std::string* error);
 
-// Gives one command to the game on the headless backend: device state, a message posted to the
-// window, or a fault armed.
-void ApplyToHeadless(const InputEvent& command);
+// Gives one command to the game: device state (to `devices`), a message posted to the window,
+// or a fault armed.
+void ApplyScriptCommand(platform::ScriptedDevices& devices, const InputEvent& command);
 
 // Writes one command as a script line (the form a recorded demo uses), with its newline. Reading
 // the line back gives the same command.

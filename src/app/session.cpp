@@ -2,9 +2,9 @@
 
 #include "app/app.h"
 #include "app/trace.h"
-#include "game/state.h"
 #include "platform/faults.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -32,7 +32,15 @@ bool Session::Start() {
   // The blit digest is for the trace alone.
   frameRecord.hashBlits = options_.trace != nullptr;
   started_ = true;
-  if (options_.record != nullptr) WriteScriptSeed(*options_.record, options_.seed);
+  ApplyStartSettings(options_.settings);
+  if (options_.record != nullptr) {
+    WriteScriptSeed(*options_.record, options_.seed);
+    for (const StartSetting& setting :
+         ChangedStartSettings(settings.droneCount, settings.explosionJitter,
+                              settings.explosionParticles, settings.pickupSetting)) {
+      WriteStartSetting(*options_.record, setting);
+    }
+  }
   tick_ = 0;
   GiveInput(0);
   if (!StartUp()) {
@@ -106,7 +114,7 @@ void Session::EndTick(std::int64_t tick, bool frameRan, std::optional<int> exitS
   if (options_.trace != nullptr) {
     *options_.trace << TraceLine(tick, frameRan, boxes, exitStatus) << '\n';
   }
-  if (options_.afterTick) options_.afterTick(tick);
+  if (options_.observer != nullptr) options_.observer->AfterTick(tick, frameRan);
 }
 
 // The main loop has returned (or start-up failed): the last trace line carries the exit status.

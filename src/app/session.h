@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "app/script.h"
+#include "app/start_settings.h"
 
 namespace kelmora {
 
@@ -38,17 +38,27 @@ class SessionHost {
   virtual std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() = 0;
 };
 
+// Looks at the game after each tick; never changes it.
+class TickObserver {
+ public:
+  virtual ~TickObserver() = default;
+  // After start-up (tick 0) and after every tick, once its trace line is written, also in the
+  // tick that ended the game; not after the main loop has run to its end at the ticks limit.
+  virtual void AfterTick(std::int64_t tick, bool frameRan) = 0;
+};
+
 struct SessionOptions {
-  std::uint32_t seed = 1;          // what the game seeds its generator with
+  std::uint32_t seed = 1;  // what the game seeds its generator with
+  // The compiled-in defaults to start from instead (later ones win); a recording keeps those
+  // that differ from the game's own.
+  std::vector<StartSetting> settings;
+  TickObserver* observer = nullptr;
   const Script* replay = nullptr;  // its commands in place of the host's input
   std::ostream* record = nullptr;  // the session as a script
   std::ostream* trace = nullptr;   // one trace line per tick
   // The ticks run after start-up at most (negative: no limit). After the last one the window is
   // closed as Escape closes it and the main loop runs to its end, with no further trace line.
   std::int64_t ticks = -1;
-  // Called at the end of every tick run (0 is start-up), after its trace line, also in the tick
-  // that ended the game.
-  std::function<void(std::int64_t tick)> afterTick;
 };
 
 enum class TickResult {

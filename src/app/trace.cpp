@@ -5,8 +5,8 @@
 
 #include "core/float_text.h"
 #include "core/hash.h"
-#include "game/state.h"
 #include "platform/display.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "core/hash.h"
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 

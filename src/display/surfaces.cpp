@@ -1,9 +1,9 @@
 #include "display/surfaces.h"
 
-#include "app/app.h"
 #include "display/bitmap.h"
-#include "game/state.h"
+#include "display/report.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -7,11 +7,11 @@
 #include <cstddef>
 #include <vector>
 
-#include "core/alloc.h"
 #include "core/draw_ahead.h"
 #include "core/sine_values.h"
 #include "effects/particles.h"
-#include "game/state.h"
+#include "platform/alloc.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -8,29 +8,29 @@
 
 #include "core/numeric.h"
 #include "display/pixels.h"
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 
-// A particle's world coordinate on the screen: trunc(world) - camera + centre. Worked out wide so
-// that a particle however far away cannot overflow; anything off the 32-bit range is off the
+// A particle's world coordinate on the screen: trunc(position) - camera + centre. Worked out wide
+// so that a particle however far away cannot overflow; anything off the 32-bit range is off the
 // screen all the same.
-inline std::int32_t ParticleScreen(float world, std::int16_t camera, std::int32_t centre) {
-  const std::int64_t screen = static_cast<std::int64_t>(TruncToInt(world)) - camera + centre;
+inline std::int32_t ParticleScreen(float position, std::int16_t camera, std::int32_t centre) {
+  const std::int64_t screen = static_cast<std::int64_t>(TruncToInt(position)) - camera + centre;
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(
       screen, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-// A particle's screen coordinate for the vector passes: trunc(world) - camera + centre, with
+// A particle's screen coordinate for the vector passes: trunc(position) - camera + centre, with
 // truncation as TruncToInt does it: NaN counts as 0, and a value beyond the 32-bit range lies far
 // off the screen whatever it saturates to, so it is held to +-100000 first, which also keeps the
 // sums within 32 bits.
-inline std::int32_t ScreenCoordinate(float world, std::int32_t camera, std::int32_t centre) {
+inline std::int32_t ScreenCoordinate(float position, std::int32_t camera, std::int32_t centre) {
   std::int32_t whole = 0;
-  if (world > -100000.0f && world < 100000.0f) {
-    whole = static_cast<std::int32_t>(world);
+  if (position > -100000.0f && position < 100000.0f) {
+    whole = static_cast<std::int32_t>(position);
   } else {
-    whole = world != world ? 0 : (world < 0.0f ? -100000 : 100000);
+    whole = position != position ? 0 : (position < 0.0f ? -100000 : 100000);
   }
   return whole - camera + centre;
 }

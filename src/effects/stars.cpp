@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "core/compass.h"
 #include "display/pixels.h"
-#include "effects/compass.h"
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -8,10 +8,10 @@
 #include <limits>
 #include <vector>
 
-#include "core/alloc.h"
+#include "core/compass.h"
 #include "core/draw_ahead.h"
-#include "effects/compass.h"
 #include "effects/particles.h"
+#include "platform/alloc.h"
 
 namespace kelmora {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 

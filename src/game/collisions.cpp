@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <utility>
 
-#include "core/alloc.h"
 #include "core/vector_clones.h"
 #include "effects/explosions.h"
-#include "game/state.h"
 #include "game/weapons.h"
 #include "game/world.h"
+#include "platform/alloc.h"
+#include "state/state.h"
 
 namespace kelmora {
 

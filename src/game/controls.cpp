@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/compass.h"
 #include "display/pixels.h"
 #include "display/sprites.h"
-#include "effects/compass.h"
 #include "effects/stars.h"
 
 namespace kelmora {

@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/alloc.h"
 #include "display/sprites.h"
-#include "game/state.h"
+#include "platform/alloc.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -103,20 +103,20 @@ bool Touches(const Ship& ship, const Pickup& pickup) {
 
 }  // namespace
 
-void MissilePickup::Spawn(std::uint8_t kind) {
-  Place(*this, kind, 0);
+void MissilePickup::Spawn(std::uint8_t newKind) {
+  Place(*this, newKind, 0);
 }
-void SmallShieldPickup::Spawn(std::uint8_t kind) {
-  Place(*this, kind, 18);
+void SmallShieldPickup::Spawn(std::uint8_t newKind) {
+  Place(*this, newKind, 18);
 }
-void MediumShieldPickup::Spawn(std::uint8_t kind) {
-  Place(*this, kind, 36);
+void MediumShieldPickup::Spawn(std::uint8_t newKind) {
+  Place(*this, newKind, 36);
 }
-void LargeShieldPickup::Spawn(std::uint8_t kind) {
-  Place(*this, kind, 54);
+void LargeShieldPickup::Spawn(std::uint8_t newKind) {
+  Place(*this, newKind, 54);
 }
-void PowerPickup::Spawn(std::uint8_t kind) {
-  Place(*this, kind, 72);
+void PowerPickup::Spawn(std::uint8_t newKind) {
+  Place(*this, newKind, 72);
 }
 
 std::unique_ptr<Pickup> CreateRandomPickup() {

@@ -4,24 +4,24 @@
 #include <cstdint>
 #include <memory>
 
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 
 struct MissilePickup final : Pickup {
-  void Spawn(std::uint8_t kind) override;
+  void Spawn(std::uint8_t newKind) override;
 };
 struct SmallShieldPickup final : Pickup {
-  void Spawn(std::uint8_t kind) override;
+  void Spawn(std::uint8_t newKind) override;
 };
 struct MediumShieldPickup final : Pickup {
-  void Spawn(std::uint8_t kind) override;
+  void Spawn(std::uint8_t newKind) override;
 };
 struct LargeShieldPickup final : Pickup {
-  void Spawn(std::uint8_t kind) override;
+  void Spawn(std::uint8_t newKind) override;
 };
 struct PowerPickup final : Pickup {
-  void Spawn(std::uint8_t kind) override;
+  void Spawn(std::uint8_t newKind) override;
 };
 
 // A random pickup: draws its kind, makes a pickup of that class and spawns it (three draws).

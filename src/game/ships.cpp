@@ -1,9 +1,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "effects/compass.h"
-#include "game/state.h"
+#include "core/compass.h"
 #include "game/steering.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -4,12 +4,12 @@
 #include <cstddef>
 #include <limits>
 
+#include "core/compass.h"
 #include "display/pixels.h"
 #include "display/sprites.h"
-#include "effects/compass.h"
 #include "effects/explosions.h"
-#include "game/state.h"
 #include "game/steering.h"
+#include "state/state.h"
 
 namespace kelmora {
 

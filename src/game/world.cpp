@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "core/alloc.h"
 #include "effects/trails.h"
 #include "game/pickups.h"
-#include "game/state.h"
+#include "platform/alloc.h"
+#include "state/state.h"
 
 namespace kelmora {
 

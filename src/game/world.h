@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -1,7 +1,7 @@
 #include "input/input.h"
 
-#include "app/app.h"
-#include "game/state.h"
+#include "display/report.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -1,12 +1,13 @@
 #include "menu/menu.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "display/sprites.h"
-#include "game/state.h"
 #include "game/world.h"
 #include "input/input.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 namespace kelmora {
 
@@ -179,6 +180,19 @@ void ExitDialog(const MouseReading& mouse) {
 }
 
 }  // namespace
+
+bool OnMenuButton(bool mainMenuShown, bool optionsShown, bool exitDialogShown, std::int32_t x,
+                  std::int32_t y) {
+  const auto any = [x, y](std::initializer_list<HotArea> areas) {
+    for (const HotArea& area : areas) {
+      if (area.Contains(x, y)) return true;
+    }
+    return false;
+  };
+  return (mainMenuShown && any({kNewGameButton, kOptionsButton, kExitButton})) ||
+         (optionsShown && any({kJitterCheckBox, kOkButton, kCancelButton})) ||
+         (exitDialogShown && any({kYesButton, kNoButton}));
+}
 
 void MenuFrame() {
   // While the player flies, the menus are gone and the mouse is left alone.

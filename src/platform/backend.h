@@ -41,7 +41,20 @@ class Backend {
   virtual void HideCursor() {}
 };
 
-// The backend in use; the headless one until another is installed.
+// Device state that a program sets rather than a host reports: what tests and scripts drive on
+// the headless backend.
+class ScriptedDevices {
+ public:
+  virtual void SetKey(std::uint8_t code, bool down) = 0;
+  virtual void AddMouseMotion(std::int32_t dx, std::int32_t dy) = 0;
+  virtual void SetButton(int button, bool down) = 0;
+
+ protected:
+  ~ScriptedDevices() = default;
+};
+
+// The backend in use. Until a program installs one (and after it installs null) there is no
+// host: no window opens, no start-up step succeeds and no device can be read.
 Backend& CurrentBackend();
 void InstallBackend(Backend* backend);
 

@@ -9,6 +9,7 @@
 KELMORA_WAIT_LIMIT=${KELMORA_WAIT_LIMIT:-90}
 
 xvfb_pid=""
+wm_pid=""
 game_pid=""
 window=""
 
@@ -30,10 +31,13 @@ fail() {
 # Stops whatever this script started, by its own process ids.
 stop_started() {
   if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
+  if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   if [ -n "$game_pid" ]; then wait "$game_pid" 2>/dev/null || true; fi
+  if [ -n "$wm_pid" ]; then wait "$wm_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then wait "$xvfb_pid" 2>/dev/null || true; fi
   game_pid=""
+  wm_pid=""
   xvfb_pid=""
 }
 
@@ -67,6 +71,18 @@ start_xvfb() {
     xdotool getdisplaygeometry >/dev/null 2>&1
   }
   wait_until "Xvfb on $DISPLAY to answer" display_answers
+}
+
+# A window manager (openbox) on the X server, as a desktop has one; returns once it runs.
+start_wm() {
+  rm -f "$work/wm-ready"
+  openbox --sm-disable --startup "touch $work/wm-ready" >"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  wm_ready() {
+    kill -0 "$wm_pid" 2>/dev/null || fail "openbox ended at start"
+    [ -e "$work/wm-ready" ]
+  }
+  wait_until "openbox to start" wm_ready
 }
 
 # The game's window on the screen: captioned "A Game" and shown. (While it starts, the window

@@ -18,6 +18,23 @@ if(KELMORA_XVFB AND KELMORA_XDOTOOL AND KELMORA_IMPORT)
   set_tests_properties(xvfb_play PROPERTIES TIMEOUT 180 RESOURCE_LOCK xvfb)
   set_tests_properties(xvfb_menu_path xvfb_demo_replays_exactly PROPERTIES TIMEOUT 600
                                                                            RESOURCE_LOCK xvfb)
+  # Desktop shortcuts with Alt launch no missile, short taps of Left Alt each launch one, and a
+  # window never holds the pointer; without a window manager and with one.
+  find_program(KELMORA_OPENBOX openbox)
+  set(_kelmora_input_checks xvfb_shortcuts xvfb_taps xvfb_pointer)
+  add_test(NAME xvfb_shortcuts COMMAND ${_kelmora_xvfb} shortcuts $<TARGET_FILE:kelmora>)
+  add_test(NAME xvfb_taps COMMAND ${_kelmora_xvfb} taps $<TARGET_FILE:kelmora>)
+  add_test(NAME xvfb_pointer COMMAND ${_kelmora_xvfb} pointer $<TARGET_FILE:kelmora>)
+  if(KELMORA_OPENBOX)
+    add_test(NAME xvfb_shortcuts_wm COMMAND ${_kelmora_xvfb} shortcuts-wm $<TARGET_FILE:kelmora>)
+    add_test(NAME xvfb_taps_wm COMMAND ${_kelmora_xvfb} taps-wm $<TARGET_FILE:kelmora>)
+    add_test(NAME xvfb_pointer_wm COMMAND ${_kelmora_xvfb} pointer-wm $<TARGET_FILE:kelmora>)
+    list(APPEND _kelmora_input_checks xvfb_shortcuts_wm xvfb_taps_wm xvfb_pointer_wm)
+  else()
+    message(STATUS "xvfb_shortcuts_wm, xvfb_taps_wm and xvfb_pointer_wm are not tested: openbox "
+                   "is not installed (make deps installs it)")
+  endif()
+  set_tests_properties(${_kelmora_input_checks} PROPERTIES TIMEOUT 180 RESOURCE_LOCK xvfb)
 else()
   message(STATUS "xvfb_play, xvfb_menu_path and xvfb_demo_replays_exactly are not tested: Xvfb, "
                  "xdotool or import is not installed (make deps installs them)")

@@ -10,6 +10,12 @@
 #               checked in the trace; the main menu's screenshot goes to SHOT.png when given
 #   demo        the menu path again, played with --record and --trace; the recording replayed by
 #               KELMORA_HEADLESS and by `kelmora --replay` must give the same trace, byte for byte
+#   shortcuts   in flight, Alt+Enter (twice), Alt+Tab and Alt with a letter launch no missile,
+#               and a plain tap of Left Alt launches one
+#   taps        ten Left Alt taps of no length launch ten missiles; the recording shows each tap
+#   pointer     in the menus the game's cursor comes under the pointer; in the menus, in flight
+#               and paused the pointer leaves the window and stays where it was put
+#   CHECK-wm    the same check with a window manager (openbox) on the X server
 set -euo pipefail
 check=$1 kelmora=$2 extra=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -36,7 +42,143 @@ compare_traces() {
   return 1
 }
 
+# The player's missiles, from the last trace line.
+missiles_now() { player_field "$(last_line)" 10; }
+
+# From the menus into a game, by F1; waits for the player's ship.
+fly() {
+  xdotool key F1
+  player_flies() { [ "$(player_field "$(last_line)" 7)" = 1 ]; }
+  wait_until "the player's ship" player_flies
+}
+
+# Moves the pointer (screen coordinates) and checks, a few frames on, that it is still there: a
+# window that holds the pointer would keep it or warp it back.
+pointer_stays() {
+  local x=$1 y=$2 where X Y
+  xdotool mousemove "$x" "$y"
+  wait_frames 10
+  where=$(xdotool getmouselocation --shell)
+  X=$(sed -n 's/^X=//p' <<<"$where")
+  Y=$(sed -n 's/^Y=//p' <<<"$where")
+  [ "$X $Y" = "$x $y" ] || fail "$3: the pointer, put at ($x, $y), is at ($X, $Y)"
+}
+
+# A point of the screen off the game's window, beside it.
+point_outside() {
+  local X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT|SCREEN)=')"
+  if [ $((X + WIDTH + 40)) -lt 1024 ]; then
+    echo "$((X + WIDTH + 20)) $((Y + HEIGHT / 2))"
+  else
+    echo "$((X - 20)) $((Y + HEIGHT / 2))"
+  fi
+}
+
+with_wm=""
 case "$check" in
+*-wm)
+  check=${check%-wm}
+  with_wm=1
+  ;;
+esac
+start_x() {
+  start_xvfb
+  [ -z "$with_wm" ] || start_wm
+}
+
+case "$check" in
+shortcuts)
+  start_x
+  trace=$work/trace.jsonl
+  start_game --seed 5 --record "$work/session.txt" --trace "$trace"
+  wait_trace "the main menu" '"main":1,"options":0,"exit":0'
+  fly
+  [ "$(missiles_now)" = 10 ] || fail "the player starts with $(missiles_now) missiles"
+  # Alt+Enter to full screen and back.
+  for round in 1 2; do
+    xdotool key alt+Return
+    wait_frames 20
+    find_window || fail "the game's window is gone after Alt+Enter"
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+  done
+  # Alt+Tab (with a window manager, to the only window there is) and Alt with a letter.
+  xdotool key alt+Tab
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  wait_frames 10
+  xdotool key alt+x
+  wait_frames 10
+  [ "$(missiles_now)" = 10 ] || fail "desktop shortcuts launched $((10 - $(missiles_now))) missiles"
+  ! grep -q ' key LMENU ' "$work/session.txt" || fail "a shortcut's Alt reached the game"
+  # A plain tap still launches.
+  xdotool key Alt_L
+  launched() { [ "$(missiles_now)" = 9 ]; }
+  wait_until "a missile from a tap of Left Alt" launched
+  # Alt+F4: a window manager closes the game; without one F4 is just a key.
+  xdotool key alt+F4
+  if [ -n "$with_wm" ]; then
+    expect_exit 0
+  else
+    wait_frames 10
+    xdotool key Escape
+    expect_exit 0
+  fi
+  [ "$(player_field "$(last_line)" 10)" = 9 ] || fail "Alt+F4 launched a missile"
+  [ "$(grep -c ' key LMENU down$' "$work/session.txt")" = 1 ] ||
+    fail "the recording shows Left Alt other than for the one tap"
+  ;;
+taps)
+  start_x
+  trace=$work/trace.jsonl
+  start_game --seed 5 --record "$work/session.txt" --trace "$trace"
+  wait_trace "the main menu" '"main":1,"options":0,"exit":0'
+  fly
+  # Ten taps of Left Alt, each down and up at once, a few frames apart: each launches.
+  for tap in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool keydown Alt_L keyup Alt_L
+    tap_launched() { [ "$(missiles_now)" = $((10 - tap)) ]; }
+    wait_until "a missile from tap $tap (the player has $(missiles_now))" tap_launched
+    wait_frames 3
+  done
+  wait_frames 4
+  [ "$(missiles_now)" = 0 ] || fail "ten taps of Left Alt left $(missiles_now) of 10 missiles"
+  xdotool key Escape
+  expect_exit 0
+  # The recording shows each tap as the game saw it: down at one tick, up at the next.
+  taps=$(awk '$2 == "key" && $3 == "LMENU" { if ($4 == "down") { down = $1 } else if ($1 == down + 1) { n++ } }
+    END { print n + 0 }' "$work/session.txt")
+  [ "$taps" = 10 ] || fail "the recording shows $taps taps of Left Alt, not 10"
+  ;;
+pointer)
+  start_x
+  trace=$work/trace.jsonl
+  start_game --seed 6 --record "$work/session.txt" --trace "$trace"
+  wait_trace "the main menu" '"main":1,"options":0,"exit":0'
+  read -r ox oy <<<"$(point_outside)"
+  pointer_stays "$ox" "$oy" "in the menus"
+  # The cursor comes under the pointer at once, with one move.
+  read -r px py <<<"$(point_of_pixel 100 50)"
+  xdotool mousemove --window "$window" "$px" "$py"
+  cursor_there() { [ "$(cursor_now)" = "100 50" ]; }
+  wait_until "the menu cursor under the pointer at (100, 50) (it is at $(cursor_now))" cursor_there
+  read -r px py <<<"$(point_of_pixel 530 410)"
+  xdotool mousemove --window "$window" "$px" "$py"
+  cursor_there() { [ "$(cursor_now)" = "530 410" ]; }
+  wait_until "the menu cursor under the pointer at (530, 410) (it is at $(cursor_now))" cursor_there
+  pointer_stays "$ox" "$oy" "in the menus"
+  [ "$(cursor_now)" = "530 410" ] || fail "the cursor moved to $(cursor_now) off the window"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  fly
+  xdotool mousemove --window "$window" 300 200
+  pointer_stays "$ox" "$oy" "in flight"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  xdotool key p
+  wait_trace "the pause" '"paused":1'
+  xdotool mousemove --window "$window" 300 200
+  pointer_stays "$ox" "$oy" "paused"
+  xdotool key Escape
+  expect_exit 0
+  ;;
 play)
   start_xvfb
   trace=$work/trace.jsonl

@@ -356,6 +356,25 @@ TEST_F(SdlBackendTest, InAWindowTheMenuCursorComesUnderThePointer) {
   EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
 }
 
+// Over the picture the game's cursor stands in for the desktop's pointer; over the bars beside it
+// the pointer shows, and there it moves no cursor.
+TEST_F(SdlBackendTest, ThePointerShowsOnlyOffThePicture) {
+  platform::SdlBackend& backend = Open();
+  SDL_SetWindowSize(backend.Window(), 800, 480);  // the picture from 80 to 720
+  backend.SetMenuUp(true);
+  backend.SetMenuCursor(320, 240);
+  Take();
+  PushPointer(backend.Window(), 79, 100);
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
+  EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
+  PushPointer(backend.Window(), 80, 100);
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(-320, -140)}));
+  EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
+  PushPointer(backend.Window(), 720, 100);
+  Take();
+  EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
+}
+
 TEST_F(SdlBackendTest, AClickShorterThanAFrameIsStillSeen) {
   platform::SdlBackend& backend = Open();
   Take();

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "game/state.h"
 #include "sdl_fixture.h"
+#include "state/state.h"
 
 namespace kelmora::testing {
 namespace {

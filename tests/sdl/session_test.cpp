@@ -12,6 +12,13 @@
 namespace kelmora::testing {
 namespace {
 
+// Notes the ticks it is told of.
+class TickList final : public TickObserver {
+ public:
+  void AfterTick(std::int64_t tick, bool) override { ticks.push_back(tick); }
+  std::vector<std::int64_t> ticks;
+};
+
 // A host whose input is given per tick, over the headless devices.
 class ScriptedHost final : public SessionHost {
  public:
@@ -35,7 +42,9 @@ class ScriptedHost final : public SessionHost {
     cursor_[tick_] = {view.cursorX, view.cursorY};
     for (const InputEvent& command : input_[tick_]) commands->push_back(command);
   }
-  void Apply(const InputEvent& command) override { ApplyToHeadless(command); }
+  void Apply(const InputEvent& command) override {
+    ApplyScriptCommand(platform::Headless(), command);
+  }
   void Wait(int milliseconds) override { waits_.push_back(milliseconds); }
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
     return platform::Headless().TakeMessageBoxes();
@@ -189,11 +198,11 @@ TEST_F(SdlSessionTest, ASessionStepsTickByTickAsRunSessionRunsIt) {
   ScriptedHost stepped;
   script(stepped);
   std::ostringstream traceOut;
-  std::vector<std::int64_t> ended;
+  TickList ended;
   SessionOptions options;
   options.seed = 41;
   options.trace = &traceOut;
-  options.afterTick = [&ended](std::int64_t tick) { ended.push_back(tick); };
+  options.observer = &ended;
   Session session(stepped, options);
   ASSERT_TRUE(session.Start());
   std::vector<TickResult> results;
@@ -209,8 +218,8 @@ TEST_F(SdlSessionTest, ASessionStepsTickByTickAsRunSessionRunsIt) {
   EXPECT_EQ(results[6], TickResult::kRan);
   EXPECT_EQ(results.back(), TickResult::kEnded);
   EXPECT_TRUE(stepped.waits_.empty());  // stepping leaves the waiting to the caller
-  EXPECT_EQ(ended.size(), 13u);         // every tick, start-up and the one that ended the game
-  EXPECT_EQ(ended.back(), 12);
+  EXPECT_EQ(ended.ticks.size(), 13u);   // every tick, start-up and the one that ended the game
+  EXPECT_EQ(ended.ticks.back(), 12);
 }
 
 TEST_F(SdlSessionTest, TheTicksLimitClosesTheGameWithoutAnotherTraceLine) {
@@ -220,18 +229,18 @@ TEST_F(SdlSessionTest, TheTicksLimitClosesTheGameWithoutAnotherTraceLine) {
     ScriptedHost host;
     host.At(3, InputOp::kVk, platform::VK_F1);
     std::ostringstream traceOut;
-    std::vector<std::int64_t> ended;
+    TickList ended;
     SessionOptions options;
     options.seed = 8;
     options.trace = &traceOut;
     options.ticks = limit;
-    options.afterTick = [&ended](std::int64_t tick) { ended.push_back(tick); };
+    options.observer = &ended;
     EXPECT_EQ(RunSession(host, options), 0) << limit;
     const auto lines = Lines(traceOut.str());
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(limit + 1)) << limit;
     EXPECT_TRUE(lines.back().ends_with("\"boxes\":[]}")) << "no exit status at " << limit;
-    ASSERT_FALSE(ended.empty());
-    EXPECT_EQ(ended.back(), limit);
+    ASSERT_FALSE(ended.ticks.empty());
+    EXPECT_EQ(ended.ticks.back(), limit);
     EXPECT_EQ(platform::CurrentWindow(), 0u) << "the window is closed at the limit";
   }
 }

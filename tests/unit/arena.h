@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "effects/explosions.h"
-#include "game/state.h"
+#include "state/state.h"
 #include "support.h"
 
 namespace kelmora::testing {

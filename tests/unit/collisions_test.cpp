@@ -5,8 +5,8 @@
 #include <new>
 
 #include "arena.h"
-#include "game/state.h"
 #include "platform/faults.h"
+#include "state/state.h"
 
 namespace kelmora {
 namespace {

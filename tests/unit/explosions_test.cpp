@@ -6,8 +6,8 @@
 #include <new>
 #include <vector>
 
-#include "game/state.h"
 #include "platform/faults.h"
+#include "state/state.h"
 #include "support.h"
 
 namespace kelmora {

@@ -15,15 +15,15 @@
 #include <vector>
 
 #include "arena.h"
+#include "core/compass.h"
 #include "display/pixels.h"
-#include "effects/compass.h"
 #include "effects/explosions.h"
 #include "effects/trails.h"
 #include "game/pickups.h"
-#include "game/state.h"
 #include "game/world.h"
 #include "platform/display.h"
 #include "platform/faults.h"
+#include "state/state.h"
 #include "support.h"
 
 namespace kelmora {

@@ -6,8 +6,8 @@
 #include <new>
 
 #include "arena.h"
-#include "game/state.h"
 #include "platform/faults.h"
+#include "state/state.h"
 
 namespace kelmora {
 namespace {

@@ -196,3 +196,61 @@ TEST(ScriptTest, LinesUseTheKeyNames) {
 
 }  // namespace
 }  // namespace kelmora
+
+namespace kelmora {
+namespace {
+
+TEST(ScriptSettingsTest, SetLinesFollowTheSeedAndComeBeforeEveryCommand) {
+  const Parsed parsed = Parse(
+      "seed 5\n"
+      "set drones=40\n"
+      "# settings may be interleaved with comments\n"
+      "set jitter=0\n"
+      "set drones=0x10\n"
+      "1 vk F1\n");
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  EXPECT_EQ(parsed.script.seed, 5u);
+  const std::vector<StartSetting> want = {{"drones", 40}, {"jitter", 0}, {"drones", 16}};
+  EXPECT_EQ(parsed.script.settings, want);
+  EXPECT_EQ(parsed.script.commands.size(), 1u);
+  // Without a seed line too.
+  const Parsed alone = Parse("set pickups=1500\n");
+  ASSERT_TRUE(alone.ok) << alone.error;
+  EXPECT_FALSE(alone.script.seed.has_value());
+  EXPECT_EQ(alone.script.settings, (std::vector<StartSetting>{{"pickups", 1500}}));
+}
+
+TEST(ScriptSettingsTest, MisplacedOrBadSetLinesAreMalformed) {
+  const struct {
+    const char* text;
+    const char* error;
+  } cases[] = {
+      {"1 vk F1\nset drones=3\n", "demo.txt:2: 'set' may only stand before every command"},
+      {"set drones=3\nseed 4\n", "demo.txt:2: 'seed' may only stand before every other line"},
+      {"set drones=126\n", "demo.txt:1: 'set' drones takes a value from 1 to 125, not '126'"},
+      {"set particles=9\n", "demo.txt:1: 'set' particles takes a value from 10 to 5000, not '9'"},
+      {"set shipCount=3\n", "demo.txt:1: 'set' knows no setting 'shipCount'"},
+      {"set drones 3\n", "demo.txt:1: 'set' takes NAME=VALUE"},
+      {"set drones\n", "demo.txt:1: 'set' takes NAME=VALUE, not 'drones'"},
+  };
+  for (const auto& c : cases) {
+    const Parsed parsed = Parse(c.text);
+    EXPECT_FALSE(parsed.ok) << c.text;
+    EXPECT_EQ(parsed.error, c.error) << c.text;
+  }
+}
+
+TEST(ScriptSettingsTest, OnlyValuesThatDifferFromTheGamesOwnAreWrittenAndTheyReadBack) {
+  EXPECT_TRUE(ChangedStartSettings(12, 1, 700, 250).empty());
+  const std::vector<StartSetting> changed = ChangedStartSettings(40, 0, 700, 1500);
+  std::ostringstream demo;
+  WriteScriptSeed(demo, 9);
+  for (const StartSetting& setting : changed) WriteStartSetting(demo, setting);
+  EXPECT_EQ(demo.str(), "seed 9\nset drones=40\nset jitter=0\nset pickups=1500\n");
+  const Parsed parsed = Parse(demo.str());
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  EXPECT_EQ(parsed.script.settings, changed);
+}
+
+}  // namespace
+}  // namespace kelmora

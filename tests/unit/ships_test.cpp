@@ -7,8 +7,8 @@
 
 #include "effects/stars.h"
 #include "game/controls.h"
-#include "game/state.h"
 #include "game/world.h"
+#include "state/state.h"
 #include "support.h"
 
 namespace kelmora {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/state.h"
+#include "state/state.h"
 #include "support.h"
 
 namespace kelmora {

@@ -8,17 +8,17 @@
 #include "app/app.h"
 #include "core/hash.h"
 #include "display/sprites.h"
-#include "game/state.h"
 #include "platform/backend.h"
 #include "platform/display.h"
 #include "platform/faults.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/window.h"
+#include "state/state.h"
 
 namespace kelmora::testing {
 
 inline void ResetEverything() {
-  platform::InstallBackend(nullptr);
+  platform::InstallBackend(&platform::Headless());
   platform::ClearFaults();
   platform::ResetWindowing();
   ResetGameState();

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/frame.h"
 #include "display/bitmap.h"
-#include "game/frame.h"
 #include "resources/embedded.h"
 #include "support.h"
 

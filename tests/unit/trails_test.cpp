@@ -6,9 +6,9 @@
 #include <new>
 #include <vector>
 
-#include "game/state.h"
 #include "game/world.h"
 #include "platform/faults.h"
+#include "state/state.h"
 #include "support.h"
 
 namespace kelmora {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "arena.h"
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 namespace {

@@ -14,12 +14,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/screenshot.h"
 #include "app/script.h"
 #include "app/session.h"
-#include "game/state.h"
-#include "game/world.h"
+#include "app/start_settings.h"
 #include "platform/headless/headless_backend.h"
-#include "shot.h"
+#include "state/state.h"
 
 namespace kelmora::headless {
 
@@ -30,32 +30,14 @@ constexpr const char* kUsage =
     "usage: kelmora-headless [--seed N] [--ticks N] [--script FILE] [--trace FILE]\n"
     "                        [--set NAME=VALUE]... [--shot TICK:FILE.png]... [--quiet]\n";
 
-struct Setting {
-  std::string name;
-  std::int64_t value = 0;
-};
-
 struct Options {
   std::optional<std::uint32_t> seed;
   std::int64_t ticks = 600;
   std::optional<std::string> scriptPath;
   std::optional<std::string> tracePath;
-  std::vector<Setting> settings;
+  std::vector<StartSetting> settings;
   std::multimap<std::int64_t, std::string> shots;
   bool quiet = false;
-};
-
-// The compiled-in defaults a run may start with instead, and their ranges.
-struct SettingRange {
-  std::string_view name;
-  std::int64_t low;
-  std::int64_t high;
-};
-constexpr SettingRange kSettingRanges[] = {
-    {"drones", 1, 125},
-    {"jitter", 0, 1},
-    {"particles", 10, 5000},
-    {"pickups", 100, 1500},
 };
 
 bool Usage(const std::string& message) {
@@ -109,21 +91,10 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     } else if (option == "--trace") {
       options->tracePath = *text;
     } else if (option == "--set") {
-      const auto equals = text->find('=');
-      if (equals == std::string::npos) return Usage("--set takes NAME=VALUE, not '" + *text + "'");
-      const std::string name = text->substr(0, equals);
-      const SettingRange* range = nullptr;
-      for (const SettingRange& candidate : kSettingRanges) {
-        if (candidate.name == name) range = &candidate;
-      }
-      if (range == nullptr) return Usage("--set knows no setting '" + name + "'");
-      if (!ParseWholeNumber(std::string_view(*text).substr(equals + 1), false, range->low,
-                            range->high, &number)) {
-        return Usage("--set " + name + " takes a value from " + std::to_string(range->low) +
-                     " to " + std::to_string(range->high) + ", not '" + text->substr(equals + 1) +
-                     "'");
-      }
-      options->settings.push_back(Setting{name, number});
+      std::string reason;
+      const auto setting = ParseStartSetting(*text, &reason);
+      if (!setting) return Usage("--set " + reason);
+      options->settings.push_back(*setting);
     } else {  // --shot
       const auto colon = text->find(':');
       if (colon == std::string::npos || colon + 1 >= text->size() ||
@@ -154,43 +125,28 @@ bool ReadScript(const std::string& path, Script* script) {
   return parsed;
 }
 
-// The compiled-in defaults, changed before anything is computed from them.
-void ApplySettings(const std::vector<Setting>& changes) {
-  for (const Setting& change : changes) {
-    if (change.name == "drones") {
-      settings.droneCount = static_cast<std::int8_t>(change.value);
-    } else if (change.name == "jitter") {
-      settings.explosionJitter = static_cast<std::uint8_t>(change.value);
-    } else if (change.name == "particles") {
-      settings.explosionParticles = static_cast<std::int32_t>(change.value);
-    } else if (change.name == "pickups") {
-      settings.pickupSetting = static_cast<std::int32_t>(change.value);
-      world.pickupCount = static_cast<std::int32_t>(change.value);
-    }
-  }
-  ComputeShipCount();
-}
-
 // The runner's side of the session: the script is the session's replay, so the host itself has
 // no input of its own; it gives the script's lines to the headless devices and writes the shots.
-class RunnerHost final : public SessionHost {
+class RunnerHost final : public SessionHost, public TickObserver {
  public:
   explicit RunnerHost(const Options& options) : options_(options) {}
 
   void TakeInput(const GameView&, std::vector<InputEvent>*) override {}
-  void Apply(const InputEvent& command) override { ApplyToHeadless(command); }
+  void Apply(const InputEvent& command) override {
+    ApplyScriptCommand(platform::Headless(), command);
+  }
   void Wait(int) override {}  // the next tick follows at once
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
     return platform::Headless().TakeMessageBoxes();
   }
 
   // The end of `tick`, after its trace line: its shots.
-  void AfterTick(std::int64_t tick) {
+  void AfterTick(std::int64_t tick, bool) override {
     lastTick_ = tick;
     const auto [first, last] = options_.shots.equal_range(tick);
     for (auto shot = first; shot != last; ++shot) {
       std::string error;
-      if (!WriteShot(shot->second, &error)) {
+      if (!WriteScreenshot(shot->second, &error)) {
         std::cerr << kProgram << ": cannot write the shot of tick " << tick << ": " << error
                   << '\n';
       }
@@ -228,14 +184,16 @@ int Run(const Options& options, const Script& script) {
     }
     trace = &traceFile;
   }
-  ApplySettings(options.settings);
   SessionOptions session;
+  // The script's settings, then the command line's, which win.
+  session.settings = script.settings;
+  session.settings.insert(session.settings.end(), options.settings.begin(), options.settings.end());
   session.seed = options.seed ? *options.seed : script.seed.value_or(1);
   session.replay = &script;
   session.trace = trace;
   session.ticks = options.ticks;
   RunnerHost host(options);
-  session.afterTick = [&host](std::int64_t tick) { host.AfterTick(tick); };
+  session.observer = &host;
   platform::Headless().SetClock(session.seed);
   const int status = RunSession(host, session);
   host.Summary(status);
@@ -249,6 +207,7 @@ int Main(int argc, char** argv) {
   if (!ParseOptions(argc, argv, &options)) return 2;
   Script script;
   if (options.scriptPath && !ReadScript(*options.scriptPath, &script)) return 2;
+  platform::InstallBackend(&platform::Headless());
   return Run(options, script);
 }
 

@@ -20,10 +20,10 @@
 #include <vector>
 
 #include "app/session.h"
-#include "game/state.h"
 #include "platform/backend.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/types.h"
+#include "state/state.h"
 
 namespace kelmora {
 

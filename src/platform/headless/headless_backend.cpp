@@ -10,13 +10,10 @@ HeadlessBackend& Headless() {
 }
 
 bool HeadlessBackend::OpenWindow(std::string_view) {
-  windowOpen_ = true;
   return true;
 }
 
-void HeadlessBackend::CloseWindow() {
-  windowOpen_ = false;
-}
+void HeadlessBackend::CloseWindow() {}
 
 bool HeadlessBackend::StartHostStep(HostStep) {
   return true;

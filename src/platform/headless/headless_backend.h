@@ -11,7 +11,7 @@
 
 namespace kelmora::platform {
 
-class HeadlessBackend final : public Backend {
+class HeadlessBackend final : public Backend, public ScriptedDevices {
  public:
   bool OpenWindow(std::string_view caption) override;
   void CloseWindow() override;
@@ -24,12 +24,12 @@ class HeadlessBackend final : public Backend {
   std::uint32_t TimeSeconds() override { return clock_; }
 
   // Device state as a test or script sets it.
-  void SetKey(std::uint8_t code, bool down) { keys_[code] = down ? 0x80 : 0; }
-  void AddMouseMotion(std::int32_t dx, std::int32_t dy) {
+  void SetKey(std::uint8_t code, bool down) override { keys_[code] = down ? 0x80 : 0; }
+  void AddMouseMotion(std::int32_t dx, std::int32_t dy) override {
     mouseX_ = AddMotion(mouseX_, dx);
     mouseY_ = AddMotion(mouseY_, dy);
   }
-  void SetButton(int button, bool down) { buttons_[button & 3] = down ? 0x80 : 0; }
+  void SetButton(int button, bool down) override { buttons_[button & 3] = down ? 0x80 : 0; }
   void SetClock(std::uint32_t seconds) { clock_ = seconds; }
   // Back to its first state: no keys, buttons or motion, no boxes, clock 1.
   void Reset() { *this = HeadlessBackend{}; }
@@ -37,7 +37,6 @@ class HeadlessBackend final : public Backend {
   // Message boxes shown since the last call, as (caption, text).
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes();
   int PresentCount() const { return presentCount_; }
-  bool WindowOpen() const { return windowOpen_; }
 
  private:
   std::uint8_t keys_[256] = {};
@@ -45,12 +44,11 @@ class HeadlessBackend final : public Backend {
   std::int32_t mouseX_ = 0;
   std::int32_t mouseY_ = 0;
   std::uint32_t clock_ = 1;
-  bool windowOpen_ = false;
   int presentCount_ = 0;
   std::vector<std::pair<std::string, std::string>> boxes_;
 };
 
-// The process-wide headless backend (installed by default).
+// The process-wide headless backend.
 HeadlessBackend& Headless();
 
 }  // namespace kelmora::platform

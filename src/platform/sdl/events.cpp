@@ -1,5 +1,6 @@
 #include <SDL.h>
 
+#include "platform/sdl/desktop_grab.h"
 #include "platform/sdl/keys.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/window.h"
@@ -64,15 +65,25 @@ void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<InputEven
   const SDL_Scancode scancode = event.keysym.scancode;
   const bool down = event.type == SDL_KEYDOWN;
   if (scancode == SDL_SCANCODE_LALT) {
-    TakeLeftAlt(down, event.repeat != 0);
+    // Left Alt moved off the missile launches nothing.
+    if (bindings_.Translate(scancode) == DIK_LMENU) TakeLeftAlt(down, event.repeat != 0);
   } else if (down && event.repeat == 0) {
     leftAltSpoilt_ = true;  // Alt with another key is a desktop shortcut
   }
   if (down && (scancode == SDL_SCANCODE_RETURN || scancode == SDL_SCANCODE_KP_ENTER) &&
       (event.keysym.mod & KMOD_ALT) != 0) {
     if (event.repeat == 0) {
+      const bool before = fullscreen_;
       ToggleFullscreen();
       CaptureMouse(focused_);
+      requests_.fullscreenChanged = requests_.fullscreenChanged || fullscreen_ != before;
+    }
+    return;
+  }
+  // The program's own keys, in a replay too: the game never sees them.
+  if (scancode == SDL_SCANCODE_M || scancode == SDL_SCANCODE_F9) {
+    if (down && event.repeat == 0) {
+      (scancode == SDL_SCANCODE_M ? requests_.soundToggles : requests_.screenshots) += 1;
     }
     return;
   }
@@ -84,8 +95,10 @@ void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<InputEven
     }
     return;
   }
-  const std::uint8_t dik = DikForScancode(scancode);
-  if (dik != 0 && dik != DIK_LMENU && event.repeat == 0) {
+  // The game's key for it: its own, or the action's the player bound it to. Left Alt on the
+  // missile comes as taps (above); any other key on the missile is an ordinary key.
+  const std::uint8_t dik = bindings_.Translate(scancode);
+  if (dik != 0 && !(dik == DIK_LMENU && scancode == SDL_SCANCODE_LALT) && event.repeat == 0) {
     hostKeys_[dik] = down;
     // A press shorter than a frame still reads as down for one read.
     if (down) keyPressed_[dik] = true;
@@ -143,6 +156,10 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP:
         HandleMouseButton(event.button);
+        break;
+      case SDL_SYSWMEVENT:
+        // Alt held through a desktop shortcut (Alt+Tab) is the desktop's.
+        if (IsDesktopGrab(event.syswm.msg)) leftAltSpoilt_ = true;
         break;
       case SDL_CONTROLLERDEVICEADDED:
         OpenPad(event.cdevice.which);

@@ -66,6 +66,13 @@ std::uint32_t SdlBackend::TimeSeconds() {
   return lastTime_;
 }
 
+HostRequests SdlBackend::TakeHostRequests() {
+  HostRequests requests = requests_;
+  requests.fullscreen = fullscreen_;
+  requests_ = HostRequests{};
+  return requests;
+}
+
 std::vector<std::pair<std::string, std::string>> SdlBackend::TakeMessageBoxes() {
   auto boxes = std::move(boxes_);
   boxes_.clear();

@@ -15,7 +15,9 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/extras.h"
 #include "platform/input_event.h"
+#include "platform/sdl/bindings.h"
 #include "platform/sdl/gamepad.h"
 #include "platform/sdl/present_convert.h"
 #include "platform/sdl/timer.h"
@@ -84,6 +86,10 @@ class SdlBackend final : public Backend {
   void WaitForHostEvent(int milliseconds);
 
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes();
+  // The keys the player moved the game's actions to.
+  void SetKeyBindings(const KeyBindings& bindings) { bindings_ = bindings; }
+  // The sound and screenshot keys pressed and the window's mode changed since the last call.
+  HostRequests TakeHostRequests();
   // The seed handed out by the last TimeSeconds.
   std::uint32_t LastTime() const { return lastTime_; }
 
@@ -175,6 +181,8 @@ class SdlBackend final : public Backend {
 
   std::uint32_t lastTime_ = 0;
   std::vector<std::pair<std::string, std::string>> boxes_;
+  KeyBindings bindings_;
+  HostRequests requests_;
 };
 
 }  // namespace kelmora::platform

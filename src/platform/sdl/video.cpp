@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/sdl/desktop_grab.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/window.h"
 #include "resources/embedded.h"
@@ -130,6 +131,7 @@ bool SdlBackend::StartHostStep(HostStep step) {
         return false;
       }
       inputStarted_ = true;
+      WatchDesktopGrabs();
       // Controllers are welcome but not needed: without them the game plays on.
       if (!padsStarted_) {
         // The backend itself leaves the controllers alone while the window has no focus.

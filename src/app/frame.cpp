@@ -1,4 +1,4 @@
-#include "game/frame.h"
+#include "app/frame.h"
 
 #include "core/hash.h"
 #include "display/sprites.h"
@@ -9,9 +9,9 @@
 #include "game/collisions.h"
 #include "game/controls.h"
 #include "game/pickups.h"
-#include "game/state.h"
 #include "game/weapons.h"
 #include "menu/menu.h"
+#include "state/state.h"
 
 namespace kelmora {
 

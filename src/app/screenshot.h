@@ -1,13 +1,13 @@
-// Screenshots of the presented frame for the headless runner.
+// Screenshots of the presented frame: the headless runner's --shot and the game's screenshot key.
 #pragma once
 
 #include <string>
 
-namespace kelmora::headless {
+namespace kelmora {
 
 // Writes the front buffer as the player would see it (640x480, palette applied) to a PNG file;
 // a black frame while no front buffer exists. False, with `error` set, when the file cannot be
 // written.
-bool WriteShot(const std::string& path, std::string* error);
+bool WriteScreenshot(const std::string& path, std::string* error);
 
-}  // namespace kelmora::headless
+}  // namespace kelmora

@@ -1,4 +1,4 @@
-#include "game/state.h"
+#include "state/state.h"
 
 namespace kelmora {
 

@@ -1,17 +1,18 @@
-#include "shot.h"
+#include "app/screenshot.h"
 
-#include <png.h>
-
+#include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
-#include "game/state.h"
+#include "core/png.h"
 #include "platform/display.h"
+#include "state/state.h"
 
-namespace kelmora::headless {
+namespace kelmora {
 
-bool WriteShot(const std::string& path, std::string* error) {
+bool WriteScreenshot(const std::string& path, std::string* error) {
   constexpr int kWidth = platform::kScreenWidth;
   constexpr int kHeight = platform::kScreenHeight;
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(kWidth) * kHeight * 3, 0);
@@ -34,18 +35,20 @@ bool WriteShot(const std::string& path, std::string* error) {
     }
   }
 
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  image.width = kWidth;
-  image.height = kHeight;
-  image.format = PNG_FORMAT_RGB;
-  if (png_image_write_to_file(&image, path.c_str(), 0, rgb.data(), 0, nullptr) == 0) {
-    *error = path + ": " + image.message;
-    png_image_free(&image);
+  const std::vector<std::uint8_t> file = EncodePngRgb(rgb.data(), kWidth, kHeight);
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (out == nullptr) {
+    *error = path + ": " + std::strerror(errno);
+    return false;
+  }
+  const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
+  const int writeErrno = errno;
+  if (std::fclose(out) != 0 || !written) {
+    *error = path + ": " + std::strerror(written ? errno : writeErrno);
+    std::remove(path.c_str());
     return false;
   }
   return true;
 }
 
-}  // namespace kelmora::headless
+}  // namespace kelmora

@@ -1,0 +1,2 @@
+// A layer that includes a file by its bare name.
+#include "numeric.h"

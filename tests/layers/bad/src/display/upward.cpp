@@ -1,0 +1,3 @@
+// Draws with what only the game knows.
+#include "display/pixels.h"
+#include "game/world.h"

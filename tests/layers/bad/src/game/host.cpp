@@ -1,0 +1,4 @@
+// Game code on SDL.
+#include <SDL.h>
+
+#include "platform/headless/headless_backend.h"

@@ -1,0 +1,3 @@
+// A program that reads the tests.
+#include "app/app.h"
+#include "tests/unit/support.h"
