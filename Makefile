@@ -5,6 +5,9 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # What the game needs to be built and run.
 GAME_PACKAGES := cmake g++ make pkg-config libsdl2-dev
+# What the game in a web page needs to be built (and its tests, to run in a real browser).
+WEB_PACKAGES := cmake g++ make emscripten nodejs python3
+WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium
 # What the tests, benchmarks, tools and CI checks need besides.
 TEST_PACKAGES := libpng-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool \
                  openbox imagemagick clang libclang-rt-14-dev clang-format python3 jq
@@ -12,12 +15,12 @@ PREFIX ?= /usr/local
 # The validators of the desktop entry, AppStream description and manual pages, and the tools
 # that build the Debian package (dpkg-shlibdeps, file).
 PACKAGING_DEPS := desktop-file-utils appstream man-db dpkg-dev file
-PACKAGES := $(GAME_PACKAGES) $(TEST_PACKAGES) $(PACKAGING_DEPS)
+PACKAGES := $(GAME_PACKAGES) $(TEST_PACKAGES) $(PACKAGING_DEPS) $(WEB_PACKAGES) $(WEB_TEST_PACKAGES)
 # ON makes every compiler warning an error (CI builds so: KELMORA_WERROR=ON make test).
 KELMORA_WERROR ?= OFF
 CONFIGURE_FLAGS := -DKELMORA_WERROR=$(KELMORA_WERROR)
 
-.PHONY: deps game-deps build build-game build-asan build-runners play test test-default test-asan \
+.PHONY: deps game-deps web-deps web web-play build build-game build-asan build-runners play test test-default test-asan \
         fuzz clean format
 
 # Installs whichever of the packages $(1) are missing.
@@ -36,6 +39,31 @@ deps:
 
 game-deps:
 	$(call install_missing,$(GAME_PACKAGES))
+
+web-deps:
+	$(call install_missing,$(WEB_PACKAGES))
+
+# The game in a web page: build/web/ holds index.html, kelmora.js and kelmora.wasm. The artwork is
+# drawn by the native generator and embedded as in the native programs. Debian's Emscripten finds
+# its Node.js modules only through NODE_PATH when another Node.js comes first on the PATH.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+ARTGEN_SOURCES := $(filter-out resources/artgen/contact_sheet.cpp,$(wildcard resources/artgen/*.cpp))
+build/web-artwork/embedded_bitmaps.cpp: $(ARTGEN_SOURCES) $(wildcard resources/artgen/*.h) | web-deps
+	mkdir -p build/web-artwork
+	g++ -std=c++20 -O2 -Iresources $(ARTGEN_SOURCES) -o build/web-artwork/kelmora-artgen
+	build/web-artwork/kelmora-artgen build/web-artwork
+
+web: web-deps build/web-artwork/embedded_bitmaps.cpp
+	$(WEB_ENV) emcmake cmake -S tools/web -B build/web-objects -DCMAKE_BUILD_TYPE=Release \
+	  -DKELMORA_ARTWORK=$(CURDIR)/build/web-artwork/embedded_bitmaps.cpp \
+	  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=$(CURDIR)/build/web >/dev/null
+	$(WEB_ENV) cmake --build build/web-objects -j $(JOBS)
+
+# Serves build/web on the loopback address (WEB_PORT, 8640 unless given).
+WEB_PORT ?= 8640
+web-play: web
+	@echo "Kelmora in the browser: http://127.0.0.1:$(WEB_PORT)/"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build/web
 
 build: deps
 	cmake --preset default -DBUILD_TESTING=ON $(CONFIGURE_FLAGS) >/dev/null
@@ -60,13 +88,13 @@ build-runners: deps
 play: build-game
 	./build/default/kelmora
 
-test-default: build build-runners
+test-default: build build-runners web
 	ctest --preset default -j $(JOBS)
 
 test-asan: build-asan build-runners
 	ctest --preset asan -j $(JOBS)
 
-test: build build-asan build-runners
+test: build build-asan build-runners web
 	ctest --preset default -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 	JOBS=$(JOBS) tests/fuzz/run.sh 60

@@ -31,6 +31,7 @@
 
 #include "app/app.h"
 #include "app/frame.h"
+#include "app/trace.h"
 #include "bench/present.h"
 #include "effects/explosions.h"
 #include "input/input.h"
@@ -157,6 +158,35 @@ void BM_FrameLargest(benchmark::State& state) {
   largestSettingsPeakKiB = PeakResidentKiB();
 }
 BENCHMARK(BM_FrameLargest);
+
+// The headless runner's trace line of a game in play, after the warm-up of the frame benchmarks
+// with the blit digest kept, as the runner keeps it: the cost --trace adds to each tick.
+void TraceLineInPlay(benchmark::State& state, bool largest) {
+  const bool kept = keepBlitDigest;
+  keepBlitDigest = true;
+  StartGameInPlay(largest);
+  keepBlitDigest = kept;
+  if (largest) KeepTenExplosions();
+  RunUntilFrame();
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    const std::string line = TraceLine(1, true, {}, std::nullopt);
+    bytes += line.size();
+    benchmark::DoNotOptimize(line.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
+  ResetEverything();
+}
+
+void BM_TraceLineDefault(benchmark::State& state) {
+  TraceLineInPlay(state, false);
+}
+BENCHMARK(BM_TraceLineDefault);
+
+void BM_TraceLineLargest(benchmark::State& state) {
+  TraceLineInPlay(state, true);
+}
+BENCHMARK(BM_TraceLineLargest);
 
 // A frame as the game presents it: the front buffer and palette after the warm-up of
 // BM_FrameDefault.
@@ -337,10 +367,9 @@ int main(int argc, char** argv) {
       const char* name;
       double limit;
     };
-    const Target targets[] = {{"BM_FrameDefault", 4.0},
-                              {"BM_FrameLargest", 25.0},
-                              {"BM_Present", 6.0},
-                              {"BM_StartUp", 0.0}};
+    const Target targets[] = {{"BM_FrameDefault", 4.0},     {"BM_FrameLargest", 25.0},
+                              {"BM_Present", 6.0},          {"BM_StartUp", 0.0},
+                              {"BM_TraceLineDefault", 0.0}, {"BM_TraceLineLargest", 0.0}};
     char line[200];
     std::snprintf(line, sizeof line,
                   "\nRatio to the memory floor (%.1f us CPU, %.1f us wall per pass)%s:\n",

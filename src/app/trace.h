@@ -2,6 +2,7 @@
 // and the game's --trace option report.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,5 +31,8 @@ std::string TraceString(std::string_view text);
 // The digest of a 640x480 surface's bytes, row by row without the pitch padding; the digest of
 // nothing when there is no surface.
 std::uint64_t SurfaceHash(const platform::Surface* surface);
+// The digests of two surfaces, each as SurfaceHash gives it, worked out side by side.
+std::array<std::uint64_t, 2> SurfaceHashes(const platform::Surface* first,
+                                           const platform::Surface* second);
 
 }  // namespace kelmora

@@ -196,20 +196,10 @@ HRESULT DDCopyBitmap(platform::Surface* surface, const platform::Bitmap* bitmap,
   return code;
 }
 
-platform::PaletteTable DefaultPaletteTable() {
-  platform::PaletteTable table{};
-  for (std::uint32_t i = 0; i < 256; ++i) {
-    table[i] = platform::PaletteEntry{static_cast<std::uint8_t>(((i >> 5) & 7) * 255 / 7),
-                                      static_cast<std::uint8_t>(((i >> 2) & 7) * 255 / 7),
-                                      static_cast<std::uint8_t>((i & 3) * 85), 0};
-  }
-  return table;
-}
-
 std::unique_ptr<platform::Palette> DDMakePalette(platform::DirectDraw* directDraw,
                                                  const char* name) {
   if (directDraw == nullptr) return nullptr;
-  platform::PaletteTable table = DefaultPaletteTable();
+  platform::PaletteTable table = platform::DefaultPaletteTable();
   if (name != nullptr && platform::HasBitmapResource(name)) {
     const std::span<const std::uint8_t> dib = platform::LockBitmapResource(name);
     if (dib.empty()) {

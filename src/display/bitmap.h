@@ -29,7 +29,7 @@ platform::HRESULT DDCopyBitmap(platform::Surface* surface, const platform::Bitma
 std::unique_ptr<platform::Palette> DDMakePalette(platform::DirectDraw* directDraw,
                                                  const char* name);
 // The default 3-3-2 colour cube that DDMakePalette starts from.
-platform::PaletteTable DefaultPaletteTable();
+using platform::DefaultPaletteTable;
 // The pixel value that a GDI colour has on the surface, or CLR_INVALID.
 std::uint32_t DDMatchColor(platform::Surface* surface, platform::ColorRef colour);
 platform::HRESULT DDSetSourceKey(platform::Surface* surface, platform::ColorRef colour);

@@ -63,10 +63,9 @@ class Palette {
   Palette(const Palette&) = delete;
   Palette& operator=(const Palette&) = delete;
   const PaletteTable& Entries() const { return entries_; }
-  HRESULT SetEntries(const PaletteTable& entries);
 
  private:
-  PaletteTable entries_;
+  const PaletteTable entries_;
 };
 
 class Clipper {
@@ -244,6 +243,10 @@ ColorRef SetPixel(DeviceContext* context, std::int32_t x, std::int32_t y, ColorR
 // The palette that the display shows now (the one attached to the primary surface), or the
 // default colour cube when none is attached.
 const PaletteTable& DisplayPalette();
+// The 3-3-2 colour cube: red in the top three bits, green in the next three, blue in the last
+// two. What the display shows before the game attaches a palette, and what a palette made from a
+// bitmap starts from.
+PaletteTable DefaultPaletteTable();
 
 // Every display call of note ("Release frontBuffer", "Flip", "Restore sheetSurface", ...), in
 // order, for tests of start-up, restore and shutdown order. Cleared by ResetDisplayLog.

@@ -86,3 +86,52 @@ TEST(SdlCommandLine, BadOptionsAndValuesAreRefused) {
 
 }  // namespace
 }  // namespace kelmora
+
+namespace kelmora {
+namespace {
+
+TEST(SdlCommandLineSettings, RunOnlyValuesAndTheWindowsOptionsAreToldApart) {
+  CommandLine line;
+  EXPECT_EQ(Parse({}, &line), CommandLineAction::kRun);
+  EXPECT_FALSE(line.windowModeGiven || line.displayGiven || line.scaleGiven);
+  EXPECT_FALSE(line.defaults || line.mute);
+  EXPECT_FALSE(line.enemies || line.particles || line.pickups || line.jitter);
+
+  EXPECT_EQ(Parse({"--enemies", "125", "--particles=10", "--pickups", "1500", "--jitter", "no",
+                   "--mute", "--defaults", "--window", "--display=1", "--scale", "fit"},
+                  &line),
+            CommandLineAction::kRun);
+  EXPECT_EQ(line.enemies, 125);
+  EXPECT_EQ(line.particles, 10);
+  EXPECT_EQ(line.pickups, 1500);
+  EXPECT_EQ(line.jitter, false);
+  EXPECT_TRUE(line.mute && line.defaults);
+  EXPECT_TRUE(line.windowModeGiven && line.displayGiven && line.scaleGiven);
+  EXPECT_NE(Usage().find("--defaults"), std::string_view::npos);
+  EXPECT_NE(Usage().find("--mute"), std::string_view::npos);
+}
+
+TEST(SdlCommandLineSettings, ValuesOutOfTheirRangesAreRefused) {
+  const struct {
+    std::initializer_list<std::string_view> arguments;
+    const char* error;
+  } cases[] = {
+      {{"--enemies", "0"}, "--enemies takes a number from 1 to 125, not '0'"},
+      {{"--enemies=126"}, "--enemies takes a number from 1 to 125, not '126'"},
+      {{"--particles", "5001"}, "--particles takes a number from 10 to 5000, not '5001'"},
+      {{"--pickups", "99"}, "--pickups takes a number from 100 to 1500, not '99'"},
+      {{"--jitter", "1"}, "--jitter takes yes or no, not '1'"},
+      {{"--mute=yes"}, "--mute takes no value"},
+      {{"--defaults=1"}, "--defaults takes no value"},
+      {{"--enemies"}, "--enemies needs a value"},
+  };
+  for (const auto& c : cases) {
+    CommandLine line;
+    std::string error;
+    EXPECT_EQ(Parse(c.arguments, &line, &error), CommandLineAction::kError) << c.error;
+    EXPECT_EQ(error, c.error);
+  }
+}
+
+}  // namespace
+}  // namespace kelmora

@@ -6,6 +6,7 @@
 
 #include "platform/sdl/keys.h"
 #include "platform/types.h"
+#include "platform/web/dom_keys.h"
 
 namespace kelmora::platform {
 namespace {
@@ -72,6 +73,20 @@ TEST(SdlKeys, KeyDownMessagesCarryVirtualKeys) {
   EXPECT_TRUE(IsSystemKey(SDL_SCANCODE_LALT));
   EXPECT_TRUE(IsSystemKey(SDL_SCANCODE_F10));
   EXPECT_FALSE(IsSystemKey(SDL_SCANCODE_ESCAPE));
+}
+
+TEST(SdlKeys, ThePagesKeysAreTheDesktopsKeys) {
+  // Every key of the desktop's table is in the page's under its DOM code, with the same scan
+  // code and virtual key, and the page knows no other (beside older names of the same keys).
+  std::set<std::pair<int, int>> desktop;
+  for (const KeyEntry& entry : KeyTable()) desktop.insert({entry.dik, entry.vk});
+  std::set<std::pair<int, int>> page;
+  for (const DomKey& entry : DomKeyTable()) page.insert({entry.dik, entry.vk});
+  EXPECT_EQ(page, desktop);
+  EXPECT_EQ(DomKeyTable().size(), KeyTable().size() + 2);
+  EXPECT_EQ(FindDomKey("KeyA")->dik, DikForScancode(SDL_SCANCODE_A));
+  EXPECT_EQ(FindDomKey("NumpadEnter")->dik, DikForScancode(SDL_SCANCODE_KP_ENTER));
+  EXPECT_EQ(FindDomKey("IntlBackslash")->dik, DikForScancode(SDL_SCANCODE_NONUSBACKSLASH));
 }
 
 }  // namespace

@@ -96,5 +96,110 @@ TEST(Numeric, HashIsFnv1a64OverLittleEndianWords) {
   EXPECT_EQ(a.Hex(), "af63dc4c8601ec8c");
 }
 
+// The digest of feeding every byte in turn, the rule the quick paths must keep.
+std::uint64_t PlainDigest(const std::uint8_t* bytes, std::size_t count,
+                          std::uint64_t start = Fnv1a64::kOffsetBasis) {
+  std::uint64_t h = start;
+  for (std::size_t i = 0; i < count; ++i) h = (h ^ bytes[i]) * Fnv1a64::kPrime;
+  return h;
+}
+
+TEST(Numeric, PrimePowersAreRepeatedMultiplication) {
+  std::uint64_t power = 1;
+  for (std::size_t n = 0; n <= 70000; ++n) {
+    ASSERT_EQ(Fnv1a64::PrimePower(n), power) << n;
+    power *= Fnv1a64::kPrime;
+  }
+  // Far beyond any layer, across the tables' last level: by squaring.
+  auto bySquaring = [](std::uint64_t n) {
+    std::uint64_t result = 1;
+    std::uint64_t base = Fnv1a64::kPrime;
+    for (; n != 0; n >>= 1) {
+      if ((n & 1) != 0) result *= base;
+      base *= base;
+    }
+    return result;
+  };
+  for (const std::uint64_t n : {262143ull, 262144ull, 307200ull, 16777215ull, 16777216ull,
+                                16777216ull * 3 + 4097, 1ull << 40, (1ull << 40) + 12345}) {
+    EXPECT_EQ(Fnv1a64::PrimePower(n), bySquaring(n)) << n;
+  }
+}
+
+TEST(Numeric, WordsWithZeroHighBytesDigestAsFourBytes) {
+  std::vector<std::uint32_t> words = {0,         1,          0x7F,       0xFF,       0x100,
+                                      0x1FF,     0xFFFF,     0x10000,    0x10001,    0xFFFFFF,
+                                      0x1000000, 0x80000000, 0xFFFFFFFF, 0x3F800000, 0x00FF00FF};
+  std::uint32_t state = 12345;
+  for (int i = 0; i < 200; ++i) {
+    state = state * 1103515245u + 12345u;
+    words.push_back(state >> (i % 32));
+  }
+  Fnv1a64 quick;
+  std::uint64_t plain = Fnv1a64::kOffsetBasis;
+  for (const std::uint32_t word : words) {
+    quick.Word(word);
+    const std::uint8_t bytes[4] = {
+        static_cast<std::uint8_t>(word), static_cast<std::uint8_t>(word >> 8),
+        static_cast<std::uint8_t>(word >> 16), static_cast<std::uint8_t>(word >> 24)};
+    plain = PlainDigest(bytes, 4, plain);
+    ASSERT_EQ(quick.Value(), plain) << std::hex << word;
+  }
+}
+
+// Zero runs of every length from 0 to 200 at every position within a 64-byte block, between
+// non-zero bytes, over lengths that are and are not multiples of eight.
+TEST(Numeric, SparseDigestIsThePlainDigestForEveryZeroRun) {
+  for (std::size_t run = 0; run <= 200; ++run) {
+    for (std::size_t at = 0; at < 72; ++at) {
+      std::vector<std::uint8_t> bytes(at + run + 1 + (run % 13), 0);
+      for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i < at || i >= at + run) bytes[i] = static_cast<std::uint8_t>(1 + (i * 7 + run) % 255);
+      }
+      // Some of the bytes around the run zero too, so that runs meet and single zeros sit amid.
+      if (at >= 3) bytes[at - 3] = 0;
+      Fnv1a64 sparse;
+      sparse.SparseBytes(bytes.data(), bytes.size());
+      ASSERT_EQ(sparse.Value(), PlainDigest(bytes.data(), bytes.size())) << run << " at " << at;
+    }
+  }
+}
+
+TEST(Numeric, SparseDigestCarriesRunsAcrossCallsAndContinuesADigest) {
+  // A 640x480 layer, all zero but for scattered bytes and a dense block, fed row by row.
+  std::vector<std::uint8_t> layer(640 * 480, 0);
+  for (std::size_t i = 0; i < 3000; ++i) layer[(i * 2654435761u) % layer.size()] = 1 + i % 250;
+  for (std::size_t y = 100; y < 120; ++y) {
+    for (std::size_t x = 300; x < 341; ++x) layer[y * 640 + x] = static_cast<std::uint8_t>(x + y);
+  }
+  SparseFnv1a64 rows;
+  for (std::size_t y = 0; y < 480; ++y) rows.Bytes(layer.data() + y * 640, 640);
+  EXPECT_EQ(rows.Value(), PlainDigest(layer.data(), layer.size()));
+  std::vector<std::uint8_t> zeros(640 * 480, 0);
+  Fnv1a64 blank;
+  blank.SparseBytes(zeros.data(), zeros.size());
+  EXPECT_EQ(blank.Value(), PlainDigest(zeros.data(), zeros.size()));
+  // Continuing a digest, and feeding nothing.
+  Fnv1a64 continued(0x1234);
+  continued.SparseBytes(layer.data() + 5, 1000);
+  continued.SparseBytes(layer.data(), 0);
+  EXPECT_EQ(continued.Value(), PlainDigest(layer.data() + 5, 1000, 0x1234));
+}
+
+TEST(Numeric, WordDigestsSideBySideAreEachTheirOwn) {
+  std::vector<std::uint32_t> streams[4];
+  for (int k = 0; k < 4; ++k) {
+    for (int i = 0; i < 37 * k + 5; ++i)
+      streams[k].push_back(static_cast<std::uint32_t>(i * (k + 3)) << (i % 20));
+  }
+  streams[2].clear();  // one of them empty
+  const auto hashes = HashWordsSideBySide({streams[0], streams[1], streams[2], streams[3]});
+  for (int k = 0; k < 4; ++k) {
+    Fnv1a64 alone;
+    for (const std::uint32_t word : streams[k]) alone.Word(word);
+    EXPECT_EQ(hashes[static_cast<std::size_t>(k)], alone.Value()) << k;
+  }
+}
+
 }  // namespace
 }  // namespace kelmora

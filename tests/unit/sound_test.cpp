@@ -13,6 +13,7 @@
 #include "app/sound_effects.h"
 #include "app/trace.h"
 #include "game/world.h"
+#include "tests/unit/session_run.h"
 #include "tests/unit/support.h"
 
 namespace kelmora {
@@ -192,38 +193,7 @@ class CueRecorder final : public TickObserver {
   Fnv1a64 traceDigest;
 };
 
-class ReplayHost final : public SessionHost {
- public:
-  void TakeInput(const GameView&, std::vector<InputEvent>*) override {}
-  void Apply(const InputEvent& command) override {
-    ApplyScriptCommand(platform::Headless(), command);
-  }
-  void Wait(int) override {}
-  std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
-    return platform::Headless().TakeMessageBoxes();
-  }
-};
-
-// Runs `script` (ending with its own quit) and returns the trace.
-std::string RunScript(const std::string& script, TickObserver* observer) {
-  testing::ResetEverything();
-  std::istringstream in(script);
-  Script parsed;
-  std::string error;
-  EXPECT_TRUE(ParseScript(in, "cues.txt", &parsed, &error)) << error;
-  SessionOptions options;
-  options.seed = parsed.seed.value_or(1);
-  options.replay = &parsed;
-  options.settings = parsed.settings;
-  options.observer = observer;
-  std::ostringstream trace;
-  options.trace = &trace;
-  platform::Headless().SetClock(options.seed);
-  ReplayHost host;
-  RunSession(host, options);
-  testing::ResetEverything();
-  return trace.str();
-}
+using testing::RunScript;
 
 TEST(SoundCuesTest, AFightSoundsWhereItsShotsMissilesAndExplosionsStart) {
   CueRecorder recorder;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cstdint>
@@ -288,6 +289,49 @@ TEST_F(TraceTest, ExplosionsListOccupiedSlotsOnly) {
   EXPECT_NE(Value(Line(), "explosions"), before);
 }
 
+// Any number of explosions (each digested on its own or side by side with others) gives each
+// slot the digest of its own particles.
+TEST_F(TraceTest, EachExplosionDigestsItsOwnParticles) {
+  auto plainDigest = [](const ExplosionSystem& system) {
+    Fnv1a64 hash;
+    for (int j = 0; j < system.count; ++j) {
+      const auto at = static_cast<std::size_t>(j);
+      for (const float value : {system.x[at], system.y[at], system.angle[at], system.speed[at]}) {
+        const auto bits = std::bit_cast<std::uint32_t>(value);
+        for (int b = 0; b < 4; ++b) hash.Byte(static_cast<std::uint8_t>(bits >> (8 * b)));
+      }
+      const auto colour = static_cast<std::uint32_t>(system.colour[at]);
+      for (int b = 0; b < 4; ++b) hash.Byte(static_cast<std::uint8_t>(colour >> (8 * b)));
+    }
+    return hash.Hex();
+  };
+  for (int occupied = 1; occupied <= kExplosionSlots; ++occupied) {
+    testing::ResetEverything();
+    for (int k = 0; k < occupied; ++k) {
+      auto system = std::make_unique<ExplosionSystem>();
+      system->count = 3 + 5 * ((k * 7 + occupied) % 4);  // counts that differ side by side
+      for (int j = 0; j < system->count; ++j) {
+        system->x.push_back(0.5f * static_cast<float>(j + k));
+        system->y.push_back(-1.25f * static_cast<float>(j));
+        system->angle.push_back(static_cast<float>(k) / 7.0f);
+        system->speed.push_back(j % 3 == 0 ? 0.0f : 2.5f);
+        system->colour.push_back(200 + (j + k) % 40);
+      }
+      const int slot = (k * 3) % kExplosionSlots;  // slots out of order
+      effects.explosionRing[static_cast<std::size_t>(slot)] = std::move(system);
+    }
+    const std::string explosions = Value(Line(), "explosions");
+    for (int slot = 0; slot < kExplosionSlots; ++slot) {
+      const auto& system = effects.explosionRing[static_cast<std::size_t>(slot)];
+      if (!system) continue;
+      const std::string entry = "[" + std::to_string(slot) + "," + std::to_string(system->count) +
+                                ",0,\"" + plainDigest(*system) + "\"]";
+      EXPECT_NE(explosions.find(entry), std::string::npos)
+          << occupied << " explosions, slot " << slot << ": " << explosions;
+    }
+  }
+}
+
 TEST_F(TraceTest, LatchesAreListedInAscendingOrder) {
   input.keyLatch[0xD0] = 1;
   input.keyLatch[0x19] = 1;
@@ -340,6 +384,50 @@ TEST_F(TraceTest, SurfaceHashReadsRowsWithoutThePitch) {
   surface.Pixels()[surface.Pitch() * 479 + 639] = 7;  // the last visible byte
   EXPECT_NE(SurfaceHash(&surface), black);
   EXPECT_EQ(SurfaceHash(nullptr), Fnv1a64::kOffsetBasis);
+}
+
+// The plain digest of a surface's visible part: every byte of every row in turn.
+std::uint64_t PlainSurfaceDigest(const platform::Surface& surface) {
+  Fnv1a64 hash;
+  const int width = std::min(surface.Width(), 640);
+  const int height = std::min(surface.Height(), 480);
+  for (int y = 0; y < height; ++y) {
+    hash.Bytes(surface.Pixels() + y * surface.Pitch(), static_cast<std::size_t>(width));
+  }
+  return hash.Value();
+}
+
+TEST_F(TraceTest, SurfaceDigestsSideBySideAreThePlainDigests) {
+  platform::Surface layer("pixelLayer", 640, 480, 0);
+  platform::Surface screen("frontBuffer", 640, 480, 0);
+  // Scattered points on one, a dense block and a row's end on the other, different blocks in each.
+  for (int i = 0; i < 2000; ++i) {
+    layer.Pixels()[(static_cast<std::size_t>(i) * 7919u) % (layer.Pitch() * 480u)] =
+        static_cast<std::uint8_t>(1 + i % 200);
+  }
+  for (int y = 200; y < 260; ++y) {
+    for (int x = 100; x < 229; ++x) {
+      screen.Pixels()[y * screen.Pitch() + x] = static_cast<std::uint8_t>(x ^ y);
+    }
+    screen.Pixels()[y * screen.Pitch() + 639] = 9;
+  }
+  const auto both = SurfaceHashes(&layer, &screen);
+  EXPECT_EQ(both[0], PlainSurfaceDigest(layer));
+  EXPECT_EQ(both[1], PlainSurfaceDigest(screen));
+  EXPECT_EQ(SurfaceHash(&layer), both[0]);
+  // Surfaces of other sizes (narrower than a block, wider or taller than the screen, of
+  // different sizes) and missing surfaces.
+  platform::Surface narrow("narrow", 13, 5, 0);
+  narrow.Pixels()[narrow.Pitch() * 4 + 12] = 3;
+  platform::Surface wide("wide", 700, 500, 0);
+  wide.Pixels()[wide.Pitch() * 479 + 639] = 4;
+  wide.Pixels()[wide.Pitch() * 479 + 640] = 5;  // beyond what the trace reads
+  EXPECT_EQ(SurfaceHashes(&narrow, &wide)[0], PlainSurfaceDigest(narrow));
+  EXPECT_EQ(SurfaceHashes(&narrow, &wide)[1], PlainSurfaceDigest(wide));
+  EXPECT_EQ(SurfaceHashes(&narrow, &narrow)[1], PlainSurfaceDigest(narrow));
+  EXPECT_EQ(SurfaceHashes(nullptr, &screen)[0], Fnv1a64::kOffsetBasis);
+  EXPECT_EQ(SurfaceHashes(nullptr, &screen)[1], both[1]);
+  EXPECT_EQ(SurfaceHashes(&layer, nullptr)[0], both[0]);
 }
 
 }  // namespace
