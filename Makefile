@@ -4,13 +4,13 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # What the game needs to be built and run.
-GAME_PACKAGES := cmake g++ make pkg-config libsdl2-dev
+GAME_PACKAGES := cmake g++ make pkg-config libsdl2-dev libx11-dev
 # What the game in a web page needs to be built (and its tests, to run in a real browser).
 WEB_PACKAGES := cmake g++ make emscripten nodejs python3
 WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium
 # What the tests, benchmarks, tools and CI checks need besides.
 TEST_PACKAGES := libpng-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool \
-                 openbox imagemagick clang libclang-rt-14-dev clang-format python3 jq
+                 openbox x11-utils imagemagick clang libclang-rt-14-dev clang-format python3 jq
 PREFIX ?= /usr/local
 # The validators of the desktop entry, AppStream description and manual pages, and the tools
 # that build the Debian package (dpkg-shlibdeps, file).

@@ -19,7 +19,10 @@ namespace kelmora {
 struct ExtrasOptions {
   ConfigFile file;       // the settings as read, and where they are written
   bool remember = true;  // false: nothing is ever written (--defaults)
-  bool soundOn = true;   // for this run (--mute turns it off without changing the file)
+  // Whether the options panel's values are remembered: not in a replay, whose values are the
+  // recorded session's.
+  bool rememberOptions = true;
+  bool soundOn = true;  // for this run (--mute turns it off without changing the file)
   std::string screenshotFolder;
   // The player's requests since the last call.
   std::function<platform::HostRequests()> takeRequests;

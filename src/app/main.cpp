@@ -176,6 +176,7 @@ int Main(int argc, char** argv) {
   ExtrasOptions extrasOptions;
   extrasOptions.file = settingsFile;
   extrasOptions.remember = !commandLine.defaults;
+  extrasOptions.rememberOptions = session.replay == nullptr;
   extrasOptions.soundOn = config.sound && !commandLine.mute;
   extrasOptions.screenshotFolder =
       config.screenshots.empty() ? DefaultScreenshotFolder() : config.screenshots;

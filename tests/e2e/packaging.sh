@@ -89,7 +89,8 @@ man)
   has_option() {
     sed -n '/^\.SH OPTIONS$/,/^\.SH /p' "$packaging/$1.6" | grep -q "^\.[A-Z]* \\\\-\\\\-$2\\b"
   }
-  for option in help version window fullscreen display scale seed record replay trace; do
+  for option in help version window fullscreen display scale seed record replay trace enemies \
+    particles pickups jitter mute defaults; do
     has_option kelmora "$option" || fail "kelmora.6 has no entry for --$option"
   done
   for option in seed ticks script trace set shot quiet; do

@@ -55,10 +55,11 @@ wait_until() {
 # An X server of our own on a free display number. It must not reset when its last client goes:
 # the game (SDL) looks at the display once and lets go before it opens it for good, and a
 # connection made while the server resets is refused.
+# The screen's size: KELMORA_SCREEN (WIDTHxHEIGHT), 1024x768 by default.
 start_xvfb() {
   : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${KELMORA_SCREEN:-1024x768}x24" -nolisten tcp -noreset \
+    3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   display_known() {
     [ -s "$work/display" ] || { kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended at start"; false; }
@@ -93,9 +94,17 @@ find_window() {
 }
 
 # Starts `kelmora --window ARGS...` in the background and waits for its window, which gets the
-# focus; sets `window`.
+# focus; sets `window`. The game keeps its settings and screenshots in folders of the run's own
+# (never the user's), and plays its sounds to no device unless the caller chose one.
 start_game() {
-  SDL_VIDEODRIVER=x11 "$kelmora" --window "$@" >"$work/game.log" 2>&1 &
+  start_game_as --window "$@"
+}
+
+# The same with the game's own ARGS... only (full screen unless they say --window).
+start_game_as() {
+  XDG_CONFIG_HOME="${game_config:-$work/config}" XDG_PICTURES_DIR="$work/pictures" \
+    SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" SDL_VIDEODRIVER=x11 \
+    "$kelmora" "$@" >"$work/game.log" 2>&1 &
   game_pid=$!
   window=""
   window_open() {

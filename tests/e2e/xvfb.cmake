@@ -1,7 +1,9 @@
 # The real game in a real X server (Xvfb), driven with xdotool: it starts, shows frames and quits
 # on Escape; a player goes through the menus into a game and out with Escape; a session played
 # that way replays to the same trace, headlessly and in the window. Without any display it names
-# the failing step and ends with status 1.
+# the failing step and ends with status 1. The picture fills the screen, or the window on the
+# screen, on screens of several sizes with and without a window manager; the window carries the
+# desktop entry's class.
 set(_kelmora_xvfb bash ${CMAKE_CURRENT_LIST_DIR}/xvfb.sh)
 add_test(NAME xvfb_no_display COMMAND ${_kelmora_xvfb} no-display $<TARGET_FILE:kelmora>)
 find_program(KELMORA_XVFB Xvfb)
@@ -38,4 +40,22 @@ if(KELMORA_XVFB AND KELMORA_XDOTOOL AND KELMORA_IMPORT)
 else()
   message(STATUS "xvfb_play, xvfb_menu_path and xvfb_demo_replays_exactly are not tested: Xvfb, "
                  "xdotool or import is not installed (make deps installs them)")
+endif()
+find_program(KELMORA_OPENBOX openbox)
+find_program(KELMORA_XPROP xprop)
+find_program(KELMORA_XWININFO xwininfo)
+if(KELMORA_XVFB AND KELMORA_XDOTOOL AND KELMORA_IMPORT AND KELMORA_OPENBOX AND KELMORA_XPROP
+   AND KELMORA_XWININFO)
+  add_test(NAME xvfb_layout COMMAND ${_kelmora_xvfb} layout $<TARGET_FILE:kelmora>
+                                    $<TARGET_FILE:kelmora-headless> none)
+  add_test(NAME xvfb_layout_openbox COMMAND ${_kelmora_xvfb} layout $<TARGET_FILE:kelmora>
+                                            $<TARGET_FILE:kelmora-headless> openbox)
+  add_test(NAME xvfb_window_class COMMAND ${_kelmora_xvfb} class $<TARGET_FILE:kelmora>
+                                          ${PROJECT_SOURCE_DIR}/packaging/kelmora.desktop)
+  set_tests_properties(xvfb_layout xvfb_layout_openbox xvfb_window_class
+                       PROPERTIES TIMEOUT 300 RESOURCE_LOCK xvfb)
+else()
+  message(STATUS "xvfb_layout, xvfb_layout_openbox and xvfb_window_class are not tested: Xvfb, "
+                 "xdotool, import, openbox, xprop or xwininfo is not installed (make deps installs "
+                 "them)")
 endif()

@@ -8,6 +8,9 @@
 #   no-display  start it with no display at all
 #   menu        the menu path (main menu, Options, fewer enemies, Ok, New Game, flight, Escape),
 #               checked in the trace; the main menu's screenshot goes to SHOT.png when given
+#   layout      [KELMORA_HEADLESS WM] the frame on screens of several sizes, full screen and in a
+#               window, without a window manager (WM none) and with openbox (WM openbox)
+#   class       [DESKTOP_ENTRY] the window's class is the entry's StartupWMClass, its name "A Game"
 #   demo        the menu path again, played with --record and --trace; the recording replayed by
 #               KELMORA_HEADLESS and by `kelmora --replay` must give the same trace, byte for byte
 #   shortcuts   in flight, Alt+Enter (twice), Alt+Tab and Alt with a letter launch no missile,
@@ -23,6 +26,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 # that SDL loads under X keep memory to the end of the process, and unload themselves unnamed.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 work=$(mktemp -d)
+# The game keeps its settings between runs: each check starts from none, and leaves the
+# player's own alone.
+export XDG_CONFIG_HOME=$work/config
 # shellcheck source=xvfb.bash
 . "$here/xvfb.bash"
 # shellcheck source=menu_path.bash
@@ -33,6 +39,70 @@ cleanup() {
   if [ -n "${KELMORA_KEEP_WORK:-}" ]; then echo "kept: $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
+
+# The game's window as the X server has it: its place on the screen and its size, "X Y W H".
+window_geometry() {
+  find_window || return 1
+  xwininfo -id "$window" 2>/dev/null | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ \
+    {y = $4} /Width:/ {w = $2} /Height:/ {h = $2} END {if (w) print x, y, w, h}'
+}
+
+# Waits until the screen (WIDTHxHEIGHT) shows the headless runner's frame.png where it belongs:
+# MODE full, the window covers the whole screen; MODE window, the window lies on the screen.
+# Either way the frame fills the window letterboxed (aspect ratio kept, centred), scaled
+# nearest-neighbour, so the runner's shot scaled the same way matches the screen's pixels. A
+# handful may differ where the renderer's and ImageMagick's rounding of a pixel's edge part: at
+# most one in 200. Below 1x only one pixel in four is kept, and which one the renderer keeps
+# where the edges meet its sampling points exactly is down to its rounding: at most one in 100
+# there (the renderer keeps the later pixel of each pair, as ImageMagick does when it samples at
+# just past its middle). A picture cropped or moved by even one pixel differs in far more (one
+# screen pixel to the side at 320x240: four times as many). The window is looked at once it has
+# stayed in place between two looks: the desktop may still be moving it.
+expect_picture() {
+  local mode=$1 width=${2%x*} height=${2#*x}
+  local deadline=$((SECONDS + KELMORA_PICTURE_LIMIT)) x y w h pw ph px py seen="none" before=""
+  while :; do
+    if read -r x y w h <<<"$(window_geometry)" && [ -n "$h" ]; then
+      seen="window ${w}x${h} at ($x, $y)"
+      local placed=1
+      if [ "$mode" = full ]; then
+        [ "$x $y $w $h" = "0 0 $width $height" ] || placed=0
+      else
+        # On the screen, and on a screen larger than the frame not the whole of it.
+        [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$width" ] &&
+          [ $((y + h)) -le "$height" ] || placed=0
+        if [ "$width" -ge 640 ] && [ "$height" -ge 480 ] && [ "$w" -eq "$width" ] &&
+          [ "$h" -eq "$height" ]; then placed=0; fi
+      fi
+      [ "$before" = "$x $y $w $h" ] || placed=0
+      before="$x $y $w $h"
+      if [ "$placed" = 1 ]; then
+        if [ $((w * 480)) -le $((h * 640)) ]; then
+          pw=$w ph=$((w * 480 / 640))
+        else
+          ph=$h pw=$((h * 640 / 480))
+        fi
+        px=$((x + (w - pw) / 2)) py=$((y + (h - ph) / 2))
+        local offset=50 share=200
+        [ "$pw" -lt 640 ] && offset=51 share=100
+        import -window root "$work/screen.png" 2>/dev/null &&
+          convert "$work/screen.png" -crop "${pw}x${ph}+${px}+${py}" +repage "$work/seen.png" &&
+          convert "$work/frame.png" -define "sample:offset=$offset" -sample "${pw}x${ph}!" \
+            "$work/expected.png" || fail "ImageMagick failed"
+        local differing
+        differing=$(compare -metric AE "$work/seen.png" "$work/expected.png" null: 2>&1 || true)
+        seen="$seen, the picture at ($px, $py) ${pw}x${ph}: $differing pixels differ"
+        [ "$differing" -le $((pw * ph / share)) ] 2>/dev/null && {
+          echo "$2 $mode: $seen"
+          return 0
+        }
+      fi
+    fi
+    [ "$SECONDS" -lt "$deadline" ] || fail "on a $2 screen ($mode) the last look showed: $seen"
+    sleep 0.2
+  done
+}
+KELMORA_PICTURE_LIMIT=${KELMORA_PICTURE_LIMIT:-20}
 
 # Shows where two traces part.
 compare_traces() {
@@ -191,12 +261,33 @@ play)
   expect_exit 0
   ;;
 no-display)
+  # Each way of having no display ends the game at once with status 1 and the failing step's
+  # text; it never runs on unseen (the time limit catches a game that does).
+  no_display() {
+    local what=$1 expect=$2 status=0
+    shift 2
+    env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$@" timeout 30 "$kelmora" --window \
+      >"$work/out.log" 2>"$work/err.log" </dev/null || status=$?
+    [ "$status" -ne 124 ] || fail "$what: the game ran on without a display"
+    [ "$status" -eq 1 ] || fail "$what: exit status $status, expected 1"
+    grep -q "could not be created" "$work/err.log" || fail "$what: no message names the failing step"
+    grep -q -- "$expect" "$work/err.log" || fail "$what: no message says '$expect'"
+    echo "$what: $(tr '\n' ' ' <"$work/err.log")"
+  }
+  # A display number that no server has.
+  free=$((2000 + $$ % 1000))
+  while [ -e "/tmp/.X11-unix/X$free" ] || [ -e "/tmp/.X$free-lock" ]; do free=$((free + 1)); done
+  no_display "the X driver named, no DISPLAY" "No display could be opened" SDL_VIDEODRIVER=x11
+  no_display "no DISPLAY" "DISPLAY is not set"
+  no_display "DISPLAY :$free, no server there" "on DISPLAY :$free" DISPLAY=":$free"
+  # A driver that the player names himself is his choice, even one that shows nothing.
+  printf 'seed 1\n30 vk ESCAPE\n' >"$work/quit.txt"
   status=0
-  env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11 "$kelmora" --window \
-    >"$work/out.log" 2>"$work/err.log" </dev/null || status=$?
-  [ "$status" -eq 1 ] || fail "exit status $status, expected 1"
-  grep -q "could not be created" "$work/err.log" || fail "no message names the failing step"
-  cat "$work/err.log"
+  env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=offscreen timeout 30 "$kelmora" --window \
+    --replay "$work/quit.txt" --trace "$work/trace.jsonl" >"$work/out.log" 2>"$work/err.log" \
+    </dev/null || status=$?
+  [ "$status" -eq 0 ] || fail "with SDL_VIDEODRIVER=offscreen: exit status $status, expected 0"
+  [ "$(wc -l <"$work/trace.jsonl")" -eq 31 ] || fail "with SDL_VIDEODRIVER=offscreen: no 31 ticks"
   ;;
 menu)
   start_xvfb
@@ -230,6 +321,51 @@ demo)
   expect_exit 0
   compare_traces "$work/live.jsonl" "$trace" || fail "the replay in the window differs from the live trace"
   echo "demo: $(grep -c . "$work/demo.txt") recorded lines, $ticks trace lines, replayed exactly twice"
+  ;;
+layout)
+  # The same still frame (the game stands still once it is made inactive) on screens of several
+  # sizes, at start in full screen and after each Alt+Enter both ways; WM: none or openbox.
+  headless=$extra wm=${4:-none}
+  printf 'seed 5\n40 activate 0\n' >"$work/still.txt"
+  "$headless" --script "$work/still.txt" --ticks 40 --shot "39:$work/frame.png" --quiet ||
+    fail "the headless runner could not take the frame"
+  for screen in ${KELMORA_SCREENS:-1920x1080 1024x768 1280x1024 320x240}; do
+    KELMORA_SCREEN=$screen start_xvfb
+    [ "$wm" = openbox ] && start_wm
+    start_game_as --fullscreen --replay "$work/still.txt"
+    expect_picture full "$screen"
+    for mode in window full window; do
+      xdotool key alt+Return
+      expect_picture "$mode" "$screen"
+    done
+    xdotool key Escape
+    expect_exit 0
+    stop_started
+  done
+  ;;
+class)
+  # The window's class is the desktop entry's StartupWMClass whatever the program file is
+  # called, so that docks group it under the entry; the caption stays the game's own.
+  entry=$extra
+  wanted=$(sed -n 's/^StartupWMClass=//p' "$entry")
+  [ -n "$wanted" ] || fail "$entry names no StartupWMClass"
+  cp "$kelmora" "$work/renamed-game"
+  kelmora=$work/renamed-game
+  for wm in none openbox; do
+    start_xvfb
+    [ "$wm" = openbox ] && start_wm
+    trace=$work/trace-$wm.jsonl
+    start_game --trace "$trace"
+    class=$(xprop -id "$window" WM_CLASS)
+    [ "$class" = "WM_CLASS(STRING) = \"$wanted\", \"$wanted\"" ] ||
+      fail "with WM $wm the window's class is '$class', not '$wanted'"
+    name=$(xprop -id "$window" _NET_WM_NAME)
+    [ "$name" = '_NET_WM_NAME(UTF8_STRING) = "A Game"' ] || fail "the window's name is '$name'"
+    echo "WM $wm: $class, $name"
+    xdotool key Escape
+    expect_exit 0
+    stop_started
+  done
   ;;
 *)
   echo "unknown check: $check"

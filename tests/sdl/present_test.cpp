@@ -117,6 +117,25 @@ TEST(SdlPresent, IntegerScaleUsesWholeMultiples) {
   EXPECT_EQ(LetterboxRect(600, 480, ScaleMode::kInteger), (Rect{0, 15, 600, 465}));
 }
 
+TEST(SdlPresent, TheWindowFitsTheScreenTitleBarIncluded) {
+  // The largest whole multiple, centred in the usable area.
+  EXPECT_EQ(WindowedPlace(Rect{0, 0, 1920, 1080}, 0), (Rect{320, 60, 1600, 1020}));
+  EXPECT_EQ(WindowedPlace(Rect{0, 0, 1024, 768}, 0), (Rect{192, 144, 832, 624}));
+  // A panel takes the top of the screen; a second monitor sits to the right of the first.
+  EXPECT_EQ(WindowedPlace(Rect{0, 32, 1920, 1080}, 0), (Rect{320, 76, 1600, 1036}));
+  EXPECT_EQ(WindowedPlace(Rect{1920, 0, 3200, 1024}, 0), (Rect{1920, 32, 3200, 992}));
+  // The title bar goes above the picture and counts against the height.
+  EXPECT_EQ(WindowedPlace(Rect{0, 0, 1280, 1024}, 20), (Rect{0, 42, 1280, 1002}));
+  EXPECT_EQ(WindowedPlace(Rect{0, 0, 1280, 980}, 30), (Rect{320, 265, 960, 745}));
+  // Smaller than the frame: below 1x, the frame's shape kept, whole on the screen.
+  EXPECT_EQ(WindowedPlace(Rect{0, 0, 320, 240}, 0), (Rect{0, 0, 320, 240}));
+  EXPECT_EQ(WindowedPlace(Rect{0, 0, 320, 240}, 20), (Rect{13, 20, 306, 240}));
+  EXPECT_EQ(WindowedPlace(Rect{0, 0, 600, 480}, 0), (Rect{0, 15, 600, 465}));
+  // Nothing usable left: still a window of one pixel, never an empty one.
+  EXPECT_EQ(WindowedPlace(Rect{0, 0, 0, 0}, 0).Width(), 1);
+  EXPECT_EQ(WindowedPlace(Rect{0, 0, 100, 10}, 40).Height(), 1);
+}
+
 // The frame pixel under a point of the window: scaled with the picture, none over the bars, and
 // the window's points turned into output pixels on a high-density screen.
 TEST(SdlPresent, APointOfTheWindowFindsTheFramePixelUnderIt) {

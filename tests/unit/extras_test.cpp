@@ -115,8 +115,13 @@ TEST_F(ExtrasTest, OkInTheOptionsPanelIsRememberedAndLinesOfOthersKept) {
   EXPECT_TRUE(messages_.str().empty()) << messages_.str();
 }
 
-TEST_F(ExtrasTest, CancelLeavesTheFileAlone) {
+TEST_F(ExtrasTest, CancelAndReplaysLeaveTheFileAlone) {
   Run(OptionsSession(false));
+  EXPECT_EQ(remembered_.options.enemies, 12);
+  EXPECT_FALSE(fs::exists(options_.file.path));
+  // A replay's Ok is the recorded player's, not this one's.
+  options_.rememberOptions = false;
+  Run(OptionsSession(true));
   EXPECT_EQ(remembered_.options.enemies, 12);
   EXPECT_FALSE(fs::exists(options_.file.path));
 }

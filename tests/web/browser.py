@@ -29,6 +29,8 @@ from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.mouse_button import MouseButton
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.common.exceptions import WebDriverException
@@ -260,6 +262,15 @@ class Player:
         time.sleep(0.2)
         ActionChains(self.driver).click_and_hold().pause(0.1).release().perform()
 
+    def hold_right(self, x, y, seconds):
+        self.point(x, y)
+        time.sleep(0.2)
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.pointer_down(MouseButton.RIGHT)
+        actions.pointer_action.pause(seconds)
+        actions.pointer_action.pointer_up(MouseButton.RIGHT)
+        actions.perform()
+
     def hold(self, key, seconds):
         ActionChains(self.driver).key_down(key).pause(seconds).key_up(key).perform()
 
@@ -273,9 +284,11 @@ def check_live(driver, server, work, runner):
     player.canvas.click()
     menu = r'"menu":\{"cursor":\[\d+,\d+\],"main":%d,"options":%d,"exit":0'
     player.wait_for('the main menu', menu % (1, 0))
-    # Options, then Ok, with the mouse.
+    # Options: the right button held over Enemy Number lowers it; Ok keeps it.
     player.click(320, 239)
     player.wait_for('the options panel', menu % (0, 1))
+    player.hold_right(388, 219, 0.3)
+    player.wait_for('fewer enemies', r'"drones":([1-9]|1[01]),')
     player.click(270, 279)
     player.wait_for('the main menu again', menu % (1, 0), since=player.lines())
     # New Game with the mouse, then a flight with the keys.
@@ -310,6 +323,15 @@ def check_live(driver, server, work, runner):
     if native != trace:
         raise Failure('the page\'s demo does not replay to its trace: ' +
                       first_difference(trace, native))
+    # The page remembers the settings: the next visit's first game has the fewer enemies, and
+    # its demo says so.
+    drones = re.findall(r'"drones":(\d+),', trace)[-1]
+    driver.get(server.url('?seed=4243&trace=1'))
+    player = Player(driver)
+    player.wait_for('the remembered settings', r'"settings":\{"drones":%s,' % drones)
+    demo = driver.execute_script('return Module.UTF8ToString(Module._kelmora_demo())')
+    if ('set drones=%s\n' % drones) not in demo:
+        raise Failure('the demo does not start with the remembered settings: ' + demo[:200])
 
 
 def main(argv):

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iostream>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -16,6 +17,9 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/config.h"
+#include "app/extras.h"
+#include "app/mixer.h"
 #include "app/script.h"
 #include "app/start_settings.h"
 #include "app/trace.h"
@@ -35,6 +39,9 @@ EM_JS(void, KelmoraFinished, (int status, int live), {
 EM_JS(void, KelmoraTickTime, (double milliseconds), {
   Module.kelmoraPage.tickTime(milliseconds);
 });
+EM_JS(int, KelmoraStartSound, (), {
+  return Module.kelmoraPage.startSound() ? 1 : 0;
+});
 // clang-format on
 
 namespace kelmora::web {
@@ -50,6 +57,9 @@ constexpr double kEarlyMilliseconds = 2.0;
 constexpr int kMostTicksPerRefresh = 2;
 // Run back to back (fast=1), the ticks of one refresh stop after this long.
 constexpr double kFastBudgetMilliseconds = 25.0;
+// The remembered settings: a file of the page's own file system, which the page keeps in its
+// local storage.
+constexpr const char* kSettingsPath = "/kelmora.cfg";
 
 struct Options {
   std::optional<std::uint32_t> seed;
@@ -111,18 +121,20 @@ class Page {
 
   void Start() {
     platform::InstallBackend(&backend_);
-    // The script's settings, then the page's, which win.
-    std::vector<StartSetting> changes = script_.settings;
-    changes.insert(changes.end(), options_.settings.begin(), options_.settings.end());
-    ApplyStartSettings(changes);
     runner_ = options_.Runner();
+    if (runner_) {
+      // The script's settings, then the page's, which win.
+      std::vector<StartSetting> changes = script_.settings;
+      changes.insert(changes.end(), options_.settings.begin(), options_.settings.end());
+      ApplyStartSettings(changes);
+    }
     backend_.SetReplaying(runner_);
     if (runner_) {
       seed_ = options_.seed ? *options_.seed : script_.seed.value_or(1);
       lastTick_ = options_.ticks.value_or(600);
     } else {
       seed_ = options_.seed ? *options_.seed : static_cast<std::uint32_t>(std::time(nullptr));
-      WriteScriptSeed(demo_, seed_);
+      StartLive();
     }
     backend_.SetClock(seed_);
     frameRecord.hashBlits = options_.trace;
@@ -150,6 +162,9 @@ class Page {
   }
 
   std::string Demo() const { return demo_.str(); }
+  void RenderSound(std::int16_t* out, int frames) {
+    if (mixer_) mixer_->Render(out, frames);
+  }
 
  private:
   void Tick() {
@@ -242,11 +257,43 @@ class Page {
     }
   }
 
+  // Played in the page: the remembered settings (then the page's own) as the first game's, the
+  // sounds and the settings file kept up to date around the game, as the desktop's game does.
+  void StartLive() {
+    ConfigFile file;
+    std::vector<std::string> warnings;
+    ReadConfig(kSettingsPath, &file, &warnings);
+    for (const std::string& warning : warnings) std::cerr << "kelmora: " << warning << '\n';
+    const GameOptions& remembered = file.config.options;
+    std::vector<StartSetting> changes = {{"drones", remembered.enemies},
+                                         {"jitter", remembered.jitter ? 1 : 0},
+                                         {"particles", remembered.particles},
+                                         {"pickups", remembered.pickups}};
+    changes.insert(changes.end(), options_.settings.begin(), options_.settings.end());
+    ApplyStartSettings(changes);
+    WriteScriptSeed(demo_, seed_);
+    for (const StartSetting& setting :
+         ChangedStartSettings(settings.droneCount, settings.explosionJitter,
+                              settings.explosionParticles, settings.pickupSetting)) {
+      WriteStartSetting(demo_, setting);
+    }
+    mixer_ = std::make_unique<Mixer>();
+    ExtrasOptions extras;
+    extras.soundOn = file.config.sound;
+    extras.file = std::move(file);
+    extras.takeRequests = [] { return platform::HostRequests{}; };
+    extras.startSound = [] { return KelmoraStartSound() != 0; };
+    extras.messages = &std::cerr;
+    extras_ = std::make_unique<Extras>(std::move(extras), *mixer_);
+  }
+
   void EndTick(bool frameRan, std::optional<int> exitStatus) {
     const auto boxes = backend_.TakeMessageBoxes();
-    if (!options_.trace) return;
-    const std::string line = TraceLine(tick_, frameRan, boxes, exitStatus);
-    KelmoraTraceLine(line.data(), static_cast<int>(line.size()));
+    if (options_.trace) {
+      const std::string line = TraceLine(tick_, frameRan, boxes, exitStatus);
+      KelmoraTraceLine(line.data(), static_cast<int>(line.size()));
+    }
+    if (extras_) extras_->AfterTick(tick_, frameRan);
   }
 
   void End(bool frameRan) {
@@ -254,6 +301,7 @@ class Page {
     status_ = ExitStatus();
     EndTick(frameRan, status_);
     EndProgram();
+    if (extras_) extras_->Finish();
     running_ = false;
   }
 
@@ -271,6 +319,8 @@ class Page {
   std::size_t next_command_ = 0;
   double next_ = 0.0;
   std::ostringstream demo_;
+  std::unique_ptr<Mixer> mixer_;
+  std::unique_ptr<Extras> extras_;
 };
 
 Options pageOptions;
@@ -310,6 +360,15 @@ EMSCRIPTEN_KEEPALIVE const char* kelmora_demo() {
   static std::string text;
   text = kelmora::web::page != nullptr ? kelmora::web::page->Demo() : std::string();
   return text.c_str();
+}
+
+// The next `frames` stereo frames of the game's sound, for the page's audio output.
+EMSCRIPTEN_KEEPALIVE const std::int16_t* kelmora_sound(int frames) {
+  static std::vector<std::int16_t> buffer;
+  buffer.assign(static_cast<std::size_t>(frames) * 2, 0);
+  if (kelmora::web::page != nullptr && frames > 0)
+    kelmora::web::page->RenderSound(buffer.data(), frames);
+  return buffer.data();
 }
 }
 

@@ -183,6 +183,8 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
   if (leftAltTapped_ && focused_) keyPressed_[DIK_LMENU] = true;
   leftAltTapped_ = false;
 
+  SettleWindow();
+
   // A replay's keys and buttons are the recorded ones: the host's (none) must not undo them.
   if (replaying_) {
     for (bool& key : keyPressed_) key = false;

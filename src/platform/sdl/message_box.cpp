@@ -13,7 +13,7 @@ void SdlBackend::ShowMessageBox(std::string_view caption, std::string_view text)
   boxes_.emplace_back(std::string(caption), std::string(text));
   if (!videoStarted_) return;
   if (window_ != nullptr && fullscreen_) {
-    SDL_SetWindowFullscreen(window_, 0);
+    LeaveFullscreen();
     fullscreen_ = false;
   }
   CaptureMouse(false);

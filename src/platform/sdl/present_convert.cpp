@@ -225,6 +225,22 @@ Rect LetterboxRect(std::int32_t outputWidth, std::int32_t outputHeight, ScaleMod
               top + static_cast<std::int32_t>(height)};
 }
 
+Rect WindowedPlace(const Rect& usable, std::int32_t titleBar) {
+  const std::int32_t width = std::max(1, usable.Width());
+  const std::int32_t height = std::max(1, usable.Height() - std::max(0, titleBar));
+  const std::int32_t multiple = std::min(width / kScreenWidth, height / kScreenHeight);
+  std::int32_t windowWidth = kScreenWidth * multiple;
+  std::int32_t windowHeight = kScreenHeight * multiple;
+  if (multiple < 1) {
+    const Rect fit = LetterboxRect(width, height, ScaleMode::kFit);
+    windowWidth = std::max(1, fit.Width());
+    windowHeight = std::max(1, fit.Height());
+  }
+  const std::int32_t left = usable.left + (width - windowWidth) / 2;
+  const std::int32_t top = usable.top + std::max(0, titleBar) + (height - windowHeight) / 2;
+  return Rect{left, top, left + windowWidth, top + windowHeight};
+}
+
 namespace {
 
 // One axis of FramePixelAt: the output pixel under the point, then the frame pixel under that.

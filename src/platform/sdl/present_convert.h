@@ -36,6 +36,13 @@ enum class ScaleMode {
 // rest left black. An output smaller than one whole frame falls back to fitting.
 Rect LetterboxRect(std::int32_t outputWidth, std::int32_t outputHeight, ScaleMode mode);
 
+// Where the window's picture goes out of full screen, given the usable area of the display (the
+// screen less the desktop's panels) and the height of the title bar that the desktop puts above
+// the window (0 without one): the largest whole multiple of the frame that fits below the title
+// bar, centred in the area. On an area smaller than the frame, the largest picture of the frame's
+// shape that fits: the window and its title bar are always on the screen.
+Rect WindowedPlace(const Rect& usable, std::int32_t titleBar);
+
 // The frame pixel under the point (x, y) of a window of windowWidth x windowHeight points whose
 // output has outputWidth x outputHeight pixels (more than points on a high-density screen), with
 // the frame shown at `picture` (output pixels). False when the point is off the picture.

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -32,6 +33,9 @@ struct SDL_KeyboardEvent;
 struct SDL_MouseButtonEvent;
 
 namespace kelmora::platform {
+
+// The name that desktops know the game by (its desktop entry's window class).
+inline constexpr const char* kApplicationId = "kelmora";
 
 struct SdlOptions {
   bool fullscreen = true;
@@ -86,6 +90,8 @@ class SdlBackend final : public Backend {
   void WaitForHostEvent(int milliseconds);
 
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes();
+  // What to finish (the session's files) should the display be lost; set before the window opens.
+  void WhenDisplayLost(std::function<void()> flush) { whenDisplayLost_ = std::move(flush); }
   // The keys the player moved the game's actions to.
   void SetKeyBindings(const KeyBindings& bindings) { bindings_ = bindings; }
   // The sound and screenshot keys pressed and the window's mode changed since the last call.
@@ -107,6 +113,17 @@ class SdlBackend final : public Backend {
   bool CreateRenderer();
   bool CreateScreenTexture();
   void ShowScreen();
+  int WindowDisplay() const;
+  // Full screen as the desktop does it, or by the window itself where the desktop does not.
+  bool EnterFullscreen();
+  void LeaveFullscreen();
+  bool CoverScreen();
+  // Out of full screen: the window placed on its display, whole, title bar included.
+  void PlaceWindow();
+  bool WindowFitsScreen() const;
+  int TitleBarHeight() const;
+  // Once a tick: the window placed again while the desktop may still be moving it.
+  void SettleWindow();
   // mouse.cpp
   void CaptureMouse(bool capture);
   // events.cpp
@@ -127,6 +144,12 @@ class SdlBackend final : public Backend {
 
   SdlOptions options_;
   bool fullscreen_ = true;
+  bool ownFullscreen_ = false;             // full screen made by the window itself
+  std::optional<Rect> windowedPlace_;      // where it was before
+  static constexpr int kSettleTicks = 90;  // ticks a window is watched after it was placed
+  int settleTicks_ = 0;
+  int placedBelow_ = 0;  // the title bar's height the window was placed for
+  std::function<void()> whenDisplayLost_;
   bool tickedInput_ = false;
   bool menuUp_ = false;
   bool replaying_ = false;

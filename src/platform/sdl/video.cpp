@@ -1,10 +1,13 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "platform/sdl/desktop_grab.h"
 #include "platform/sdl/sdl_backend.h"
+#include "platform/sdl/x11.h"
 #include "platform/window.h"
 #include "resources/embedded.h"
 
@@ -21,14 +24,39 @@ bool SixtyHertz(int refreshRate) {
   return refreshRate >= 59 && refreshRate <= 61;
 }
 
-// The window's size out of full screen: the largest whole multiple of the frame that fits the
-// display's usable area.
-void WindowedSize(int display, int* width, int* height) {
+// The display's area that the desktop's panels leave free; the whole display where it says nothing.
+SDL_Rect UsableArea(int display) {
   SDL_Rect usable{0, 0, kScreenWidth, kScreenHeight};
-  SDL_GetDisplayUsableBounds(display, &usable);
-  const int multiple = std::max(1, std::min(usable.w / kScreenWidth, usable.h / kScreenHeight));
-  *width = kScreenWidth * multiple;
-  *height = kScreenHeight * multiple;
+  if (SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0 || usable.h <= 0) {
+    SDL_GetDisplayBounds(display, &usable);
+  }
+  return usable;
+}
+
+Rect ToRect(const SDL_Rect& rect) {
+  return Rect{rect.x, rect.y, rect.x + rect.w, rect.y + rect.h};
+}
+
+// Drivers that draw nowhere: what SDL falls back to when no display answers.
+bool DrawsNowhere(const char* driver) {
+  if (driver == nullptr) return true;
+  const std::string_view name(driver);
+  return name == "offscreen" || name == "dummy" || name == "evdev";
+}
+
+// Why no display answered, for the player.
+std::string MissingDisplayText() {
+  const char* display = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  std::string text = "No display could be opened: no display server answers";
+  if (display != nullptr && *display != 0) {
+    text += std::string(" on DISPLAY ") + display;
+  } else if (wayland != nullptr && *wayland != 0) {
+    text += std::string(" on WAYLAND_DISPLAY ") + wayland;
+  } else {
+    text += " (DISPLAY is not set)";
+  }
+  return text + "\n";
 }
 
 // The game's icon (the 32x32 bitmap resource) on the window.
@@ -58,11 +86,27 @@ void SetWindowIcon(SDL_Window* window) {
 // The window step: the host's video system and the window, hidden until it is shown.
 bool SdlBackend::OpenWindow(std::string_view caption) {
   if (!videoStarted_) {
+    // Docks and task switchers group the window under the game's desktop entry by this name
+    // (the window class under X, the application id under Wayland), unless the player named
+    // another himself.
+    setenv("SDL_VIDEO_X11_WMCLASS", kApplicationId, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", kApplicationId, 0);
+    SDL_SetHint("SDL_APP_NAME", kApplicationId);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       Diagnose("No display could be opened");
       return false;
     }
+    // Without any display SDL falls back to a driver that draws nowhere, and the game would run
+    // unseen. Only a driver that the player asked for himself may do that.
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if ((asked == nullptr || *asked == 0) && DrawsNowhere(SDL_GetCurrentVideoDriver())) {
+      SDL_QuitSubSystem(SDL_INIT_VIDEO);
+      DebugOutput(MissingDisplayText());
+      return false;
+    }
     videoStarted_ = true;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver != nullptr && std::string_view(driver) == "x11") WhenDisplayLost(whenDisplayLost_);
   }
   int display = options_.display;
   if (display < 0 || display >= SDL_GetNumVideoDisplays()) {
@@ -70,20 +114,26 @@ bool SdlBackend::OpenWindow(std::string_view caption) {
                 "; the game opens on display 0\n");
     display = 0;
   }
-  int width = kScreenWidth;
-  int height = kScreenHeight;
-  WindowedSize(display, &width, &height);
-  Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-  if (fullscreen_) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  // Placed for a desktop without a title bar; once the window is shown and the desktop has
+  // framed it, it is placed again (ShowWindow).
+  const Rect place = WindowedPlace(ToRect(UsableArea(display)), 0);
+  const Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
   const std::string title(caption);
-  window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                             SDL_WINDOWPOS_CENTERED_DISPLAY(display), width, height, flags);
+  window_ =
+      SDL_CreateWindow(title.c_str(), place.left, place.top, place.Width(), place.Height(), flags);
   if (window_ == nullptr) {
     Diagnose("The window could not be made");
     return false;
   }
-  SDL_SetWindowMinimumSize(window_, kScreenWidth / 4, kScreenHeight / 4);
+  SDL_SetWindowMinimumSize(window_, std::min(kScreenWidth / 4, place.Width()),
+                           std::min(kScreenHeight / 4, place.Height()));
   SetWindowIcon(window_);
+  ownFullscreen_ = false;
+  windowedPlace_.reset();
+  if (fullscreen_ && !EnterFullscreen()) {
+    Diagnose("The window could not be made full screen");
+    fullscreen_ = false;
+  }
   focused_ = true;
   return true;
 }
@@ -92,7 +142,96 @@ void SdlBackend::ShowWindow() {
   if (window_ == nullptr) return;
   SDL_ShowWindow(window_);
   SDL_RaiseWindow(window_);
+  // A hidden window may have been moved back on showing.
+  if (!fullscreen_) PlaceWindow();
+  if (ownFullscreen_) CoverScreen();
+  settleTicks_ = kSettleTicks;
   SDL_ShowCursor(SDL_DISABLE);
+}
+
+int SdlBackend::WindowDisplay() const {
+  const int display = window_ != nullptr ? SDL_GetWindowDisplayIndex(window_) : -1;
+  return display >= 0 ? display : 0;
+}
+
+int SdlBackend::TitleBarHeight() const {
+  int top = 0;
+  if (SDL_GetWindowBordersSize(window_, &top, nullptr, nullptr, nullptr) != 0) top = 0;
+  return top;
+}
+
+void SdlBackend::PlaceWindow() {
+  const int top = TitleBarHeight();
+  const Rect place = WindowedPlace(ToRect(UsableArea(WindowDisplay())), top);
+  SDL_SetWindowSize(window_, place.Width(), place.Height());
+  SDL_SetWindowPosition(window_, place.left, place.top);
+  placedBelow_ = top;
+}
+
+void SdlBackend::SettleWindow() {
+  // The desktop frames a window, and puts one back out of full screen, in its own time: for a
+  // while the window is looked at again, placed anew when its title bar turns out to be another
+  // than it was placed below, or when it does not fit the screen.
+  if (settleTicks_ <= 0 || window_ == nullptr) return;
+  --settleTicks_;
+  if (fullscreen_) return;
+  if (TitleBarHeight() != placedBelow_ || !WindowFitsScreen()) PlaceWindow();
+}
+
+bool SdlBackend::WindowFitsScreen() const {
+  int top = 0;
+  if (SDL_GetWindowBordersSize(window_, &top, nullptr, nullptr, nullptr) != 0) top = 0;
+  const SDL_Rect usable = UsableArea(WindowDisplay());
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  SDL_GetWindowPosition(window_, &x, &y);
+  SDL_GetWindowSize(window_, &width, &height);
+  return x >= usable.x && y - top >= usable.y && x + width <= usable.x + usable.w &&
+         y + height <= usable.y + usable.h;
+}
+
+bool SdlBackend::EnterFullscreen() {
+  if (DesktopDoesFullscreen(window_)) {
+    return SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+  }
+  // This desktop leaves a window as it is when asked for full screen (an X server without a
+  // window manager): the window itself then covers the whole screen, without a border, and
+  // comes back to its place afterwards.
+  SDL_Rect windowed{0, 0, 0, 0};
+  SDL_GetWindowPosition(window_, &windowed.x, &windowed.y);
+  SDL_GetWindowSize(window_, &windowed.w, &windowed.h);
+  if (!CoverScreen()) return false;
+  windowedPlace_ = ToRect(windowed);
+  ownFullscreen_ = true;
+  return true;
+}
+
+bool SdlBackend::CoverScreen() {
+  SDL_Rect bounds;
+  if (SDL_GetDisplayBounds(WindowDisplay(), &bounds) != 0) return false;
+  SDL_SetWindowBordered(window_, SDL_FALSE);
+  SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+  SDL_SetWindowSize(window_, bounds.w, bounds.h);
+  return true;
+}
+
+void SdlBackend::LeaveFullscreen() {
+  if (window_ == nullptr) return;
+  if (ownFullscreen_) {
+    ownFullscreen_ = false;
+    SDL_SetWindowBordered(window_, SDL_TRUE);
+    if (windowedPlace_) {
+      SDL_SetWindowSize(window_, windowedPlace_->Width(), windowedPlace_->Height());
+      SDL_SetWindowPosition(window_, windowedPlace_->left, windowedPlace_->top);
+    }
+  } else if (SDL_SetWindowFullscreen(window_, 0) != 0) {
+    Diagnose("The window could not leave full screen");
+  }
+  // A window that started full screen has never been placed for the desktop's frame.
+  if (!WindowFitsScreen()) PlaceWindow();
+  settleTicks_ = kSettleTicks;
 }
 
 void SdlBackend::CloseWindow() {
@@ -157,6 +296,9 @@ bool SdlBackend::CreateRenderer() {
     Diagnose("The renderer could not be made");
     return false;
   }
+  // The renderer may have made the window again, at its first place.
+  if (ownFullscreen_) CoverScreen();
+  if (!fullscreen_) PlaceWindow();
   SDL_RendererInfo info;
   const bool waits =
       SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
@@ -233,12 +375,15 @@ HRESULT SdlBackend::RestoreScreen() {
 
 void SdlBackend::ToggleFullscreen() {
   if (window_ == nullptr) return;
-  const bool wanted = !fullscreen_;
-  if (SDL_SetWindowFullscreen(window_, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+  if (fullscreen_) {
+    LeaveFullscreen();
+    fullscreen_ = false;
+  } else if (EnterFullscreen()) {
+    fullscreen_ = true;
+  } else {
     Diagnose("The window could not change between full screen and window");
     return;
   }
-  fullscreen_ = wanted;
   ShowScreen();
 }
 
