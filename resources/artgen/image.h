@@ -4,21 +4,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "resources/layout.h"
+
 namespace kelmora::artgen {
 
-// Left, top, right, bottom; right and bottom exclusive, as the game addresses its cells.
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  constexpr int width() const { return right - left; }
-  constexpr int height() const { return bottom - top; }
-  constexpr bool contains(int x, int y) const {
-    return x >= left && x < right && y >= top && y < bottom;
-  }
-  friend constexpr bool operator==(const Rect&, const Rect&) = default;
-};
+// Cells are addressed as the game addresses them.
+using layout::Rect;
 
 class IndexedImage {
  public:

@@ -55,13 +55,6 @@ Rect FaceOf(const Panel& panel, const HotArea& area) {
   return {x[0], y[0], x[1], y[1]};
 }
 
-const HotArea& AreaNamed(const Panel& panel, std::string_view name) {
-  for (int i = 0; i < panel.hotAreaCount; ++i) {
-    if (panel.hotAreas[i].name == name) return panel.hotAreas[i];
-  }
-  return panel.hotAreas[0];
-}
-
 // ---- Drawing helpers -------------------------------------------------------------------------
 
 void HLine(IndexedImage& image, int left, int right, int y, std::uint8_t index) {
@@ -197,7 +190,7 @@ void DrawMainMenu(IndexedImage& image) {
   const Panel& panel = kMainMenu;
   DrawPlate(image, panel.source);
   for (std::string_view name : {"New Game", "Options", "Exit"}) {
-    DrawButton(image, FaceOf(panel, AreaNamed(panel, name)), name);
+    DrawButton(image, FaceOf(panel, HotAreaNamed(panel, name)), name);
   }
 }
 
@@ -208,15 +201,15 @@ void DrawOptionsPanel(IndexedImage& image) {
   // Setting names, each level with its control.
   for (std::string_view name :
        {"Explosion Jitter", "Enemy Number", "Particle Number", "Power Up Number"}) {
-    const Rect control = FaceOf(panel, AreaNamed(panel, name));
+    const Rect control = FaceOf(panel, HotAreaNamed(panel, name));
     const int y = control.top + (control.height() - 7) / 2;
     DrawLabel(image, r.left + 8, y, name, kPanelLettering);
     if (name != "Explosion Jitter") DrawWell(image, control);
   }
-  const Rect ok = FaceOf(panel, AreaNamed(panel, "Ok"));
+  const Rect ok = FaceOf(panel, HotAreaNamed(panel, "Ok"));
   DrawGroove(image, r.left + 5, r.right - 5, ok.top - 4);
   DrawButton(image, ok, "Ok");
-  DrawButton(image, FaceOf(panel, AreaNamed(panel, "Cancel")), "Cancel");
+  DrawButton(image, FaceOf(panel, HotAreaNamed(panel, "Cancel")), "Cancel");
 }
 
 void DrawCheckBoxImage(IndexedImage& image, const Panel& panel, bool ticked) {
@@ -231,12 +224,12 @@ void DrawExitDialog(IndexedImage& image) {
   r.bottom -= 1;
   DrawPlate(image, r);
   HLine(image, r.left, r.right, r.bottom, kSlate[15]);
-  const Rect yes = FaceOf(panel, AreaNamed(panel, "Yes"));
+  const Rect yes = FaceOf(panel, HotAreaNamed(panel, "Yes"));
   const std::string_view question = "Are you sure you want to quit?";
   DrawLabel(image, r.left + (r.width() - LabelWidth(question)) / 2,
             r.top + (yes.top - r.top - 7) / 2, question, kPanelLettering);
   DrawButton(image, yes, "Yes");
-  DrawButton(image, FaceOf(panel, AreaNamed(panel, "No")), "No");
+  DrawButton(image, FaceOf(panel, HotAreaNamed(panel, "No")), "No");
 }
 
 }  // namespace

@@ -41,24 +41,16 @@ void RecordBlit(const Rect& source, const Rect& destination, const platform::Sur
 // The cell of one character of the 6x7 font. Anything the font has no glyph for draws as the
 // space: one key-coloured pixel stretched over the box.
 constexpr Rect GlyphCellOf(int code) {
-  auto fontCell = [](int k, int top) { return Rect{7 * k, top, 7 * k + 6, top + 7}; };
-  if (code >= 'A' && code <= 'Z') return fontCell(code - 'A', 124);
-  if (code >= 'a' && code <= 'z') return fontCell(code - 'a', 132);
-  if (code >= '1' && code <= '9') return fontCell(code - '1', 140);
-  switch (code) {
-    case '0':
-      return fontCell(9, 140);
-    case '-':
-      return fontCell(10, 140);
-    case '=':
-      return fontCell(11, 140);
-    case ':':
-      return fontCell(12, 140);
-    case '_':
-      return fontCell(13, 140);
-    default:
-      return Rect{0, 0, 1, 1};
+  if (code >= 'A' && code <= 'Z')
+    return SheetRect(layout::GlyphCell(layout::kCapitalsTop, code - 'A'));
+  if (code >= 'a' && code <= 'z')
+    return SheetRect(layout::GlyphCell(layout::kSmallsTop, code - 'a'));
+  const std::size_t sign = code > 0 && code < 128 ? layout::kSigns.find(static_cast<char>(code))
+                                                  : std::string_view::npos;
+  if (sign != std::string_view::npos) {
+    return SheetRect(layout::GlyphCell(layout::kSignsTop, static_cast<int>(sign)));
   }
+  return Rect{0, 0, 1, 1};
 }
 
 constexpr std::array<Rect, 256> kGlyphCells = [] {
@@ -103,22 +95,25 @@ void DrawText(std::int32_t cx, std::int32_t cy, const char* text, std::int32_t l
   // (it draws the very same pixels), and character by character where it cannot.
   constexpr std::int32_t kLine = 64;
   platform::Surface* const sheet = display.sheetSurface.get();
-  const std::int32_t x0 = cx - (7 * length) / 2;
+  constexpr std::int32_t kAdvance = layout::kGlyphPitch;
+  constexpr std::int32_t kWidth = layout::kGlyphWidth;
+  constexpr std::int32_t kHeight = layout::kGlyphHeight;
+  const std::int32_t x0 = cx - (kAdvance * length) / 2;
   const std::int32_t top = cy - 4;
   Rect cells[kLine];
   for (std::int32_t first = 0; first < length; first += kLine) {
     const std::int32_t count = std::min(kLine, length - first);
-    const std::int32_t left = x0 + 7 * first;
+    const std::int32_t left = x0 + kAdvance * first;
     const auto box = [&](std::int32_t i) {
-      return Rect{left + 7 * i, top, left + 7 * i + 6, top + 7};
+      return Rect{left + kAdvance * i, top, left + kAdvance * i + kWidth, top + kHeight};
     };
     for (std::int32_t i = 0; i < count; ++i) {
       cells[i] = GlyphCell(text[first + i]);
       RecordBlit(cells[i], box(i), sheet, kSpriteBlitFlags);
     }
     if (display.backBuffer != nullptr && sheet != nullptr &&
-        display.backBuffer->BltKeyedRow(*sheet, std::span<const Rect>(cells, count), left, top, 6,
-                                        7, 7)) {
+        display.backBuffer->BltKeyedRow(*sheet, std::span<const Rect>(cells, count), left, top,
+                                        kWidth, kHeight, kAdvance)) {
       continue;
     }
     for (std::int32_t i = 0; i < count; ++i) {
@@ -136,7 +131,7 @@ void DrawScore() {
     const int value = digits[j] - '0';
     // The large digits run 1..9 then 0.
     const std::int32_t k = value == 0 ? 9 : value - 1;
-    const Rect source{16 * k + 16, 148, 16 * k + 31, 182};
+    const Rect source = SheetRect(layout::BigDigitCell(k));
     const std::int32_t right = 570 + 16 * j;
     BlitSprite(source, Rect{right - 15, 0, right, 33}, display.sheetSurface.get(),
                kSpriteBlitFlags);
@@ -146,7 +141,7 @@ void DrawScore() {
 void DrawMissileIcons() {
   const Ship* player = PlayerOrNull();
   if (player == nullptr) return;
-  constexpr Rect kMissileUp{0, 185, 12, 197};
+  constexpr Rect kMissileUp = SheetRect(layout::MissileCell(0));
   for (std::int32_t i = 0; i < player->missiles; ++i) {
     BlitSprite(kMissileUp, Rect{628 - 12 * i, 35, 640 - 12 * i, 47}, display.sheetSurface.get(),
                kSpriteBlitFlags);

@@ -9,8 +9,8 @@ namespace kelmora {
 
 using platform::Rect;
 
-inline constexpr std::uint32_t kSpriteBlitFlags = 0x1008000;  // DDBLT_KEYSRC | DDBLT_WAIT
-inline constexpr std::uint32_t kCopyBlitFlags = 0x1000000;    // DDBLT_WAIT
+inline constexpr std::uint32_t kSpriteBlitFlags = platform::DDBLT_KEYSRC | platform::DDBLT_WAIT;
+inline constexpr std::uint32_t kCopyBlitFlags = platform::DDBLT_WAIT;
 
 // Copies `source` of `surface` to `destination` of the back buffer, unless the destination lies
 // wholly off the screen; retried while the display is still drawing.

@@ -28,11 +28,11 @@ enum PickupKind : std::uint8_t {
 
 // Every kind places itself the same way: anywhere in the quarter of the world left of and above
 // the origin (a draw never exceeds 32767), x drawn first. Only the icon differs.
-void Place(Pickup& pickup, std::uint8_t kind, std::int32_t cellLeft) {
+void Place(Pickup& pickup, std::uint8_t kind, layout::PickupKind icon) {
   pickup.kind = kind;
   pickup.x = Wrap16(rng.Draw() % 65536 - 32768);
   pickup.y = Wrap16(rng.Draw() % 65536 - 32768);
-  pickup.sourceRect = Rect{cellLeft, 199, cellLeft + 17, 218};
+  pickup.sourceRect = SheetRect(layout::PickupCell(static_cast<int>(icon)));
 }
 
 std::unique_ptr<Pickup> NewPickupOfKind(std::int32_t kind) {
@@ -104,19 +104,19 @@ bool Touches(const Ship& ship, const Pickup& pickup) {
 }  // namespace
 
 void MissilePickup::Spawn(std::uint8_t newKind) {
-  Place(*this, newKind, 0);
+  Place(*this, newKind, layout::PickupKind::kMissiles);
 }
 void SmallShieldPickup::Spawn(std::uint8_t newKind) {
-  Place(*this, newKind, 18);
+  Place(*this, newKind, layout::PickupKind::kSmallShield);
 }
 void MediumShieldPickup::Spawn(std::uint8_t newKind) {
-  Place(*this, newKind, 36);
+  Place(*this, newKind, layout::PickupKind::kMediumShield);
 }
 void LargeShieldPickup::Spawn(std::uint8_t newKind) {
-  Place(*this, newKind, 54);
+  Place(*this, newKind, layout::PickupKind::kLargeShield);
 }
 void PowerPickup::Spawn(std::uint8_t newKind) {
-  Place(*this, newKind, 72);
+  Place(*this, newKind, layout::PickupKind::kPower);
 }
 
 std::unique_ptr<Pickup> CreateRandomPickup() {

@@ -49,12 +49,22 @@ void Pursue(Ship& drone, const Ship& other) {
                                      dy > 0, quotient);
 }
 
+constexpr std::int32_t kDroneRowTop = layout::ShipCell(layout::ShipRow::kDrone, 0).top;
+
+// The cell of a ship's sprite in the sheet row starting at `top`: the headings lie side by side,
+// one sheet column apart, and a heading between two whole ones starts the cell part of the way
+// along, as the game works it out.
+Rect ShipSpriteCell(float heading, std::int32_t top) {
+  const double h = static_cast<double>(heading);
+  return Rect{TruncToInt(layout::kShipPitch * h), top,
+              TruncToInt(layout::kShipPitch * h + layout::kShipSize), top + layout::kShipSize};
+}
+
 }  // namespace
 
 void PlayerShip::Update() {
-  const std::int32_t row = firing != 0 ? 31 : 0;
-  const double h = static_cast<double>(heading);
-  spriteRect = Rect{TruncToInt(31.0 * h), row, TruncToInt(31.0 * h + 30.0), row + 30};
+  const std::int32_t row = firing != 0 ? layout::kShipPitch : 0;
+  spriteRect = ShipSpriteCell(heading, row);
 }
 
 void DroneShip::Update() {
@@ -100,10 +110,8 @@ void DroneShip::Update() {
   const double step = 3.0 * speed;
   x = Wrap16(TruncToInt(x + step * along.sine));
   y = Wrap16(TruncToInt(y - step * along.cosine));
-  spriteRowOffset = firing != 0 ? 31 : 0;
-  const double h = static_cast<double>(heading);
-  spriteRect = Rect{TruncToInt(31.0 * h), 62 + spriteRowOffset, TruncToInt(31.0 * h + 30.0),
-                    92 + spriteRowOffset};
+  spriteRowOffset = firing != 0 ? layout::kShipPitch : 0;
+  spriteRect = ShipSpriteCell(heading, kDroneRowTop + spriteRowOffset);
 }
 
 void DroneShip::Evade() {

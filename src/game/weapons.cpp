@@ -25,10 +25,12 @@ TrailSystem* MissileTrail(std::int32_t slot) {
   return effects.missileTrails[static_cast<std::size_t>(slot)].get();
 }
 
-// The sixteen missile cells lie side by side in one row of the sheet, 14 pixels apart.
+// The sixteen missile cells lie side by side in one row of the sheet.
 Rect MissileCell(float heading) {
   const double h = static_cast<double>(heading);
-  return Rect{TruncToInt(h * 14.0), 185, TruncToInt(h * 14.0 + 12.0), 197};
+  return Rect{TruncToInt(h * layout::kMissilePitch), layout::kMissileTop,
+              TruncToInt(h * layout::kMissilePitch + layout::kMissileSize),
+              layout::kMissileTop + layout::kMissileSize};
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <string_view>
 
 #include "display/sprites.h"
 #include "game/world.h"
@@ -13,18 +14,9 @@ namespace kelmora {
 
 namespace {
 
-// An area that answers the mouse, in screen pixels. The cursor must be strictly inside: a point
+// The areas that answer the mouse, in screen pixels: the cursor must be strictly inside, a point
 // on any of the four edges is outside.
-struct HotArea {
-  std::int32_t left;
-  std::int32_t top;
-  std::int32_t right;
-  std::int32_t bottom;
-
-  constexpr bool Contains(std::int32_t x, std::int32_t y) const {
-    return x > left && x < right && y > top && y < bottom;
-  }
-};
+using layout::HotArea;
 
 // A panel image of the menu bitmap and the screen rectangle it is scaled to.
 struct PanelImage {
@@ -32,28 +24,34 @@ struct PanelImage {
   Rect destination;
 };
 
-constexpr PanelImage kMainMenuPanel{{0, 0, 79, 64}, {280, 208, 360, 272}};
-constexpr PanelImage kOptionsPanel{{81, 0, 258, 104}, {232, 188, 409, 292}};
-constexpr PanelImage kCheckBoxOn{{260, 0, 277, 17}, {380, 192, 397, 209}};
-constexpr PanelImage kCheckBoxOff{{279, 0, 296, 17}, {380, 192, 397, 209}};
-constexpr PanelImage kExitDialog{{0, 106, 248, 151}, {196, 218, 444, 262}};
+constexpr PanelImage ImageOf(const layout::Panel& panel) {
+  return PanelImage{SheetRect(panel.source), SheetRect(panel.destination)};
+}
+
+constexpr PanelImage kMainMenuPanel = ImageOf(layout::kMainMenu);
+constexpr PanelImage kOptionsPanel = ImageOf(layout::kOptionsPanel);
+constexpr PanelImage kCheckBoxOn = ImageOf(layout::kCheckBoxOn);
+constexpr PanelImage kCheckBoxOff = ImageOf(layout::kCheckBoxOff);
+constexpr PanelImage kExitDialog = ImageOf(layout::kExitDialog);
 
 // The cursor is the player's ship pointing up and to the left, with its gun flashes while the
 // left button is down.
-constexpr Rect kCursorPlain{434, 0, 464, 30};
-constexpr Rect kCursorFiring{434, 31, 464, 61};
-constexpr std::int32_t kCursorSize = 30;
+constexpr Rect kCursorPlain =
+    SheetRect(layout::ShipCell(layout::ShipRow::kPlayer, layout::kCursorHeading));
+constexpr Rect kCursorFiring =
+    SheetRect(layout::ShipCell(layout::ShipRow::kPlayerFiring, layout::kCursorHeading));
+constexpr std::int32_t kCursorSize = layout::kShipSize;
 constexpr std::int32_t kCursorMaxX = 640;
 constexpr std::int32_t kCursorMaxY = 480;
 
-constexpr HotArea kNewGameButton{284, 212, 355, 229};
-constexpr HotArea kOptionsButton{284, 231, 355, 248};
-constexpr HotArea kExitButton{284, 250, 355, 267};
-constexpr HotArea kJitterCheckBox{380, 192, 397, 209};
-constexpr HotArea kOkButton{236, 271, 307, 288};
-constexpr HotArea kCancelButton{334, 271, 405, 288};
-constexpr HotArea kYesButton{200, 241, 271, 258};
-constexpr HotArea kNoButton{368, 241, 439, 258};
+constexpr HotArea kNewGameButton = layout::HotAreaNamed(layout::kMainMenu, "New Game");
+constexpr HotArea kOptionsButton = layout::HotAreaNamed(layout::kMainMenu, "Options");
+constexpr HotArea kExitButton = layout::HotAreaNamed(layout::kMainMenu, "Exit");
+constexpr HotArea kJitterCheckBox = layout::HotAreaNamed(layout::kOptionsPanel, "Explosion Jitter");
+constexpr HotArea kOkButton = layout::HotAreaNamed(layout::kOptionsPanel, "Ok");
+constexpr HotArea kCancelButton = layout::HotAreaNamed(layout::kOptionsPanel, "Cancel");
+constexpr HotArea kYesButton = layout::HotAreaNamed(layout::kExitDialog, "Yes");
+constexpr HotArea kNoButton = layout::HotAreaNamed(layout::kExitDialog, "No");
 
 // One of the three number rows of the options panel: where it answers the buttons, its limits and
 // the centre of its text.
@@ -65,9 +63,15 @@ struct ValueRow {
   std::int32_t textY;
 };
 
-constexpr ValueRow kEnemyNumberRow{{372, 211, 405, 228}, 1, 125, 389, 220};
-constexpr ValueRow kParticleNumberRow{{372, 230, 405, 247}, 10, 5000, 389, 239};
-constexpr ValueRow kPowerUpNumberRow{{372, 249, 405, 266}, 100, 1500, 389, 258};
+constexpr ValueRow Row(std::string_view name, int row, std::int32_t minimum, std::int32_t maximum) {
+  const auto& centre = layout::kOptionValueCentres[static_cast<std::size_t>(row)];
+  return ValueRow{layout::HotAreaNamed(layout::kOptionsPanel, name), minimum, maximum, centre[0],
+                  centre[1]};
+}
+
+constexpr ValueRow kEnemyNumberRow = Row("Enemy Number", 0, 1, 125);
+constexpr ValueRow kParticleNumberRow = Row("Particle Number", 1, 10, 5000);
+constexpr ValueRow kPowerUpNumberRow = Row("Power Up Number", 2, 100, 1500);
 
 // What this frame's mouse read says.
 struct MouseReading {
@@ -101,13 +105,13 @@ void ShowMainMenu() {
 void MainMenu(const MouseReading& mouse) {
   DrawPanel(kMainMenuPanel);
   if (!mouse.click) return;
-  if (kNewGameButton.Contains(mouse.x, mouse.y)) {
+  if (kNewGameButton.contains(mouse.x, mouse.y)) {
     // The new game is built by the window procedure from the posted F1, with the edited number
     // of drones and pickups. The panels stay as they are and vanish once the player lives.
     ComputeShipCount();
     world.pickupCount = settings.pickupSetting;
     platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
-  } else if (kOptionsButton.Contains(mouse.x, mouse.y)) {
+  } else if (kOptionsButton.contains(mouse.x, mouse.y)) {
     // Remembered so that Cancel can undo every edit.
     menu.savedJitter = settings.explosionJitter;
     menu.savedDroneCount = settings.droneCount;
@@ -116,7 +120,7 @@ void MainMenu(const MouseReading& mouse) {
     menu.mainMenuVisible = 0;
     menu.optionsVisible = 1;
     menu.exitDialogVisible = 0;
-  } else if (kExitButton.Contains(mouse.x, mouse.y)) {
+  } else if (kExitButton.contains(mouse.x, mouse.y)) {
     menu.mainMenuVisible = 0;
     menu.optionsVisible = 0;
     menu.exitDialogVisible = 1;
@@ -132,7 +136,7 @@ void DrawValue(const ValueRow& row, std::int32_t value) {
 // One step up (left button, which wins when both are down) or down (right button) while the
 // cursor is over the row, kept within the row's limits.
 std::int32_t HeldValue(const ValueRow& row, std::int32_t value, const MouseReading& mouse) {
-  if (!row.area.Contains(mouse.x, mouse.y)) return value;
+  if (!row.area.contains(mouse.x, mouse.y)) return value;
   value += mouse.leftHeld ? 1 : -1;
   if (value < row.minimum) value = row.minimum;
   if (value > row.maximum) value = row.maximum;
@@ -147,11 +151,11 @@ void OptionsPanel(const MouseReading& mouse) {
   DrawValue(kPowerUpNumberRow, settings.pickupSetting);
 
   if (mouse.click) {
-    if (kJitterCheckBox.Contains(mouse.x, mouse.y)) {
+    if (kJitterCheckBox.contains(mouse.x, mouse.y)) {
       settings.explosionJitter = settings.explosionJitter == 0 ? 1 : 0;
-    } else if (kOkButton.Contains(mouse.x, mouse.y)) {
+    } else if (kOkButton.contains(mouse.x, mouse.y)) {
       ShowMainMenu();
-    } else if (kCancelButton.Contains(mouse.x, mouse.y)) {
+    } else if (kCancelButton.contains(mouse.x, mouse.y)) {
       settings.explosionJitter = menu.savedJitter;
       settings.droneCount = menu.savedDroneCount;
       settings.explosionParticles = menu.savedExplosionParticles;
@@ -172,9 +176,9 @@ void OptionsPanel(const MouseReading& mouse) {
 void ExitDialog(const MouseReading& mouse) {
   DrawPanel(kExitDialog);
   if (!mouse.click) return;
-  if (kYesButton.Contains(mouse.x, mouse.y)) {
+  if (kYesButton.contains(mouse.x, mouse.y)) {
     platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
-  } else if (kNoButton.Contains(mouse.x, mouse.y)) {
+  } else if (kNoButton.contains(mouse.x, mouse.y)) {
     ShowMainMenu();
   }
 }
@@ -185,7 +189,7 @@ bool OnMenuButton(bool mainMenuShown, bool optionsShown, bool exitDialogShown, s
                   std::int32_t y) {
   const auto any = [x, y](std::initializer_list<HotArea> areas) {
     for (const HotArea& area : areas) {
-      if (area.Contains(x, y)) return true;
+      if (area.contains(x, y)) return true;
     }
     return false;
   };

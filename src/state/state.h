@@ -12,10 +12,16 @@
 #include "platform/display.h"
 #include "platform/input_devices.h"
 #include "platform/types.h"
+#include "resources/layout.h"
 
 namespace kelmora {
 
 using platform::Rect;
+
+// A cell of the sprite sheet or the menu bitmap as the display addresses it.
+constexpr Rect SheetRect(const layout::Rect& cell) {
+  return Rect{cell.left, cell.top, cell.right, cell.bottom};
+}
 
 // ---------------------------------------------------------------------------------------------
 // Settings: compiled-in defaults, edited only through the options panel.
@@ -58,13 +64,13 @@ struct Ship {
 
 // Steered by the keyboard; its Update only chooses the sprite cell.
 struct PlayerShip final : Ship {
-  PlayerShip() { spriteRect = Rect{0, 0, 30, 30}; }
+  PlayerShip() { spriteRect = SheetRect(layout::ShipCell(layout::ShipRow::kPlayer, 0)); }
   void Update() override;
 };
 
 // The computer pilot.
 struct DroneShip final : Ship {
-  DroneShip() { spriteRect = Rect{0, 62, 30, 92}; }
+  DroneShip() { spriteRect = SheetRect(layout::ShipCell(layout::ShipRow::kDrone, 0)); }
   void Update() override;
 
  private:

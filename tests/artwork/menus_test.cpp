@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <queue>
+#include <stdexcept>
 
 #include "artgen/layout.h"
 #include "artgen/palette.h"
@@ -224,6 +225,20 @@ TEST(Menus, SourceRectanglesDoNotOverlap) {
       EXPECT_TRUE(apart) << kPanels[i]->name << " and " << kPanels[j]->name;
     }
   }
+}
+
+TEST(Menus, HotAreasAreFoundByNameOnTheirOwnPanelOnly) {
+  for (const Panel* panel : kPanels) {
+    for (int i = 0; i < panel->hotAreaCount; ++i) {
+      const HotArea& area = panel->hotAreas[static_cast<std::size_t>(i)];
+      EXPECT_EQ(&HotAreaNamed(*panel, area.name), &area) << panel->name << ": " << area.name;
+    }
+  }
+  // The game names its buttons in constants: a name that a panel lacks must not quietly give
+  // that panel's first area.
+  EXPECT_THROW(HotAreaNamed(kMainMenu, "Ok"), std::invalid_argument);
+  EXPECT_THROW(HotAreaNamed(kExitDialog, "yes"), std::invalid_argument);
+  static_assert(HotAreaNamed(kOptionsPanel, "Cancel").left == 334);
 }
 
 }  // namespace
