@@ -48,15 +48,15 @@ web-deps:
 # its Node.js modules only through NODE_PATH when another Node.js comes first on the PATH.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 ARTGEN_SOURCES := $(filter-out resources/artgen/contact_sheet.cpp,$(wildcard resources/artgen/*.cpp))
-build/web-artwork/embedded_bitmaps.cpp: $(ARTGEN_SOURCES) $(wildcard resources/artgen/*.h) | web-deps
+build/web-artwork/embedded_bitmaps.cpp: $(ARTGEN_SOURCES) $(wildcard resources/artgen/*.h resources/*.h) | web-deps
 	mkdir -p build/web-artwork
-	g++ -std=c++20 -O2 -Iresources $(ARTGEN_SOURCES) -o build/web-artwork/kelmora-artgen
+	g++ -std=c++20 -O2 -I. -Iresources $(ARTGEN_SOURCES) -o build/web-artwork/kelmora-artgen
 	build/web-artwork/kelmora-artgen build/web-artwork
 
 web: web-deps build/web-artwork/embedded_bitmaps.cpp
 	$(WEB_ENV) emcmake cmake -S tools/web -B build/web-objects -DCMAKE_BUILD_TYPE=Release \
 	  -DKELMORA_ARTWORK=$(CURDIR)/build/web-artwork/embedded_bitmaps.cpp \
-	  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=$(CURDIR)/build/web >/dev/null
+	  -DCMAKE_RUNTIME_OUTPUT_DIRECTORY=$(CURDIR)/build/web $(CONFIGURE_FLAGS) >/dev/null
 	$(WEB_ENV) cmake --build build/web-objects -j $(JOBS)
 
 # Serves build/web on the loopback address (WEB_PORT, 8640 unless given).

@@ -8,6 +8,7 @@
 #include "effects/trails.h"
 #include "game/collisions.h"
 #include "game/controls.h"
+#include "game/hud.h"
 #include "game/pickups.h"
 #include "game/weapons.h"
 #include "menu/menu.h"
@@ -31,8 +32,8 @@ void ShipPass() {
     if (ship.firing != 0) SpawnShot(i);
     if (ship.launchMissile != 0) SpawnMissile(i);
     const Rect source = ship.spriteRect;
-    const std::int32_t left = ship.x - controls.cameraX + 305;
-    const std::int32_t top = ship.y - controls.cameraY + 225;
+    const std::int32_t left = ScreenX(ship.x, -15);
+    const std::int32_t top = ScreenY(ship.y, -15);
     const Rect destination{left, top, left + 30, top + 30};
     if (controls.paused == 0) ship.Update();
     effects.exhaustTrails[static_cast<std::size_t>(i)]->heading = TruncToFloat(ship.heading);

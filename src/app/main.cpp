@@ -17,6 +17,7 @@
 #include "platform/backend.h"
 #include "platform/sdl/audio.h"
 #include "platform/sdl/bindings.h"
+#include "platform/sdl/quit_signals.h"
 #include "platform/sdl/sdl_backend.h"
 
 #ifndef KELMORA_VERSION
@@ -157,6 +158,8 @@ int Main(int argc, char** argv) {
   const Config& config = settingsFile.config;
   session.settings = StartSettings(commandLine, config, session.replay);
 
+  // From here on SIGTERM, SIGINT and SIGHUP close the game as the desktop's close does.
+  platform::WatchQuitSignals();
   platform::SdlOptions options;
   options.fullscreen = commandLine.windowModeGiven ? commandLine.fullscreen : config.fullscreen;
   options.display = commandLine.displayGiven ? commandLine.display : config.display;
@@ -167,6 +170,11 @@ int Main(int argc, char** argv) {
   backend->SetTickedInput(true);
   backend->SetReplaying(session.replay != nullptr);
   backend->SetKeyBindings(Bindings(settingsFile));
+  // Should the display go away, the session's files keep every tick that was finished.
+  backend->WhenDisplayLost([&session] {
+    if (session.trace != nullptr) session.trace->flush();
+    if (session.record != nullptr) session.record->flush();
+  });
   platform::InstallBackend(backend.get());
 
   // Sound and the program's own keys, around the game. The device goes before the backend,

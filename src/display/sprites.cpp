@@ -122,30 +122,4 @@ void DrawText(std::int32_t cx, std::int32_t cy, const char* text, std::int32_t l
   }
 }
 
-void DrawScore() {
-  const Ship* player = PlayerOrNull();
-  if (player == nullptr) return;
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%05d", static_cast<int>(player->score));
-  for (std::int32_t j = 0; j < 5; ++j) {
-    const int value = digits[j] - '0';
-    // The large digits run 1..9 then 0.
-    const std::int32_t k = value == 0 ? 9 : value - 1;
-    const Rect source = SheetRect(layout::BigDigitCell(k));
-    const std::int32_t right = 570 + 16 * j;
-    BlitSprite(source, Rect{right - 15, 0, right, 33}, display.sheetSurface.get(),
-               kSpriteBlitFlags);
-  }
-}
-
-void DrawMissileIcons() {
-  const Ship* player = PlayerOrNull();
-  if (player == nullptr) return;
-  constexpr Rect kMissileUp = SheetRect(layout::MissileCell(0));
-  for (std::int32_t i = 0; i < player->missiles; ++i) {
-    BlitSprite(kMissileUp, Rect{628 - 12 * i, 35, 640 - 12 * i, 47}, display.sheetSurface.get(),
-               kSpriteBlitFlags);
-  }
-}
-
 }  // namespace kelmora

@@ -1,4 +1,4 @@
-// Sprite blits from the sheet and the panels, bitmap text, the score and the missile icons.
+// Sprite blits from the sheet and the panels, and bitmap text.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +18,5 @@ void BlitSprite(const Rect& source, const Rect& destination, platform::Surface* 
                 std::uint32_t flags);
 // Draws `length` characters of `text` centred on (cx, cy) in the 6x7 font.
 void DrawText(std::int32_t cx, std::int32_t cy, const char* text, std::int32_t length);
-void DrawScore();
-void DrawMissileIcons();
 
 }  // namespace kelmora

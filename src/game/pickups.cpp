@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display/sprites.h"
+#include "game/controls.h"
 #include "platform/alloc.h"
 #include "state/state.h"
 
@@ -141,10 +142,10 @@ void DrawPickups() {
   for (std::int32_t j = 0; j < slots; ++j) {
     const Pickup& pickup = *world.pickupTable[static_cast<std::size_t>(j)];
     // The 17 x 19 icon is shown one pixel smaller each way.
-    const std::int32_t left = pickup.x - controls.cameraX + 312;
-    const std::int32_t top = pickup.y - controls.cameraY + 231;
-    const std::int32_t right = pickup.x - controls.cameraX + 328;
-    const std::int32_t bottom = pickup.y - controls.cameraY + 249;
+    const std::int32_t left = ScreenX(pickup.x, -8);
+    const std::int32_t top = ScreenY(pickup.y, -9);
+    const std::int32_t right = ScreenX(pickup.x, 8);
+    const std::int32_t bottom = ScreenY(pickup.y, 9);
     BlitSprite(pickup.sourceRect, Rect{left, top, right, bottom}, display.sheetSurface.get(),
                kSpriteBlitFlags);
   }

@@ -8,6 +8,7 @@
 #include "display/pixels.h"
 #include "display/sprites.h"
 #include "effects/explosions.h"
+#include "game/controls.h"
 #include "game/steering.h"
 #include "state/state.h"
 
@@ -151,10 +152,10 @@ void UpdateMissiles() {
 
     const std::int32_t mx = TruncToInt(static_cast<double>(missile.x));
     const std::int32_t my = TruncToInt(static_cast<double>(missile.y));
-    const std::int32_t left = mx - controls.cameraX + 314;
-    const std::int32_t top = my - controls.cameraY + 234;
-    const std::int32_t right = mx - controls.cameraX + 326;
-    const std::int32_t bottom = my - controls.cameraY + 246;
+    const std::int32_t left = ScreenX(mx, -6);
+    const std::int32_t top = ScreenY(my, -6);
+    const std::int32_t right = ScreenX(mx, 6);
+    const std::int32_t bottom = ScreenY(my, 6);
     BlitSprite(missile.spriteRect, Rect{left, top, right, bottom}, display.sheetSurface.get(),
                kSpriteBlitFlags);
 
@@ -174,8 +175,8 @@ void UpdateShots(std::uint8_t* surface, std::int32_t pitch) {
     Shot& shot = weapons.shotRing[s];
     if (shot.active != 0 && weapons.shotAge[s] < kShotLife) {
       if (controls.paused == 0) weapons.shotAge[s] += 1;
-      const std::int32_t sx = shot.x - controls.cameraX + 320;
-      const std::int32_t sy = shot.y - controls.cameraY + 240;
+      const std::int32_t sx = ScreenX(shot.x, 0);
+      const std::int32_t sy = ScreenY(shot.y, 0);
       const std::int32_t arms =
           shot.owner < settings.humanCount ? kPlayerShotColour : kDroneShotColour;
       PutPixel(surface, pitch, sx, sy, kShotCentreColour);

@@ -10,7 +10,13 @@ namespace kelmora::platform {
 
 namespace {
 
-std::vector<std::string> displayLog;
+// The log of display calls lives as long as the process: display objects still held when the
+// program ends are released by static destructors, in an order between files that nothing
+// fixes, and their releases are logged too.
+std::vector<std::string>& DisplayCalls() {
+  static auto* calls = new std::vector<std::string>();
+  return *calls;
+}
 
 void Log(std::string_view call, std::string_view name) {
   std::string entry(call);
@@ -18,7 +24,7 @@ void Log(std::string_view call, std::string_view name) {
     entry += ' ';
     entry += name;
   }
-  displayLog.push_back(std::move(entry));
+  DisplayCalls().push_back(std::move(entry));
 }
 
 // The display as a whole: its palette is the one attached to the primary surface.
@@ -273,10 +279,10 @@ const PaletteTable& DisplayPalette() {
 }
 
 const std::vector<std::string>& DisplayLog() {
-  return displayLog;
+  return DisplayCalls();
 }
 void ResetDisplayLog() {
-  displayLog.clear();
+  DisplayCalls().clear();
 }
 
 }  // namespace kelmora::platform

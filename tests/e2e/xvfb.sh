@@ -11,6 +11,8 @@
 #   layout      [KELMORA_HEADLESS WM] the frame on screens of several sizes, full screen and in a
 #               window, without a window manager (WM none) and with openbox (WM openbox)
 #   class       [DESKTOP_ENTRY] the window's class is the entry's StartupWMClass, its name "A Game"
+#   signals     [WM] SIGTERM, SIGINT, SIGHUP end the game in flight and with a message box up
+#   lost        WAY KELMORA_HEADLESS: the X server ends (WAY server) or drops the game (client)
 #   demo        the menu path again, played with --record and --trace; the recording replayed by
 #               KELMORA_HEADLESS and by `kelmora --replay` must give the same trace, byte for byte
 #   shortcuts   in flight, Alt+Enter (twice), Alt+Tab and Alt with a letter launch no missile,
@@ -103,6 +105,45 @@ expect_picture() {
   done
 }
 KELMORA_PICTURE_LIMIT=${KELMORA_PICTURE_LIMIT:-20}
+
+# Milliseconds since the epoch.
+now_ms() { date +%s%3N; }
+
+# Sends SIGNAL to the game and waits at most KELMORA_SIGNAL_LIMIT_MS for it to end with STATUS.
+signal_ends_game() {
+  local signal=$1 want=$2 status=0 sent
+  sent=$(now_ms)
+  kill -s "$signal" "$game_pid"
+  until ! kill -0 "$game_pid" 2>/dev/null; do
+    [ $(($(now_ms) - sent)) -le "$KELMORA_SIGNAL_LIMIT_MS" ] ||
+      fail "SIG$signal: the game still runs after $KELMORA_SIGNAL_LIMIT_MS ms"
+    sleep 0.01
+  done
+  wait "$game_pid" || status=$?
+  game_pid=""
+  [ "$status" -eq "$want" ] || fail "SIG$signal: exit status $status, expected $want"
+  echo "SIG$signal: ended with status $status after $(($(now_ms) - sent)) ms"
+}
+KELMORA_SIGNAL_LIMIT_MS=${KELMORA_SIGNAL_LIMIT_MS:-1000}
+
+# A message box with the caption is on the screen (SDL's box has no class, so it is looked up by
+# its name in the window tree).
+box_up() {
+  kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its box showed"
+  xwininfo -root -tree 2>/dev/null | grep -q "\"$1\""
+}
+
+# The game's standard error, less what the sound library says of a machine without a sound card.
+game_errors() {
+  grep -v -e '^ALSA lib' -e '^kelmora: no sound' "$work/game.log" || true
+}
+
+# Each line of the trace is complete, and the ticks run 0, 1, 2, ... without a gap.
+trace_whole() {
+  awk -v file="$1" '!/^\{"tick":[0-9]+,.*\}$/ { print file ":" NR ": not a whole line"; bad = 1; exit }
+    { split($0, part, /[:,]/); if (part[2] != NR - 1) { print file ":" NR ": tick " part[2]; bad = 1; exit } }
+    END { exit bad }' "$1"
+}
 
 # Shows where two traces part.
 compare_traces() {
@@ -366,6 +407,87 @@ class)
     expect_exit 0
     stop_started
   done
+  ;;
+signals)
+  # SIGTERM, SIGINT and SIGHUP end the game at once in flight and standing still (status 0, as
+  # the desktop's close gives, which the recording shows) and while a message box is up (the box ends as its OK
+  # does, and so does the game: status 1), the trace complete either way. WM: none or openbox.
+  wm=${extra:-none}
+  start_xvfb
+  [ "$wm" = openbox ] && start_wm
+  for signal in TERM INT HUP; do
+    trace=$work/play-$signal.jsonl
+    start_game --seed 4 --record "$work/play-$signal.txt" --trace "$trace"
+    fly
+    wait_frames 10
+    signal_ends_game "$signal" 0
+    tail -n1 "$trace" | grep -q '"boxes":\[\],"exit":0}$' || fail "SIG$signal: the trace has no end"
+    tail -n1 "$work/play-$signal.txt" | grep -Eq '^[0-9]+ close$' ||
+      fail "SIG$signal: the recording ends in '$(tail -n1 "$work/play-$signal.txt")', not a close"
+    trace_whole "$trace" || fail "SIG$signal: the trace is cut"
+
+    # Standing still, inactive: the game sleeps until an event comes, and the signal wakes it.
+    printf 'seed 1\n10 activate 0\n' >"$work/still.txt"
+    trace=$work/still-$signal.jsonl
+    start_game_as --window --replay "$work/still.txt" --trace "$trace"
+    sleep 0.5
+    signal_ends_game "$signal" 0
+    tail -n1 "$trace" | grep -q '"boxes":\[\],"exit":0}$' ||
+      fail "SIG$signal: the trace of the game standing still has no end"
+
+    # A box at start-up (a device that cannot be made): after it the game would end, status 1.
+    printf 'seed 1\n0 fail keyboard-create\n' >"$work/start.txt"
+    trace=""  # no frame to wait for
+    start_game_as --window --replay "$work/start.txt" --trace "$work/start-$signal.jsonl"
+    trace=$work/start-$signal.jsonl
+    wait_until "the start-up box" box_up "An Error has Occurred"
+    signal_ends_game "$signal" 1
+    tail -n1 "$trace" | grep -q '"Create Keyboard Device Failed"\],\["A Game","Direct Input Initialisation FAILED"\]\],"exit":1}$' ||
+      fail "SIG$signal: the start-up trace does not end with its boxes"
+
+    # The box of a keyboard that cannot be read in play.
+    printf 'seed 1\n20 vk F1\n30 fail keyboard\n' >"$work/keyboard.txt"
+    trace=$work/keyboard-$signal.jsonl
+    start_game_as --window --replay "$work/keyboard.txt" --trace "$trace"
+    wait_until "the keyboard's box" box_up "An Error has Occurred"
+    signal_ends_game "$signal" 1
+    tail -n1 "$trace" | grep -q '"boxes":\[\["An Error has Occurred","Get KeyBoard State Failed"\]\],"exit":1}$' ||
+      fail "SIG$signal: the keyboard trace does not end with its box"
+    ! xwininfo -root -tree | grep -q '"An Error has Occurred"' ||
+      fail "SIG$signal: the box stays on the screen"
+  done
+  ;;
+lost)
+  # The X server goes away in flight, killed or by dropping the game (WAY: server or client):
+  # the game ends with status 1 and one line on standard error, and its trace and recording
+  # hold every tick it finished: the recording replays to the same trace.
+  headless=$4 way=$extra
+  start_xvfb
+  trace=$work/live.jsonl
+  start_game --seed 6 --record "$work/demo.txt" --trace "$trace"
+  fly
+  hold_key space 57 30
+  key_down Left 203
+  wait_frames 10
+  if [ "$way" = server ]; then
+    kill "$xvfb_pid"
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+  else
+    xdotool windowkill "$window"
+  fi
+  expect_exit 1
+  errors=$(game_errors)
+  [ "$errors" = "kelmora: the connection to the display was lost; the game ends" ] ||
+    fail "standard error holds: $errors"
+  trace_whole "$trace" || fail "the trace is cut"
+  lines=$(wc -l <"$trace")
+  grep -q "key LEFT down" "$work/demo.txt" || fail "the recording lacks the last key"
+  "$headless" --script "$work/demo.txt" --ticks "$lines" --trace "$work/replay.jsonl" --quiet ||
+    fail "the headless replay failed"
+  head -n "$lines" "$work/replay.jsonl" | cmp -s - "$trace" ||
+    fail "the recording does not replay to the trace"
+  echo "lost ($way): $lines whole trace lines, replayed exactly"
   ;;
 *)
   echo "unknown check: $check"

@@ -1,10 +1,13 @@
 // The SDL backend on the dummy video driver: its start-up steps, what host events become for the
 // game, the frame on the screen and a lost screen that the game restores.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
 #include <vector>
 
 #include "platform/display.h"
+#include "platform/sdl/quit_signals.h"
 #include "platform/window.h"
 #include "sdl_fixture.h"
 
@@ -274,6 +277,25 @@ TEST_F(SdlBackendTest, FocusChangesAndClosingReachTheGameOnce) {
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_CLOSE);
   PushType(SDL_QUIT);
   EXPECT_EQ(Take(), (std::vector<InputEvent>{Close()}));
+}
+
+// A quit signal is taken by the watcher, wakes a game that waits for events and is a close request
+// at every tick until the game has closed; a box that would come after it is not shown.
+TEST_F(SdlBackendTest, AQuitSignalIsACloseRequestAndWakesTheGame) {
+  platform::WatchQuitSignals();
+  platform::SdlBackend& backend = Open();
+  Take();
+  ASSERT_EQ(kill(getpid(), SIGHUP), 0);
+  for (int wait = 0; wait < 400 && platform::QuitSignal() == 0; ++wait) SDL_Delay(5);
+  ASSERT_EQ(platform::QuitSignal(), SIGHUP);
+  SDL_PumpEvents();
+  EXPECT_GE(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_USEREVENT, SDL_USEREVENT), 1);
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Close()}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Close()}));
+  backend.ShowMessageBox("A Game", "DDLoadBitmap FAILED");
+  EXPECT_EQ(backend.TakeMessageBoxes().size(), 1u);
+  platform::ForgetQuitSignal();
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
 }
 
 bool PointerHeld(SDL_Window* window) {

@@ -9,6 +9,7 @@
 
 #include "core/hash.h"
 #include "display/sprites.h"
+#include "game/hud.h"
 #include "support.h"
 
 namespace kelmora {
@@ -148,6 +149,21 @@ TEST_F(ControlsTest, MotionCopiesToTheShipAndTheStars) {
     EXPECT_EQ(effects.starTails[i].heading, -1.0f);
     EXPECT_EQ(effects.stars[i].thrust, 0);
   }
+}
+
+TEST_F(ControlsTest, ScreenPointsAreCentredOnTheCameraAndNeverWrap) {
+  controls.cameraX = 100;
+  controls.cameraY = -50;
+  EXPECT_EQ(ScreenX(100, 0), 320);
+  EXPECT_EQ(ScreenY(-50, 0), 240);
+  EXPECT_EQ(ScreenX(90, -15), 295);
+  EXPECT_EQ(ScreenY(-41, 9), 258);
+  // World points are 16-bit and the screen sum is 32-bit: across the world's seam the answer is
+  // far off the screen rather than wrapped back onto it.
+  controls.cameraX = 32767;
+  controls.cameraY = -32768;
+  EXPECT_EQ(ScreenX(-32768, 0), -65215);
+  EXPECT_EQ(ScreenY(32767, -15), 65760);
 }
 
 TEST_F(ControlsTest, CameraTruncatesTheSumAndWraps) {

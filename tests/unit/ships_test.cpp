@@ -7,6 +7,7 @@
 
 #include "effects/stars.h"
 #include "game/controls.h"
+#include "game/hud.h"
 #include "game/world.h"
 #include "state/state.h"
 #include "support.h"

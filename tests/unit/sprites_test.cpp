@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/hash.h"
+#include "game/hud.h"
 #include "support.h"
 
 namespace kelmora {

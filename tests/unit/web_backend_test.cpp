@@ -13,6 +13,7 @@
 #include "platform/display.h"
 #include "platform/web/dom_keys.h"
 #include "platform/web/page.h"
+#include "platform/web/tick_pacer.h"
 
 namespace kelmora::platform {
 
@@ -288,6 +289,49 @@ TEST_F(WebBackendTest, MessageBoxesAreDialogsAndKeptForTheTrace) {
   EXPECT_EQ(backend_.TakeMessageBoxes(),
             (std::vector<std::pair<std::string, std::string>>{{"Kelmora", "Out of memory"}}));
   EXPECT_TRUE(backend_.TakeMessageBoxes().empty());
+}
+
+// Ticks run by refreshes every `interval` ms for `seconds`, starting at `start`; the most at one
+// refresh goes to `most`.
+int TicksOver(TickPacer& pacer, double start, double interval, double seconds, int* most) {
+  int ticks = 0;
+  for (double now = start; now < start + seconds * 1000.0; now += interval) {
+    const int n = pacer.TicksAt(now);
+    ticks += n;
+    *most = std::max(*most, n);
+  }
+  return ticks;
+}
+
+TEST(TickPacer, SixtyTicksASecondWhateverTheDisplaysRefresh) {
+  for (const double hertz : {60.0, 59.94, 75.0, 120.0, 144.0, 240.0, 50.0, 30.0}) {
+    TickPacer pacer;
+    int most = 0;
+    const int ticks = TicksOver(pacer, 1000.0, 1000.0 / hertz, 10.0, &most);
+    EXPECT_NEAR(ticks, 600, 2) << hertz << " Hz";
+    EXPECT_LE(most, 2) << hertz << " Hz";
+    if (hertz >= 60.0) {
+      EXPECT_LE(most, 1) << hertz << " Hz";
+    }
+  }
+  // A refresh that comes a little early or late at 60 Hz still runs one tick each time.
+  TickPacer pacer;
+  for (int i = 0; i < 600; ++i) {
+    const double jitter = (i % 3 == 0) ? -1.5 : (i % 3 == 1 ? 1.5 : 0.0);
+    ASSERT_EQ(pacer.TicksAt(i * TickPacer::kTickMilliseconds + jitter), 1) << i;
+  }
+}
+
+TEST(TickPacer, AStallGivesNoBurstAndThePaceGoesOn) {
+  TickPacer pacer;
+  int most = 0;
+  const double interval = 1000.0 / 60.0;
+  EXPECT_NEAR(TicksOver(pacer, 0.0, interval, 1.0, &most), 60, 1);
+  // A second with no refresh at all: at most two ticks when it comes, then 60 a second again.
+  EXPECT_LE(pacer.TicksAt(2000.0), 2);
+  most = 0;
+  EXPECT_NEAR(TicksOver(pacer, 2000.0 + interval, interval, 5.0, &most), 300, 2);
+  EXPECT_EQ(most, 1);
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "app/trace.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
+#include "platform/web/tick_pacer.h"
 #include "platform/web/web_backend.h"
 #include "platform/window.h"
 #include "state/state.h"
@@ -50,11 +51,6 @@ namespace {
 
 using platform::InputEvent;
 
-constexpr double kTickMilliseconds = 1000.0 / 60.0;
-// A display refresh may come this early and still run the tick that is due.
-constexpr double kEarlyMilliseconds = 2.0;
-// More ticks than this in one refresh are dropped: after a stall the game goes on, no burst.
-constexpr int kMostTicksPerRefresh = 2;
 // Run back to back (fast=1), the ticks of one refresh stop after this long.
 constexpr double kFastBudgetMilliseconds = 25.0;
 // The remembered settings: a file of the page's own file system, which the page keeps in its
@@ -146,13 +142,7 @@ class Page {
     if (options_.fast) {
       while (running_ && emscripten_get_now() - now < kFastBudgetMilliseconds) Tick();
     } else {
-      if (next_ == 0.0) next_ = now;
-      for (int n = 0; running_ && n < kMostTicksPerRefresh && next_ - kEarlyMilliseconds <= now;
-           ++n) {
-        Tick();
-        next_ += kTickMilliseconds;
-      }
-      if (now - next_ > kTickMilliseconds) next_ = now + kTickMilliseconds;
+      for (int n = pacer_.TicksAt(now); running_ && n > 0; --n) Tick();
     }
     if (running_) backend_.ShowLastFrame();
     if (!running_) {
@@ -317,7 +307,7 @@ class Page {
   std::int64_t tick_ = 0;
   std::int64_t lastTick_ = 0;
   std::size_t next_command_ = 0;
-  double next_ = 0.0;
+  platform::TickPacer pacer_;
   std::ostringstream demo_;
   std::unique_ptr<Mixer> mixer_;
   std::unique_ptr<Extras> extras_;

@@ -2,6 +2,7 @@
 
 #include "platform/sdl/desktop_grab.h"
 #include "platform/sdl/keys.h"
+#include "platform/sdl/quit_signals.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/window.h"
 
@@ -184,6 +185,8 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
   leftAltTapped_ = false;
 
   SettleWindow();
+  // A quit signal is the desktop asking the game to close, until it has.
+  if (QuitSignal() != 0) PushClose(inputs);
 
   // A replay's keys and buttons are the recorded ones: the host's (none) must not undo them.
   if (replaying_) {

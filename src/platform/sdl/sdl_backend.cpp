@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "platform/faults.h"
+#include "platform/sdl/quit_signals.h"
 #include "platform/window.h"
 
 namespace kelmora::platform {
@@ -16,6 +17,7 @@ SdlBackend::SdlBackend(const SdlOptions& options)
 SdlBackend::~SdlBackend() {
   CloseWindow();
   ClosePads();
+  SetEventsRunning(false);
   SDL_Quit();
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/sdl/desktop_grab.h"
+#include "platform/sdl/quit_signals.h"
 #include "platform/sdl/sdl_backend.h"
 #include "platform/sdl/x11.h"
 #include "platform/window.h"
@@ -105,8 +106,10 @@ bool SdlBackend::OpenWindow(std::string_view caption) {
       return false;
     }
     videoStarted_ = true;
+    SetEventsRunning(true);
     const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver != nullptr && std::string_view(driver) == "x11") WhenDisplayLost(whenDisplayLost_);
+    if (driver != nullptr && std::string_view(driver) == "x11")
+      EndWhenDisplayLost(whenDisplayLost_);
   }
   int display = options_.display;
   if (display < 0 || display >= SDL_GetNumVideoDisplays()) {

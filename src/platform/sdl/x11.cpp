@@ -102,7 +102,7 @@ bool DesktopDoesFullscreen(SDL_Window* window) {
   return WindowManagerDoesFullscreen(info.info.x11.display, screen);
 }
 
-void WhenDisplayLost(std::function<void()> flush) {
+void EndWhenDisplayLost(std::function<void()> flush) {
   // Kept for the whole run, never destroyed: the connection may break at any moment.
   if (whenLost == nullptr) whenLost = new std::function<void()>();
   *whenLost = std::move(flush);
@@ -116,7 +116,7 @@ bool DesktopDoesFullscreen(SDL_Window*) {
   return true;
 }
 
-void WhenDisplayLost(std::function<void()>) {}
+void EndWhenDisplayLost(std::function<void()>) {}
 
 #endif
 

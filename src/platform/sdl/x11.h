@@ -18,7 +18,7 @@ bool DesktopDoesFullscreen(SDL_Window* window);
 // the game), `flush` runs once, one line goes to standard error and the process ends at once
 // with status 1, before anything else can touch the dead connection or the game's state.
 // Harmless without X. Calling it again replaces `flush`.
-void WhenDisplayLost(std::function<void()> flush);
+void EndWhenDisplayLost(std::function<void()> flush);
 
 // The line written to standard error when the display is lost.
 inline constexpr const char* kDisplayLostText =
