@@ -15,6 +15,8 @@
 
 namespace kelmora::artgen {
 
+inline constexpr double kPi = 3.14159265358979323846;
+
 struct Vec2 {
   double x = 0;
   double y = 0;

@@ -9,8 +9,6 @@ namespace kelmora::artgen {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 void AddPair(Scene& scene, const Part& right) {
   scene.push_back(right);
   Part left = right;

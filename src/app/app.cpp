@@ -15,8 +15,6 @@ namespace kelmora {
 
 namespace {
 
-constexpr int kIconId = 101;
-constexpr std::uint32_t kClassStyle = 3;  // redraw on horizontal and vertical size changes
 constexpr const char* kOutOfMemoryText = "Out of memory: the game cannot go on";
 
 int quitCode = 0;
@@ -68,11 +66,7 @@ platform::LRESULT WindowProc(platform::WindowHandle window, std::uint32_t messag
 
 platform::HRESULT InitApplication() {
   platform::WindowClass windowClass;
-  windowClass.style = kClassStyle;
   windowClass.procedure = WindowProc;
-  windowClass.className = kWindowCaption;
-  windowClass.menuName = kWindowCaption;
-  windowClass.iconId = kIconId;
   platform::RegisterWindowClass(windowClass);
 
   app.mainWindow = platform::CreateGameWindow(kWindowCaption);
@@ -117,7 +111,6 @@ LoopPass MainLoopPass() {
         quitCode = static_cast<int>(message.wParam);
         return LoopPass::kQuit;
       }
-      platform::TranslateMessage(message);
       platform::DispatchMessage(message);
       return LoopPass::kMessage;
     }

@@ -54,17 +54,18 @@ struct KeyName {
   std::int32_t virtualKey;
 };
 
+constexpr std::int32_t kNoVirtualKey = 0;
 constexpr std::array<KeyName, 10> kKeyNames = {{
-    {"ESCAPE", 0x01, 27},
-    {"P", 0x19, 0},
-    {"LMENU", 0x38, 0},
-    {"SPACE", 0x39, 0},
-    {"F1", 0x3B, 112},
-    {"F12", 0x58, 123},
-    {"UP", 0xC8, 0},
-    {"LEFT", 0xCB, 0},
-    {"RIGHT", 0xCD, 0},
-    {"DOWN", 0xD0, 0},
+    {"ESCAPE", platform::DIK_ESCAPE, platform::VK_ESCAPE},
+    {"P", platform::DIK_P, kNoVirtualKey},
+    {"LMENU", platform::DIK_LMENU, kNoVirtualKey},
+    {"SPACE", platform::DIK_SPACE, kNoVirtualKey},
+    {"F1", platform::DIK_F1, platform::VK_F1},
+    {"F12", platform::DIK_F12, platform::VK_F12},
+    {"UP", platform::DIK_UP, kNoVirtualKey},
+    {"LEFT", platform::DIK_LEFT, kNoVirtualKey},
+    {"RIGHT", platform::DIK_RIGHT, kNoVirtualKey},
+    {"DOWN", platform::DIK_DOWN, kNoVirtualKey},
 }};
 
 const KeyName* FindKey(std::string_view name) {
@@ -135,7 +136,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     }
     out->push_back(command);
     // A real key press gives both the device state and the window message.
-    if (press && key != nullptr && key->virtualKey != 0) {
+    if (press && key != nullptr && key->virtualKey != kNoVirtualKey) {
       InputEvent message;
       message.tick = tick;
       message.op = InputOp::kVk;
@@ -149,7 +150,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     const KeyName* key = FindKey(fields[2]);
     std::int64_t virtualKey = 0;
     if (key != nullptr) {
-      if (key->virtualKey == 0) {
+      if (key->virtualKey == kNoVirtualKey) {
         return "'" + std::string(fields[2]) + "' has no virtual-key code (use 'key' or 'press')";
       }
       virtualKey = key->virtualKey;
@@ -246,7 +247,8 @@ std::string KeyText(std::int32_t scanCode) {
 
 std::string VirtualKeyText(std::int32_t virtualKey) {
   for (const KeyName& key : kKeyNames) {
-    if (key.virtualKey != 0 && key.virtualKey == virtualKey) return std::string(key.name);
+    if (key.virtualKey != kNoVirtualKey && key.virtualKey == virtualKey)
+      return std::string(key.name);
   }
   return std::to_string(virtualKey);
 }

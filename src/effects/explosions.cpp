@@ -222,11 +222,9 @@ void RefreshDirections(DirectionCache& cache, const ExplosionSystem& explosion, 
 // in the very order, of moving every particle first and drawing them all afterwards.
 void StepExplosion(ExplosionSystem& explosion, DirectionCache& cache, bool jitter,
                    std::uint8_t* surface, std::int32_t pitch) {
-  std::size_t count = static_cast<std::size_t>(std::max(explosion.count, 0));
-  for (const std::size_t size : {explosion.x.size(), explosion.y.size(), explosion.angle.size(),
-                                 explosion.speed.size(), explosion.colour.size()}) {
-    count = std::min(count, size);
-  }
+  const std::size_t count = ParticlesHeld(
+      explosion.count, {explosion.x.size(), explosion.y.size(), explosion.angle.size(),
+                        explosion.speed.size(), explosion.colour.size()});
   RefreshDirections(cache, explosion, count);
   const bool byOffsets = TakesOffsets(pitch);
   const std::int32_t cameraX = controls.cameraX;

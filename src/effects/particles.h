@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 
 #include "core/numeric.h"
@@ -11,6 +12,14 @@
 #include "state/state.h"
 
 namespace kelmora {
+
+// The particles of a record that every one of its arrays really holds: its count (none when
+// negative), never more than the shortest array.
+inline std::size_t ParticlesHeld(std::int32_t count, std::initializer_list<std::size_t> sizes) {
+  std::size_t held = static_cast<std::size_t>(std::max(count, 0));
+  for (const std::size_t size : sizes) held = std::min(held, size);
+  return held;
+}
 
 // A particle's world coordinate on the screen: trunc(position) - camera + centre. Worked out wide
 // so that a particle however far away cannot overflow; anything off the 32-bit range is off the

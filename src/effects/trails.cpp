@@ -26,12 +26,8 @@ constexpr std::int32_t kSeedLimit = 79;  // a seeded colour above this is replac
 
 // The particles every array of the trail really holds.
 std::size_t Particles(const TrailSystem& trail) {
-  std::size_t count = static_cast<std::size_t>(std::max(trail.count, 0));
-  for (const std::size_t size : {trail.x.size(), trail.y.size(), trail.speed.size(),
-                                 trail.colour.size(), trail.age.size()}) {
-    count = std::min(count, size);
-  }
-  return count;
+  return ParticlesHeld(trail.count, {trail.x.size(), trail.y.size(), trail.speed.size(),
+                                     trail.colour.size(), trail.age.size()});
 }
 
 // Seeds every particle at (x, y) with a fresh speed (one draw each) and the colour that speed

@@ -93,8 +93,6 @@ bool GetMessage(Message* message) {
   return true;
 }
 
-void TranslateMessage(const Message&) {}
-
 LRESULT DispatchMessage(const Message& message) {
   if (message.window == 0 || message.window != state.window || state.procedure == nullptr) {
     return 0;

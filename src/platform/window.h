@@ -10,15 +10,12 @@
 
 namespace kelmora::platform {
 
+// The window class: of all it may say, the game's window needs only its procedure.
 struct WindowClass {
-  std::uint32_t style = 0;
   WindowProcedure procedure = nullptr;
-  std::string_view className;
-  std::string_view menuName;
-  int iconId = 0;
 };
 
-// Registers the window class; only the procedure is used afterwards.
+// Registers the window class; false without a procedure.
 bool RegisterWindowClass(const WindowClass& windowClass);
 
 // Creates the game's one window with the registered procedure: a top-most pop-up the size of the
@@ -39,7 +36,6 @@ void PostQuitMessage(int exitCode);
 bool PeekMessage();
 // Takes the next message; returns false when it is WM_QUIT. Call only after PeekMessage said yes.
 bool GetMessage(Message* message);
-void TranslateMessage(const Message& message);
 LRESULT DispatchMessage(const Message& message);
 // Default handling: WM_CLOSE destroys the window; everything else gives 0.
 LRESULT DefWindowProc(WindowHandle window, std::uint32_t message, WPARAM wParam, LPARAM lParam);

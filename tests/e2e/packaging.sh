@@ -99,6 +99,19 @@ man)
   for section in NAME SYNOPSIS DESCRIPTION OPTIONS CONTROLS FILES '"EXIT STATUS"' '"SEE ALSO"'; do
     grep -qx "\.SH $section" "$packaging/kelmora.6" || fail "kelmora.6 lacks the section $section"
   done
+  # The controls the README gives are in the page too: Alt+Enter, every pad control of the
+  # README's table, and what losing the focus does.
+  grep -qx '\.B Alt+Enter' "$packaging/kelmora.6" || fail "kelmora.6 does not say what Alt+Enter does"
+  grep -qx '\.SS "Losing the focus"' "$packaging/kelmora.6" || fail "kelmora.6 says nothing of losing the focus"
+  gamepad=$(sed -n '/^\.SS Gamepad$/,/^\.S[SH] /p' "$packaging/kelmora.6")
+  [ -n "$gamepad" ] || fail "kelmora.6 has no Gamepad subsection"
+  pads=$(sed -n '/^### Gamepad$/,/^### /p' "$source_dir/README.md" | sed -n 's/^| \([^|]*[^ |]\) *|.*/\1/p' |
+    grep -vx 'Pad' | grep -v '^-')
+  [ -n "$pads" ] || fail "the README's gamepad table was not found"
+  while read -r pad; do
+    grep -qix "\.B $(sed 's/-/\\\\-/g' <<<"$pad")" <<<"$gamepad" ||
+      fail "kelmora.6 does not list the pad's $pad"
+  done <<<"$pads"
   ;;
 versions)
   # The release the project builds is the one its documents name.

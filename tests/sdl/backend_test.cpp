@@ -96,7 +96,7 @@ TEST_F(SdlBackendTest, KeysReachTheDeviceAndPressesPostKeyDownMessages) {
 
 TEST_F(SdlBackendTest, AppliedInputIsWhatTheDevicesReadAndTheQueueHolds) {
   platform::SdlBackend& backend = Open();
-  platform::RegisterWindowClass(platform::WindowClass{0, WindowProc, "A Game", "A Game", 101});
+  platform::RegisterWindowClass(platform::WindowClass{WindowProc});
   platform::InstallBackend(&backend);
   ASSERT_NE(platform::CreateGameWindow("A Game"), 0);
   backend.ApplyInput(Key(DIK_SPACE, true));

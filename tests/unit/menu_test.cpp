@@ -61,7 +61,6 @@ class MenuTest : public ::testing::Test {
     testing::ResetEverything();
     platform::WindowClass windowClass;
     windowClass.procedure = WindowProc;
-    windowClass.className = kWindowCaption;
     platform::RegisterWindowClass(windowClass);
     app.mainWindow = platform::CreateGameWindow(kWindowCaption);
     ASSERT_NE(app.mainWindow, 0);

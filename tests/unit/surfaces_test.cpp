@@ -194,6 +194,19 @@ INSTANTIATE_TEST_SUITE_P(
         StartUpFault{Fault::kPixelLayer, nullptr, "CreateSurface sheetSurface"},
         StartUpFault{Fault::kGuiBitmap, "DDLoadBitmap FAILED", "CreateSurface pixelLayer"}));
 
+TEST_F(SurfacesTest, WithNoBackendInstalledStartUpStopsAtItsFirstStep) {
+  platform::InstallBackend(nullptr);
+  EXPECT_FALSE(StartUp());
+  EXPECT_EQ(ExitStatus(), 1);
+  EXPECT_EQ(platform::CurrentWindow(), 0);
+  EXPECT_FALSE(display.directDraw);
+  // Nothing reached the headless backend it would once have fallen back to.
+  EXPECT_EQ(platform::Headless().PresentCount(), 0);
+  EXPECT_TRUE(platform::Headless().TakeMessageBoxes().empty());
+  std::uint8_t keys[256];
+  EXPECT_FALSE(platform::CurrentBackend().ReadKeyboard(keys));
+}
+
 TEST_F(SurfacesTest, WithoutAPaletteTheGameStillStarts) {
   platform::ArmFault(Fault::kPaletteCreate);
   ASSERT_TRUE(testing::StartHeadlessGame());
