@@ -20,7 +20,7 @@ PACKAGES := $(GAME_PACKAGES) $(TEST_PACKAGES) $(PACKAGING_DEPS) $(WEB_PACKAGES) 
 KELMORA_WERROR ?= OFF
 CONFIGURE_FLAGS := -DKELMORA_WERROR=$(KELMORA_WERROR)
 
-.PHONY: deps game-deps web-deps web web-play build build-game build-asan build-runners play test test-default test-asan \
+.PHONY: deps game-deps web-deps web web-play build build-game build-asan build-runners play test test-default test-asan test-plain-paths \
         fuzz clean format
 
 # Installs whichever of the packages $(1) are missing.
@@ -79,17 +79,27 @@ build-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 
 # The headless runner from the debug and clang++ builds too: the game must play the same in all.
+# The debug build has no processor-specific paths (KELMORA_PROCESSOR_PATHS off): its runner and
+# the tests of the quick paths show that the plain side gives the same game on this machine too.
 build-runners: deps
 	cmake --preset debug $(CONFIGURE_FLAGS) >/dev/null
-	cmake --build --preset debug -j $(JOBS) --target kelmora-headless
+	cmake --build --preset debug -j $(JOBS) --target kelmora-headless kelmora-tests kelmora-sdl-tests
 	cmake --preset clang $(CONFIGURE_FLAGS) >/dev/null
 	cmake --build --preset clang -j $(JOBS) --target kelmora-headless
 
 play: build-game
 	./build/default/kelmora
 
+# The tests of the quick paths, of what they compute and the golden sessions, in the debug
+# build's plain paths.
+PLAIN_PATH_TESTS := FastPaths|ProcessorPaths|SdlPresent|Explosions|Trails|Collisions|Sprites|Pixels|^golden_
+
+test-plain-paths: build-runners
+	ctest --preset debug -j $(JOBS) -R '$(PLAIN_PATH_TESTS)'
+
 test-default: build build-runners web
 	ctest --preset default -j $(JOBS)
+	ctest --preset debug -j $(JOBS) -R '$(PLAIN_PATH_TESTS)'
 
 test-asan: build-asan build-runners
 	ctest --preset asan -j $(JOBS)
@@ -97,6 +107,7 @@ test-asan: build-asan build-runners
 test: build build-asan build-runners web
 	ctest --preset default -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+	ctest --preset debug -j $(JOBS) -R '$(PLAIN_PATH_TESTS)'
 	JOBS=$(JOBS) tests/fuzz/run.sh 60
 
 # The bitmap file readers under libFuzzer for FUZZ_SECONDS (built with clang++ by the fuzz preset).

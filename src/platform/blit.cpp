@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(KELMORA_NO_PROCESSOR_PATHS)
 #include <immintrin.h>
 #endif
 
@@ -37,7 +37,7 @@ void Store(std::uint8_t* out, Word word) {
 
 bool processorPaths = true;
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(KELMORA_NO_PROCESSOR_PATHS)
 // Processors with byte masks over 64-byte registers (AVX-512 BW) copy a keyed row 64 bytes at a
 // time: the bytes that do not show the key are stored, and no other byte is even touched.
 #define KELMORA_BYTE_MASKS 1

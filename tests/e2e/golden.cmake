@@ -19,3 +19,10 @@ kelmora_golden_test(largest --seed 125 --ticks 2000 --set drones=125 --set parti
                     --set pickups=1500)
 # The menus: options panel, exit dialog, a new game with changed settings, and the exit.
 kelmora_golden_test(menu --seed 5101 --ticks 3000)
+# A session that differs names the keys that differ at its first differing tick.
+add_test(NAME golden_failure_names_keys
+         COMMAND bash ${_kelmora_golden_dir}/check.sh $<TARGET_FILE:kelmora-headless>
+                 ${_kelmora_golden_dir} default ${CMAKE_BINARY_DIR}/e2e-golden-failure --seed 1997
+                 --ticks 20 --set particles=300)
+set_tests_properties(golden_failure_names_keys PROPERTIES
+                     PASS_REGULAR_EXPRESSION "keys that differ at this tick: settings\n")

@@ -4,10 +4,12 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <vector>
 
 #include "platform/display.h"
 #include "platform/sdl/quit_signals.h"
+#include "platform/sdl/timer.h"
 #include "platform/window.h"
 #include "sdl_fixture.h"
 
@@ -515,6 +517,84 @@ TEST_F(SdlBackendTest, TheClockIsTheSeedWhenOneIsGiven) {
   platform::SdlBackend backend(options);
   EXPECT_EQ(backend.TimeSeconds(), 1234u);
   EXPECT_EQ(backend.LastTime(), 1234u);
+}
+
+// The pacer's plan on a clock of our own: flips seen at chosen moments, sleeps read back.
+class FramePacerPlan : public ::testing::Test {
+ protected:
+  using Clock = platform::FramePacer::Clock;
+  static constexpr Clock::duration kPeriod = platform::FramePacer::kPeriod;
+  static constexpr Clock::duration Ms(double ms) {
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double, std::milli>(ms));
+  }
+  // A flip seen at `at` after the first one; the sleep the pacer plans after it.
+  Clock::duration FlipAt(Clock::duration at) { return pacer.Plan(start + at); }
+
+  platform::FramePacer pacer;
+  const Clock::time_point start = Clock::time_point{} + std::chrono::hours(1);
+};
+
+TEST_F(FramePacerPlan, TimerKeepsEverySlotWithoutDrift) {
+  EXPECT_EQ(FlipAt(Clock::duration::zero()), Clock::duration::zero());  // the first flip
+  // Flips that come early sleep out the rest of their slot, measured from the first flip, not
+  // from the flip before: 100 frames later the slots still fall on whole periods.
+  EXPECT_EQ(FlipAt(Ms(3)), kPeriod - Ms(3));
+  EXPECT_EQ(FlipAt(kPeriod + Ms(0.5)), kPeriod - Ms(0.5));
+  for (int frame = 3; frame <= 100; ++frame) {
+    EXPECT_EQ(FlipAt((frame - 1) * kPeriod + Ms(1)), kPeriod - Ms(1)) << frame;
+  }
+  // A flip right on its slot's end does not sleep.
+  EXPECT_EQ(FlipAt(101 * kPeriod), Clock::duration::zero());
+}
+
+TEST_F(FramePacerPlan, ALateFrameCatchesUpItsSlotButNeverBursts) {
+  FlipAt(Clock::duration::zero());
+  // Late by less than a frame: no sleep, and the next slot stays on the old rhythm, so the next
+  // flip sleeps only what is left of it.
+  EXPECT_EQ(FlipAt(kPeriod + Ms(6)), Clock::duration::zero());
+  EXPECT_EQ(FlipAt(kPeriod + Ms(7)), kPeriod - Ms(7));
+  // Held up for five frames: the pace starts again from that flip. The frames after it are
+  // paced a whole period apart again, none of them let through at once to catch up.
+  const Clock::duration late = 8 * kPeriod + Ms(2);
+  EXPECT_EQ(FlipAt(late), Clock::duration::zero());
+  EXPECT_EQ(FlipAt(late + Ms(1)), kPeriod - Ms(1));
+  EXPECT_EQ(FlipAt(late + kPeriod + Ms(1)), kPeriod - Ms(1));
+  // Exactly one frame late still keeps the rhythm: the slot it is behind is let through once,
+  // and the pace stays on whole periods from the first flip.
+  pacer.Reset();
+  FlipAt(Clock::duration::zero());
+  EXPECT_EQ(FlipAt(2 * kPeriod), Clock::duration::zero());
+  EXPECT_EQ(FlipAt(2 * kPeriod), Clock::duration::zero());
+  EXPECT_EQ(FlipAt(2 * kPeriod + Ms(1)), kPeriod - Ms(1));
+  // A moment more than a frame late restarts it from that flip.
+  pacer.Reset();
+  FlipAt(Clock::duration::zero());
+  EXPECT_EQ(FlipAt(2 * kPeriod + Ms(1)), Clock::duration::zero());
+  EXPECT_EQ(FlipAt(2 * kPeriod + Ms(2)), kPeriod - Ms(1));
+}
+
+TEST_F(FramePacerPlan, VerticalBlankSetsThePaceWithinItsSlack) {
+  pacer.SetVsync(true);
+  FlipAt(Clock::duration::zero());
+  // A flip that waited for the blank ends near its slot: up to 4 ms early is the display's own
+  // rhythm and is not slept on.
+  EXPECT_EQ(FlipAt(kPeriod - Ms(3.5)), Clock::duration::zero());
+  EXPECT_EQ(FlipAt(2 * kPeriod - Ms(4)), Clock::duration::zero());
+  // More than 4 ms early, the flip did not really wait (a display faster than 60 Hz): the timer
+  // sleeps out the slot.
+  EXPECT_EQ(FlipAt(2 * kPeriod + Ms(1)), kPeriod - Ms(1));
+  // A late blank moves the rhythm to the display's: the next slot counts from that flip.
+  EXPECT_EQ(FlipAt(4 * kPeriod + Ms(2)), Clock::duration::zero());
+  EXPECT_EQ(FlipAt(4 * kPeriod + Ms(7)), kPeriod - Ms(5));
+}
+
+TEST_F(FramePacerPlan, AfterAResetTheNextFlipIsNotHeldBack) {
+  FlipAt(Clock::duration::zero());
+  EXPECT_EQ(FlipAt(Ms(1)), kPeriod - Ms(1));
+  pacer.Reset();  // as after a pause
+  EXPECT_EQ(FlipAt(Ms(2)), Clock::duration::zero());
+  EXPECT_EQ(FlipAt(Ms(3)), kPeriod - Ms(1));  // the new rhythm counts from the flip after it
 }
 
 }  // namespace

@@ -68,8 +68,10 @@ TEST(SdlPresent, AFullFrameConvertsEveryPairOfIndices) {
   }
 }
 
-// Processors with byte permutes take them, 64 pixels at a time; every other processor goes
-// through the pair table. Both must give the very same bytes, tails and pitches included.
+// Processors with byte permutes take them, 64 pixels at a time; every other processor (and a
+// build without processor paths) goes through the pair table. Both must give the very same bytes,
+// tails and pitches included, and those bytes are each pixel's own colour with the padding past
+// the rows left alone, whichever way this processor takes.
 TEST(SdlPresent, EveryWayToTheScreenGivesTheSameColours) {
   PaletteTable palette = TestPalette();
   palette[200].flags = 0x7F;  // flags never reach the screen
@@ -92,6 +94,17 @@ TEST(SdlPresent, EveryWayToTheScreenGivesTheSameColours) {
     ConvertFrameThroughPairs(source.data(), sourcePitch, width, height, pairs.data(), plain.data(),
                              targetPitch);
     EXPECT_EQ(quick, plain) << width << " wide";
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        std::uint32_t colour = 0;
+        std::memcpy(&colour, &quick[static_cast<std::size_t>(y * targetPitch + x * 4)], 4);
+        ASSERT_EQ(colour, Expected(palette, source[static_cast<std::size_t>(y * sourcePitch + x)]))
+            << width << " wide, pixel " << x << "," << y;
+      }
+      for (int b = width * 4; b < targetPitch; ++b) {
+        ASSERT_EQ(quick[static_cast<std::size_t>(y * targetPitch + b)], 0xEE) << width << " wide";
+      }
+    }
   }
 }
 

@@ -5,11 +5,13 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/hash.h"
 #include "display/sprites.h"
 #include "game/hud.h"
+#include "input/input.h"
 #include "support.h"
 
 namespace kelmora {
@@ -297,6 +299,102 @@ TEST_F(ControlsTest, ShieldBarColumnsFadeFromGreenToRed) {
   EXPECT_EQ(at(194, 5), 254);
   EXPECT_EQ(at(200, 5), 0);
   for (std::int32_t y = 0; y < 480; ++y) EXPECT_EQ(at(0, y), 0);
+}
+
+// The key and button latches as the polls update them from the devices.
+class LatchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::ResetEverything();
+    ASSERT_TRUE(testing::StartHeadlessGame());
+  }
+  void TearDown() override { testing::ResetEverything(); }
+
+  // One keyboard poll with `key` down or up; then its (latch, released) pair.
+  std::pair<int, int> PollKey(std::uint8_t key, bool down) {
+    platform::Headless().SetKey(key, down);
+    EXPECT_TRUE(PollKeyboard());
+    return {input.keyLatch[key], input.keyReleased[key]};
+  }
+  std::pair<int, int> PollButton(int button, std::uint8_t byte) {
+    platform::Headless().SetButtonByte(button, byte);
+    EXPECT_TRUE(PollMouse());
+    return {input.buttonLatch[button], input.buttonReleased[button]};
+  }
+  using Pair = std::pair<int, int>;
+};
+
+TEST_F(LatchTest, AKeyHeldThenLetGoReportsOneReleasedEdge) {
+  EXPECT_EQ(PollKey(DIK_UP, false), Pair(0, 0));  // the first poll reports no edge
+  for (int poll = 0; poll < 50; ++poll) ASSERT_EQ(PollKey(DIK_UP, true), Pair(1, 0)) << poll;
+  EXPECT_EQ(PollKey(DIK_UP, false), Pair(0, 1));  // the edge, for exactly one poll
+  EXPECT_EQ(PollKey(DIK_UP, false), Pair(0, 0));
+  EXPECT_EQ(PollKey(DIK_UP, false), Pair(0, 0));
+  // The other keys were never down: no latch, no edge.
+  for (std::uint8_t other : {DIK_SPACE, DIK_LMENU}) EXPECT_EQ(PollKey(other, false), Pair(0, 0));
+}
+
+TEST_F(LatchTest, AKeyDownAgainInThePollAfterItsEdgeKeepsTheEdgeWhileHeld) {
+  PollKey(DIK_SPACE, true);
+  EXPECT_EQ(PollKey(DIK_SPACE, false), Pair(0, 1));
+  // Down again in the poll that would clear the edge: held does not touch it, so the edge stays
+  // for every poll the key stays down.
+  for (int poll = 0; poll < 5; ++poll) ASSERT_EQ(PollKey(DIK_SPACE, true), Pair(1, 1)) << poll;
+  // Let go: the first up-poll only clears the edge; the second reports the new one, a poll late.
+  EXPECT_EQ(PollKey(DIK_SPACE, false), Pair(1, 0));
+  EXPECT_EQ(PollKey(DIK_SPACE, false), Pair(0, 1));
+  EXPECT_EQ(PollKey(DIK_SPACE, false), Pair(0, 0));
+}
+
+TEST_F(LatchTest, AnActionOnTheEdgeRepeatsWhileTheKeyIsDownAgain) {
+  auto player = std::make_unique<PlayerShip>();
+  player->alive = 1;
+  world.shipTable.clear();
+  world.shipTable.push_back(std::move(player));
+  world.shipCount = 1;
+  controls.playerThrust = 0;
+  PollKey(DIK_UP, true);
+  ControlsStep();
+  PollKey(DIK_UP, false);
+  ControlsStep();
+  EXPECT_EQ(controls.playerThrust, 1);
+  PollKey(DIK_UP, true);  // down again in the poll after the edge
+  ControlsStep();
+  EXPECT_EQ(controls.playerThrust, 2);  // the edge acts again while the key is down
+  PollKey(DIK_UP, false);
+  ControlsStep();
+  EXPECT_EQ(controls.playerThrust, 2);  // the first up-poll only clears the edge
+  PollKey(DIK_UP, false);
+  ControlsStep();
+  EXPECT_EQ(controls.playerThrust, 3);  // the new edge, one poll late
+}
+
+TEST_F(LatchTest, AKeyPressedAndLetGoBetweenPollsIsNeverSeen) {
+  platform::Headless().SetKey(DIK_LMENU, true);
+  platform::Headless().SetKey(DIK_LMENU, false);
+  ASSERT_TRUE(PollKeyboard());
+  EXPECT_EQ(input.keyLatch[DIK_LMENU], 0);
+  EXPECT_EQ(PollKey(DIK_LMENU, false), Pair(0, 0));
+}
+
+TEST_F(LatchTest, ButtonsFollowTheSameRuleForAnyNonZeroByte) {
+  EXPECT_EQ(PollButton(0, 0), Pair(0, 0));
+  EXPECT_EQ(PollButton(0, 0x01), Pair(1, 0));  // any non-zero byte is down, not only bit 7
+  EXPECT_EQ(PollButton(0, 0x40), Pair(1, 0));
+  EXPECT_EQ(PollButton(0, 0), Pair(0, 1));
+  EXPECT_EQ(PollButton(0, 0), Pair(0, 0));
+  // The right and third buttons keep their own latches; the fourth button has none.
+  EXPECT_EQ(PollButton(1, 0x80), Pair(1, 0));
+  EXPECT_EQ(PollButton(2, 0x02), Pair(1, 0));
+  platform::Headless().SetButtonByte(3, 0x80);
+  ASSERT_TRUE(PollMouse());
+  EXPECT_EQ(input.buttonLatch[0], 0);
+  EXPECT_EQ(input.buttonReleased[0], 0);
+  EXPECT_EQ(PollButton(1, 0), Pair(0, 1));
+  // Down again in the poll after the edge: as for keys, the edge stays while held.
+  EXPECT_EQ(PollButton(1, 0x80), Pair(1, 1));
+  EXPECT_EQ(PollButton(1, 0), Pair(1, 0));
+  EXPECT_EQ(PollButton(1, 0), Pair(0, 1));
 }
 
 }  // namespace

@@ -305,6 +305,8 @@ def check_live(driver, server, work, runner):
     since = player.lines()
     player.tap(Keys.ALT)
     player.wait_for('a missile', r'"missiles":\{"next":\d+,"active":\[\[', since=since)
+    # The page's sound button turns the sound off, for this game and the next visits.
+    driver.find_element(By.ID, 'sound').click()
     # F1 starts a new game at once; Escape quits with status 0.
     player.tap(Keys.F1)
     time.sleep(0.5)
@@ -329,6 +331,9 @@ def check_live(driver, server, work, runner):
     driver.get(server.url('?seed=4243&trace=1'))
     player = Player(driver)
     player.wait_for('the remembered settings', r'"settings":\{"drones":%s,' % drones)
+    remembered = driver.execute_script('return localStorage.getItem("kelmora.cfg")') or ''
+    if not re.search(r'^sound\s*=\s*off\s*$', remembered, re.M):
+        raise Failure('the page did not remember the sound turned off: ' + remembered[:300])
     demo = driver.execute_script('return Module.UTF8ToString(Module._kelmora_demo())')
     if ('set drones=%s\n' % drones) not in demo:
         raise Failure('the demo does not start with the remembered settings: ' + demo[:200])

@@ -24,7 +24,6 @@
 #include "app/start_settings.h"
 #include "app/trace.h"
 #include "platform/backend.h"
-#include "platform/faults.h"
 #include "platform/web/tick_pacer.h"
 #include "platform/web/web_backend.h"
 #include "platform/window.h"
@@ -152,6 +151,8 @@ class Page {
   }
 
   std::string Demo() const { return demo_.str(); }
+  // The page's sound button: on and off, remembered as the desktop's sound key is.
+  void ToggleSound() { ++soundToggles_; }
   void RenderSound(std::int16_t* out, int frames) {
     if (mixer_) mixer_->Render(out, frames);
   }
@@ -238,13 +239,10 @@ class Page {
     }
   }
 
+  // One input to the game, applied as the headless runner and the game's sessions apply it.
   void Give(const InputEvent& command) {
     if (!runner_) WriteScriptCommand(demo_, command);
-    if (command.op == InputOp::kFail) {
-      platform::ArmFault(command.fault, command.value);
-    } else {
-      backend_.ApplyInput(command);
-    }
+    ApplyScriptCommand(backend_, command);
   }
 
   // Played in the page: the remembered settings (then the page's own) as the first game's, the
@@ -271,7 +269,12 @@ class Page {
     ExtrasOptions extras;
     extras.soundOn = file.config.sound;
     extras.file = std::move(file);
-    extras.takeRequests = [] { return platform::HostRequests{}; };
+    extras.takeRequests = [this] {
+      platform::HostRequests requests;
+      requests.soundToggles = soundToggles_;
+      soundToggles_ = 0;
+      return requests;
+    };
     extras.startSound = [] { return KelmoraStartSound() != 0; };
     extras.messages = &std::cerr;
     extras_ = std::make_unique<Extras>(std::move(extras), *mixer_);
@@ -311,6 +314,7 @@ class Page {
   std::ostringstream demo_;
   std::unique_ptr<Mixer> mixer_;
   std::unique_ptr<Extras> extras_;
+  int soundToggles_ = 0;
 };
 
 Options pageOptions;
@@ -350,6 +354,10 @@ EMSCRIPTEN_KEEPALIVE const char* kelmora_demo() {
   static std::string text;
   text = kelmora::web::page != nullptr ? kelmora::web::page->Demo() : std::string();
   return text.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void kelmora_toggle_sound() {
+  if (kelmora::web::page != nullptr) kelmora::web::page->ToggleSound();
 }
 
 // The next `frames` stereo frames of the game's sound, for the page's audio output.

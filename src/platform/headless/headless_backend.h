@@ -30,6 +30,8 @@ class HeadlessBackend final : public Backend, public ScriptedDevices {
     mouseY_ = AddMotion(mouseY_, dy);
   }
   void SetButton(int button, bool down) override { buttons_[button & 3] = down ? 0x80 : 0; }
+  // A button's raw byte, as a device may give it (any non-zero value is down).
+  void SetButtonByte(int button, std::uint8_t value) { buttons_[button & 3] = value; }
   void SetClock(std::uint32_t seconds) { clock_ = seconds; }
   // Back to its first state: no keys, buttons or motion, no boxes, clock 1.
   void Reset() { *this = HeadlessBackend{}; }

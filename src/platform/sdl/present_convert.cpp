@@ -4,7 +4,7 @@
 #include <bit>
 #include <cstring>
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(KELMORA_NO_PROCESSOR_PATHS)
 #include <immintrin.h>
 #endif
 
@@ -88,7 +88,7 @@ void ConvertFrameThroughPairs(const std::uint8_t* source, std::int32_t sourcePit
 
 namespace {
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(KELMORA_NO_PROCESSOR_PATHS)
 // Processors with byte permutes over whole 64-byte registers (AVX-512 VBMI) look colours up
 // without touching memory: each of the four bytes of a colour (blue, green, red, alpha) is a
 // 256-byte table held in four registers, 64 pixels are looked up at once, and their bytes are

@@ -111,17 +111,16 @@ void WebBackend::ShowLastFrame() {
 void WebBackend::ApplyInput(const InputEvent& input) {
   switch (input.op) {
     case InputOp::kKey:
-      deviceKeys_[input.code & 0xFF] = input.value != 0 ? 0x80 : 0;
+      SetKey(static_cast<std::uint8_t>(input.code & 0xFF), input.value != 0);
       break;
     case InputOp::kVk:
       PostMessage(CurrentWindow(), WM_KEYDOWN, static_cast<WPARAM>(input.code), 0);
       break;
     case InputOp::kMouse:
-      deviceMotionX_ = AddMotion(deviceMotionX_, input.dx);
-      deviceMotionY_ = AddMotion(deviceMotionY_, input.dy);
+      AddMouseMotion(input.dx, input.dy);
       break;
     case InputOp::kButton:
-      deviceButtons_[input.code & 3] = input.value != 0 ? 0x80 : 0;
+      SetButton(input.code, input.value != 0);
       break;
     case InputOp::kActivate:
       PostMessage(CurrentWindow(), WM_ACTIVATEAPP, input.value != 0 ? 1 : 0, 0);

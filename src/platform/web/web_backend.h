@@ -30,7 +30,7 @@ struct PageKey {
   bool command = false;  // Control or Meta is held: a shortcut of the browser's
 };
 
-class WebBackend final : public Backend {
+class WebBackend final : public Backend, public ScriptedDevices {
  public:
   WebBackend() = default;
   WebBackend(const WebBackend&) = delete;
@@ -46,6 +46,14 @@ class WebBackend final : public Backend {
   HRESULT Present(const Surface& frame, const PaletteTable& palette) override;
   std::uint32_t TimeSeconds() override { return clock_; }
   void HideCursor() override {}
+
+  // The devices as a script sets them (ScriptedDevices).
+  void SetKey(std::uint8_t code, bool down) override { deviceKeys_[code] = down ? 0x80 : 0; }
+  void AddMouseMotion(std::int32_t dx, std::int32_t dy) override {
+    deviceMotionX_ = AddMotion(deviceMotionX_, dx);
+    deviceMotionY_ = AddMotion(deviceMotionY_, dy);
+  }
+  void SetButton(int button, bool down) override { deviceButtons_[button & 3] = down ? 0x80 : 0; }
 
   // The seed the game's clock hands out.
   void SetClock(std::uint32_t seconds) { clock_ = seconds; }

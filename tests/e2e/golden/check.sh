@@ -4,14 +4,17 @@
 #
 # GOLDEN_DIR/NAME.txt is the session's script and GOLDEN_DIR/NAME.sha256 its recorded trace: the
 # SHA-256 of the whole trace and its line count, then the first 16 hex digits of each line's
-# SHA-256 (to name the first tick that differs). The traces themselves run to megabytes and are
-# not kept. With KELMORA_UPDATE_GOLDEN=1 the recording is rewritten from this run instead: do that
+# SHA-256 (to name the first tick that differs). GOLDEN_DIR/NAME.keys holds a short digest of each
+# key's value on each line (keys.py), made from the same trace, to name the keys that differ at
+# that tick. The traces themselves run to megabytes and are not kept. With KELMORA_UPDATE_GOLDEN=1 the recording is rewritten from this run instead: do that
 # only for a deliberate change of behaviour, and say why in the commit.
 set -euo pipefail
 binary=$1 dir=$2 name=$3 work=$4
 shift 4
 script="$dir/$name.txt"
 golden="$dir/$name.sha256"
+keys="$dir/$name.keys"
+keys_tool="$(dirname "$0")/keys.py"
 mkdir -p "$work"
 trace="$work/$name.jsonl"
 
@@ -43,7 +46,8 @@ if [ "${KELMORA_UPDATE_GOLDEN:-0}" = 1 ]; then
     echo "trace $whole $lines"
     per_line
   } >"$golden"
-  echo "updated $golden ($lines lines)"
+  python3 "$keys_tool" make "$trace" "$whole" >"$keys"
+  echo "updated $golden and $keys ($lines lines)"
   exit 0
 fi
 
@@ -61,8 +65,14 @@ if [ -n "$first" ]; then
   # diff counts from 1: the differing index is one below.
   index=$((first - 1))
   echo "first differing line: index $index ($(sed -n "$((index + 1))p" "$trace" | grep -o '"tick":[0-9]*' || echo 'past the end'))"
-  echo "this run's line (first 400 characters):"
-  sed -n "$((index + 1))p" "$trace" | cut -c1-400
+  # The keys whose values differ, from the digests made of the recorded trace itself.
+  if [ -f "$keys" ] && [ "$(head -1 "$keys")" = "trace $want_whole" ] && command -v python3 >/dev/null; then
+    python3 "$keys_tool" diff "$keys" "$trace" "$index"
+  else
+    echo "(no key digests of this recording at $keys, or no python3: the keys are not named)"
+    echo "this run's line (first 400 characters):"
+    sed -n "$((index + 1))p" "$trace" | cut -c1-400
+  fi
 else
   echo "every line starts the same; the difference lies in a line's later bytes or the line count"
 fi
