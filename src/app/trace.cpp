@@ -9,6 +9,7 @@
 
 #include "core/float_text.h"
 #include "core/hash.h"
+#include "effects/particles.h"
 #include "platform/display.h"
 #include "state/state.h"
 
@@ -161,17 +162,6 @@ void Missiles(Line& line) {
   line.Raw("],").Key("hash").Hash(hash).Raw("}");
 }
 
-// The particles a system really holds: its count, never beyond its arrays.
-template <typename System>
-std::size_t Particles(const System& system) {
-  std::size_t n = system.count > 0 ? static_cast<std::size_t>(system.count) : 0;
-  for (std::size_t size :
-       {system.x.size(), system.y.size(), system.speed.size(), system.colour.size()}) {
-    if (size < n) n = size;
-  }
-  return n;
-}
-
 inline __attribute__((always_inline)) void HashParticle(Fnv1a64& hash,
                                                         const ExplosionSystem& system,
                                                         std::size_t j) {
@@ -184,8 +174,8 @@ inline __attribute__((always_inline)) void HashParticle(Fnv1a64& hash,
 
 // The particles an explosion's digest covers.
 std::size_t HashedParticles(const ExplosionSystem& system) {
-  const std::size_t n = Particles(system);
-  return system.angle.size() < n ? system.angle.size() : n;
+  return ParticlesHeld(system.count, {system.x.size(), system.y.size(), system.angle.size(),
+                                      system.speed.size(), system.colour.size()});
 }
 
 // The digest of every occupied slot's particles. Four (or two) explosions at a time are fed side
@@ -289,8 +279,9 @@ void HashTrail(Sink& hash, const TrailSystem& trail) {
   hash.Int(trail.baseColour);
   hash.Int(trail.capColour);
   hash.Int(trail.count);
-  std::size_t n = Particles(trail);
-  if (trail.age.size() < n) n = trail.age.size();
+  const std::size_t n = ParticlesHeld(
+      trail.count,
+      {trail.x.size(), trail.y.size(), trail.speed.size(), trail.colour.size(), trail.age.size()});
   for (std::size_t j = 0; j < n; ++j) {
     hash.Float(trail.x[j]);
     hash.Float(trail.y[j]);
