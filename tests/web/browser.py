@@ -10,6 +10,7 @@ Usage: browser.py CHECK WEB_DIR RUNNER WORK_DIR [ARGS...]
                                             then Escape; the page's demo replays natively to
                                             the page's own trace
   pixels SEED TICK                          the canvas after TICK equals the runner's --shot
+                                            (and a bad setting ends the page with status 2)
 Every check also fails on an error in the page's console. Run by Debian's /usr/bin/python3,
 whose python3-selenium this needs; the tests registered in tests/e2e/web.cmake call it.
 """
@@ -202,6 +203,13 @@ def png_pixels(path):
 
 
 def check_pixels(driver, server, work, runner, seed, tick):
+    # A setting out of its range: the game does not start, exit status 2, and the page says so.
+    driver.get(server.url('?set=drones:999&fast=1'))
+    if wait_done(driver, 60) != 2:
+        raise Failure('a setting out of range did not end the page with status 2')
+    if not driver.find_element(By.ID, 'ended').is_displayed():
+        raise Failure('the page does not say that the game could not start')
+
     shot = os.path.join(work, 'shot.png')
     subprocess.run([runner, '--seed', seed, '--ticks', tick, '--shot', tick + ':' + shot,
                     '--quiet'], check=True)

@@ -48,7 +48,7 @@ namespace kelmora::web {
 
 namespace {
 
-using platform::WebInput;
+using platform::InputEvent;
 
 // Run back to back (fast=1), the ticks of one refresh stop after this long.
 constexpr double kFastBudgetMilliseconds = 25.0;
@@ -107,35 +107,6 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options* options) {
     }
   }
   return true;
-}
-
-ScriptCommand ToCommand(const WebInput& input) {
-  ScriptCommand command;
-  command.code = input.code;
-  command.value = input.value;
-  command.dx = input.dx;
-  command.dy = input.dy;
-  switch (input.kind) {
-    case WebInput::Kind::kKey:
-      command.op = ScriptOp::kKey;
-      break;
-    case WebInput::Kind::kVk:
-      command.op = ScriptOp::kVk;
-      break;
-    case WebInput::Kind::kMouse:
-      command.op = ScriptOp::kMouse;
-      break;
-    case WebInput::Kind::kButton:
-      command.op = ScriptOp::kButton;
-      break;
-    case WebInput::Kind::kActivate:
-      command.op = ScriptOp::kActivate;
-      break;
-    case WebInput::Kind::kClose:
-      command.op = ScriptOp::kClose;
-      break;
-  }
-  return command;
 }
 
 // The game in the page, one tick at a time.
@@ -243,10 +214,10 @@ class Page {
     const Ship* player = PlayerOrNull();
     backend_.SetMenuUp(player == nullptr || player->alive == 0);
     backend_.SetMenuCursor(menu.cursorX, menu.cursorY);
-    std::vector<WebInput> inputs;
+    std::vector<InputEvent> inputs;
     backend_.TakeHostInput(&inputs);
-    for (const WebInput& input : inputs) {
-      ScriptCommand command = ToCommand(input);
+    for (const InputEvent& input : inputs) {
+      InputEvent command = input;
       command.tick = tick_;
       Give(command);
     }
@@ -269,7 +240,7 @@ class Page {
   }
 
   // One input to the game, applied as the headless runner and the game's sessions apply it.
-  void Give(const ScriptCommand& command) {
+  void Give(const InputEvent& command) {
     if (!runner_) WriteScriptCommand(demo_, command);
     ApplyScriptCommand(backend_, command);
   }
