@@ -147,23 +147,4 @@ int ExitStatus() {
   return app.exitStatus != 0 ? app.exitStatus : quitCode;
 }
 
-int WinMain() {
-  if (!StartUp()) {
-    EndProgram();
-    return ExitStatus();
-  }
-  for (;;) {
-    switch (MainLoopPass()) {
-      case LoopPass::kQuit:
-        return ExitStatus();
-      case LoopPass::kWait:
-        platform::WaitMessage();
-        break;
-      case LoopPass::kMessage:
-      case LoopPass::kFrame:
-        break;
-    }
-  }
-}
-
 }  // namespace kelmora

@@ -6,10 +6,6 @@
 
 namespace kelmora {
 
-// The whole program: start-up, then the main loop until the quit message. Returns the exit
-// status: 0 after a normal quit, 1 when start-up failed or a failed device read ended the game.
-int WinMain();
-
 // Start-up up to the first pass of the main loop (input record, InitApplication, seed, stars,
 // first game, the player's ship taken out of play). False when start-up failed; the exit status
 // is then 1.

@@ -28,79 +28,15 @@ namespace kelmora {
 
 namespace {
 
-using platform::HostInput;
-
-ScriptCommand ToCommand(const HostInput& input) {
-  ScriptCommand command;
-  command.code = input.code;
-  command.value = input.value;
-  command.dx = input.dx;
-  command.dy = input.dy;
-  switch (input.kind) {
-    case HostInput::Kind::kKey:
-      command.op = ScriptOp::kKey;
-      break;
-    case HostInput::Kind::kVk:
-      command.op = ScriptOp::kVk;
-      break;
-    case HostInput::Kind::kMouse:
-      command.op = ScriptOp::kMouse;
-      break;
-    case HostInput::Kind::kButton:
-      command.op = ScriptOp::kButton;
-      break;
-    case HostInput::Kind::kActivate:
-      command.op = ScriptOp::kActivate;
-      break;
-    case HostInput::Kind::kClose:
-      command.op = ScriptOp::kClose;
-      break;
-  }
-  return command;
-}
-
-HostInput ToInput(const ScriptCommand& command) {
-  HostInput input;
-  input.code = command.code;
-  input.value = command.value;
-  input.dx = command.dx;
-  input.dy = command.dy;
-  switch (command.op) {
-    case ScriptOp::kKey:
-      input.kind = HostInput::Kind::kKey;
-      break;
-    case ScriptOp::kVk:
-      input.kind = HostInput::Kind::kVk;
-      break;
-    case ScriptOp::kMouse:
-      input.kind = HostInput::Kind::kMouse;
-      break;
-    case ScriptOp::kButton:
-      input.kind = HostInput::Kind::kButton;
-      break;
-    case ScriptOp::kActivate:
-      input.kind = HostInput::Kind::kActivate;
-      break;
-    case ScriptOp::kClose:
-      input.kind = HostInput::Kind::kClose;
-      break;
-    case ScriptOp::kFail:
-      break;  // faults are armed by the session itself
-  }
-  return input;
-}
-
 class WindowHost final : public SessionHost {
  public:
   explicit WindowHost(platform::SdlBackend& backend) : backend_(backend) {}
-  void TakeInput(const GameView& view, std::vector<ScriptCommand>* commands) override {
+  void TakeInput(const GameView& view, std::vector<InputEvent>* commands) override {
     backend_.SetMenuUp(view.menuUp);
     backend_.SetMenuCursor(view.cursorX, view.cursorY);
-    std::vector<HostInput> inputs;
-    backend_.TakeHostInput(&inputs);
-    for (const HostInput& input : inputs) commands->push_back(ToCommand(input));
+    backend_.TakeHostInput(commands);
   }
-  void Apply(const ScriptCommand& command) override { backend_.ApplyInput(ToInput(command)); }
+  void Apply(const InputEvent& command) override { backend_.ApplyInput(command); }
   void Wait(int milliseconds) override { backend_.WaitForHostEvent(milliseconds); }
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
     return backend_.TakeMessageBoxes();

@@ -93,10 +93,10 @@ bool TakesCount(Fault fault) {
 
 // One line's command(s). Returns an empty string on success, or the reason the line is malformed.
 std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>& fields,
-                         std::vector<ScriptCommand>* out) {
+                         std::vector<InputEvent>* out) {
   const std::string_view op = fields[1];
   const std::size_t count = fields.size();
-  ScriptCommand command;
+  InputEvent command;
   command.tick = tick;
   auto arity = [&](std::size_t wanted) -> std::string {
     if (count == wanted) return {};
@@ -127,7 +127,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     } else if (!ParseWholeNumber(fields[2], false, 0, 255, &scanCode)) {
       return "unknown key '" + std::string(fields[2]) + "'";
     }
-    command.op = ScriptOp::kKey;
+    command.op = InputOp::kKey;
     command.code = static_cast<std::int32_t>(scanCode);
     if (press) {
       command.value = 1;
@@ -137,9 +137,9 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     out->push_back(command);
     // A real key press gives both the device state and the window message.
     if (press && key != nullptr && key->virtualKey != kNoVirtualKey) {
-      ScriptCommand message;
+      InputEvent message;
       message.tick = tick;
-      message.op = ScriptOp::kVk;
+      message.op = InputOp::kVk;
       message.code = key->virtualKey;
       out->push_back(message);
     }
@@ -157,7 +157,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     } else if (!ParseWholeNumber(fields[2], false, 0, 255, &virtualKey)) {
       return "unknown virtual key '" + std::string(fields[2]) + "'";
     }
-    command.op = ScriptOp::kVk;
+    command.op = InputOp::kVk;
     command.code = static_cast<std::int32_t>(virtualKey);
     out->push_back(command);
     return {};
@@ -172,7 +172,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
         !ParseWholeNumber(fields[3], true, kLow, kHigh, &dy)) {
       return "mouse motion must be two whole numbers";
     }
-    command.op = ScriptOp::kMouse;
+    command.op = InputOp::kMouse;
     command.dx = static_cast<std::int32_t>(dx);
     command.dy = static_cast<std::int32_t>(dy);
     out->push_back(command);
@@ -184,7 +184,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     if (!ParseWholeNumber(fields[2], false, 0, 3, &button)) {
       return "mouse button must be 0, 1, 2 or 3, not '" + std::string(fields[2]) + "'";
     }
-    command.op = ScriptOp::kButton;
+    command.op = InputOp::kButton;
     command.code = static_cast<std::int32_t>(button);
     if (!downUp(fields[3], &command.value)) {
       return "expected 'down' or 'up', not '" + std::string(fields[3]) + "'";
@@ -195,14 +195,14 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
   if (op == "activate") {
     if (auto bad = arity(3); !bad.empty()) return bad;
     if (fields[2] != "0" && fields[2] != "1") return "'activate' takes 1 or 0";
-    command.op = ScriptOp::kActivate;
+    command.op = InputOp::kActivate;
     command.value = fields[2] == "1" ? 1 : 0;
     out->push_back(command);
     return {};
   }
   if (op == "close") {
     if (auto bad = arity(2); !bad.empty()) return bad;
-    command.op = ScriptOp::kClose;
+    command.op = InputOp::kClose;
     out->push_back(command);
     return {};
   }
@@ -218,7 +218,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     if (tick != 0 && !IsPlayFault(*fault)) {
       return "the start-up fault '" + std::string(fields[2]) + "' belongs to tick 0";
     }
-    command.op = ScriptOp::kFail;
+    command.op = InputOp::kFail;
     command.fault = *fault;
     command.value = 1;
     if (TakesCount(*fault)) {
@@ -332,29 +332,29 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
   return true;
 }
 
-void WriteScriptCommand(std::ostream& out, const ScriptCommand& command) {
+void WriteScriptCommand(std::ostream& out, const InputEvent& command) {
   std::ostringstream line;
   line << command.tick << ' ';
   switch (command.op) {
-    case ScriptOp::kKey:
+    case InputOp::kKey:
       line << "key " << KeyText(command.code) << (command.value != 0 ? " down" : " up");
       break;
-    case ScriptOp::kVk:
+    case InputOp::kVk:
       line << "vk " << VirtualKeyText(command.code);
       break;
-    case ScriptOp::kMouse:
+    case InputOp::kMouse:
       line << "mouse " << command.dx << ' ' << command.dy;
       break;
-    case ScriptOp::kButton:
+    case InputOp::kButton:
       line << "button " << command.code << (command.value != 0 ? " down" : " up");
       break;
-    case ScriptOp::kActivate:
+    case InputOp::kActivate:
       line << "activate " << (command.value != 0 ? 1 : 0);
       break;
-    case ScriptOp::kClose:
+    case InputOp::kClose:
       line << "close";
       break;
-    case ScriptOp::kFail:
+    case InputOp::kFail:
       line << "fail " << platform::FaultName(command.fault);
       if (TakesCount(command.fault)) line << ' ' << command.value;
       break;
@@ -367,29 +367,29 @@ void WriteScriptSeed(std::ostream& out, std::uint32_t seed) {
   out << "seed " << seed << '\n';
 }
 
-void ApplyScriptCommand(platform::ScriptedDevices& devices, const ScriptCommand& command) {
+void ApplyScriptCommand(platform::ScriptedDevices& devices, const InputEvent& command) {
   switch (command.op) {
-    case ScriptOp::kKey:
+    case InputOp::kKey:
       devices.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
       break;
-    case ScriptOp::kVk:
+    case InputOp::kVk:
       platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN,
                             static_cast<platform::WPARAM>(command.code), 0);
       break;
-    case ScriptOp::kMouse:
+    case InputOp::kMouse:
       devices.AddMouseMotion(command.dx, command.dy);
       break;
-    case ScriptOp::kButton:
+    case InputOp::kButton:
       devices.SetButton(command.code, command.value != 0);
       break;
-    case ScriptOp::kActivate:
+    case InputOp::kActivate:
       platform::PostMessage(app.mainWindow, platform::WM_ACTIVATEAPP,
                             static_cast<platform::WPARAM>(command.value != 0 ? 1 : 0), 0);
       break;
-    case ScriptOp::kClose:
+    case InputOp::kClose:
       platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
       break;
-    case ScriptOp::kFail:
+    case InputOp::kFail:
       platform::ArmFault(command.fault, command.value);
       break;
   }

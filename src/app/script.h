@@ -14,37 +14,19 @@
 #include "app/start_settings.h"
 #include "platform/backend.h"
 #include "platform/faults.h"
+#include "platform/input_event.h"
 
 namespace kelmora {
 
-enum class ScriptOp {
-  kKey,       // the keyboard device reports `code` down (value 1) or up (value 0)
-  kVk,        // post WM_KEYDOWN with virtual-key `code`
-  kMouse,     // relative mouse motion (dx, dy)
-  kButton,    // mouse button `code` down (value 1) or up (value 0)
-  kActivate,  // post WM_ACTIVATEAPP with wParam `value`
-  kClose,     // post WM_CLOSE
-  kFail,      // arm `fault` `value` times
-};
-
-struct ScriptCommand {
-  std::int64_t tick = 0;
-  ScriptOp op = ScriptOp::kKey;
-  std::int32_t code = 0;   // scan code, virtual-key code or button
-  std::int32_t value = 0;  // down/up, activation flag or fault count
-  std::int32_t dx = 0;
-  std::int32_t dy = 0;
-  platform::Fault fault = platform::Fault::kCount;
-
-  friend bool operator==(const ScriptCommand&, const ScriptCommand&) = default;
-};
+using platform::InputEvent;
+using platform::InputOp;
 
 struct Script {
   std::optional<std::uint32_t> seed;
   // The compiled-in defaults the session started with, where they differ: `set NAME=VALUE`
   // lines after the seed, before every command.
   std::vector<StartSetting> settings;
-  std::vector<ScriptCommand> commands;  // in file order; ticks never decrease
+  std::vector<InputEvent> commands;  // in file order; ticks never decrease
 };
 
 // A whole number, decimal or 0x hex, optionally negative where `allowNegative`, within
@@ -59,11 +41,11 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script, 
 
 // Gives one command to the game: device state (to `devices`), a message posted to the window,
 // or a fault armed.
-void ApplyScriptCommand(platform::ScriptedDevices& devices, const ScriptCommand& command);
+void ApplyScriptCommand(platform::ScriptedDevices& devices, const InputEvent& command);
 
 // Writes one command as a script line (the form a recorded demo uses), with its newline. Reading
 // the line back gives the same command.
-void WriteScriptCommand(std::ostream& out, const ScriptCommand& command);
+void WriteScriptCommand(std::ostream& out, const InputEvent& command);
 // Writes the seed line that opens a recorded demo, with its newline.
 void WriteScriptSeed(std::ostream& out, std::uint32_t seed);
 

@@ -14,7 +14,6 @@ class NoHost final : public Backend {
   void CloseWindow() override {}
   bool StartHostStep(HostStep) override { return false; }
   void PumpEvents() override {}
-  void WaitEvents() override {}
   void ShowMessageBox(std::string_view caption, std::string_view text) override {
     std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
                  static_cast<int>(text.size()), text.data());

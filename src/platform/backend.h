@@ -29,8 +29,6 @@ class Backend {
   virtual bool StartHostStep(HostStep step) = 0;
   // Takes the host's pending events into the message queue and the device state.
   virtual void PumpEvents() = 0;
-  // Blocks until the host has an event.
-  virtual void WaitEvents() = 0;
   virtual void ShowMessageBox(std::string_view caption, std::string_view text) = 0;
   virtual bool ReadKeyboard(std::uint8_t (&keys)[256]) = 0;
   virtual bool ReadMouse(MouseState* state) = 0;

@@ -100,11 +100,6 @@ LRESULT DispatchMessage(const Message& message) {
   return state.procedure(message.window, message.message, message.wParam, message.lParam);
 }
 
-void WaitMessage() {
-  if (!state.queue.empty() || state.quitPosted) return;
-  CurrentBackend().WaitEvents();
-}
-
 LRESULT DefWindowProc(WindowHandle window, std::uint32_t message, WPARAM, LPARAM) {
   if (message == WM_CLOSE) DestroyGameWindow(window);
   return 0;

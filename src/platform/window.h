@@ -37,8 +37,6 @@ bool PeekMessage();
 // Takes the next message; returns false when it is WM_QUIT. Call only after PeekMessage said yes.
 bool GetMessage(Message* message);
 LRESULT DispatchMessage(const Message& message);
-// Blocks until the host has an event for the queue.
-void WaitMessage();
 // Default handling: WM_CLOSE destroys the window; everything else gives 0.
 LRESULT DefWindowProc(WindowHandle window, std::uint32_t message, WPARAM wParam, LPARAM lParam);
 // Messages delivered synchronously to the window procedure (not queued), e.g. WM_SETCURSOR.

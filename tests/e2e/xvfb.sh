@@ -70,8 +70,12 @@ expect_picture() {
       if [ "$mode" = full ]; then
         [ "$x $y $w $h" = "0 0 $width $height" ] || placed=0
       else
-        # On the screen, and on a screen larger than the frame not the whole of it.
-        [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$width" ] &&
+        # On the screen, title bar included (the window manager's frame above it), and on a
+        # screen larger than the frame not the whole of it.
+        local top
+        top=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *[0-9]*, *[0-9]*, *\([0-9]*\),.*/\1/p' || true)
+        seen="$seen below a title bar of ${top:-0}"
+        [ "$x" -ge 0 ] && [ "$y" -ge "${top:-0}" ] && [ $((x + w)) -le "$width" ] &&
           [ $((y + h)) -le "$height" ] || placed=0
         if [ "$width" -ge 640 ] && [ "$height" -ge 480 ] && [ "$w" -eq "$width" ] &&
           [ "$h" -eq "$height" ]; then placed=0; fi

@@ -18,7 +18,7 @@ namespace {
 
 using platform::DIK_LMENU;
 using platform::DIK_SPACE;
-using platform::HostInput;
+using platform::InputEvent;
 
 void PushKey(SDL_Window* window, SDL_Scancode scancode, bool down, bool repeat = false,
              Uint16 mod = KMOD_NONE) {
@@ -87,13 +87,13 @@ TEST_F(SdlBackendTest, KeysReachTheDeviceAndPressesPostKeyDownMessages) {
   PushKey(backend.Window(), SDL_SCANCODE_F1, false);
   // Messages in the order they came, then the device state that has changed: F1 went down and
   // up within the tick, so the device shows it down for this read and up at the next.
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x20), Vk(platform::VK_F1), Key(DIK_SPACE, true),
-                                            Key(platform::DIK_F1, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(0x20), Vk(platform::VK_F1), Key(DIK_SPACE, true),
+                                             Key(platform::DIK_F1, true)}));
   // Auto-repeat posts the message again, the device state stays.
   PushKey(backend.Window(), SDL_SCANCODE_SPACE, true, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x20), Key(platform::DIK_F1, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(0x20), Key(platform::DIK_F1, false)}));
   PushKey(backend.Window(), SDL_SCANCODE_SPACE, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_SPACE, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(DIK_SPACE, false)}));
 }
 
 TEST_F(SdlBackendTest, AppliedInputIsWhatTheDevicesReadAndTheQueueHolds) {
@@ -136,21 +136,21 @@ TEST_F(SdlBackendTest, TapsShorterThanAFrameReadAsDownForOneRead) {
   PushKey(backend.Window(), SDL_SCANCODE_DOWN, true);
   PushKey(backend.Window(), SDL_SCANCODE_DOWN, false);
   PushKey(backend.Window(), SDL_SCANCODE_DOWN, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x26), Vk('P'), Vk(0x28), Vk(0x28),
-                                            Key(platform::DIK_P, true), Key(platform::DIK_UP, true),
-                                            Key(platform::DIK_DOWN, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{
+                        Vk(0x26), Vk('P'), Vk(0x28), Vk(0x28), Key(platform::DIK_P, true),
+                        Key(platform::DIK_UP, true), Key(platform::DIK_DOWN, true)}));
   EXPECT_EQ(Take(),
-            (std::vector<HostInput>{Key(platform::DIK_P, false), Key(platform::DIK_UP, false)}));
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+            (std::vector<InputEvent>{Key(platform::DIK_P, false), Key(platform::DIK_UP, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   // An auto-repeat is no new press: a key let go reads as up at once.
   PushKey(backend.Window(), SDL_SCANCODE_DOWN, true, true);
   PushKey(backend.Window(), SDL_SCANCODE_DOWN, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x28), Key(platform::DIK_DOWN, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(0x28), Key(platform::DIK_DOWN, false)}));
   // A tap cut by the focus going is let go with everything else.
   PushKey(backend.Window(), SDL_SCANCODE_SPACE, true);
   PushKey(backend.Window(), SDL_SCANCODE_SPACE, false);
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x20), Activate(false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(0x20), Activate(false)}));
 }
 
 // Ten Left Alt taps, each as short as a key can be, give ten reads of the key down, each followed
@@ -161,20 +161,20 @@ TEST_F(SdlBackendTest, EveryPlainTapOfLeftAltReadsAsOnePress) {
   for (int tap = 0; tap < 10; ++tap) {
     PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
     PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-    EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, true)})) << "tap " << tap;
-    EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, false)})) << "tap " << tap;
+    EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(DIK_LMENU, true)})) << "tap " << tap;
+    EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(DIK_LMENU, false)})) << "tap " << tap;
   }
   // Held over many reads (auto-repeat included), the key shows only once it is let go. Alt is a
   // system key: it gives no key-down message.
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   EXPECT_EQ(backend.DeviceKeys()[DIK_LMENU], 0);
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(DIK_LMENU, true)}));
   EXPECT_EQ(backend.DeviceKeys()[DIK_LMENU], 0x80);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(DIK_LMENU, false)}));
   // Keys already held when Alt went down leave the tap alone.
   PushKey(backend.Window(), SDL_SCANCODE_SPACE, true);
   Take();
@@ -183,7 +183,7 @@ TEST_F(SdlBackendTest, EveryPlainTapOfLeftAltReadsAsOnePress) {
   PushKey(backend.Window(), SDL_SCANCODE_SPACE, false);
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
   EXPECT_EQ(Take(),
-            (std::vector<HostInput>{Vk(0x20), Key(DIK_LMENU, true), Key(DIK_SPACE, false)}));
+            (std::vector<InputEvent>{Vk(0x20), Key(DIK_LMENU, true), Key(DIK_SPACE, false)}));
 }
 
 TEST_F(SdlBackendTest, NoDesktopShortcutWithAltReadsAsLeftAlt) {
@@ -193,54 +193,54 @@ TEST_F(SdlBackendTest, NoDesktopShortcutWithAltReadsAsLeftAlt) {
   ASSERT_FALSE(backend.Fullscreen());
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
   PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   EXPECT_TRUE(backend.Fullscreen());
   EXPECT_NE(SDL_GetWindowFlags(backend.Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0u);
   PushKey(backend.Window(), SDL_SCANCODE_RETURN, false, false, KMOD_LALT);
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
   PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   EXPECT_FALSE(backend.Fullscreen());
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
 
   // Alt with another key: that key is the game's as ever, the Alt is not.
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
   Take();
   PushKey(backend.Window(), SDL_SCANCODE_TAB, true, false, KMOD_LALT);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(0x09), Key(0x0F, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(0x09), Key(0x0F, true)}));
   PushKey(backend.Window(), SDL_SCANCODE_TAB, false, false, KMOD_LALT);
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(0x0F, false)}));
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(0x0F, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
 
   // Alt with a click (the desktop moves the window), and Alt+F4 (the desktop closes it).
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
   PushButton(backend.Window(), SDL_BUTTON_LEFT, true);
   PushButton(backend.Window(), SDL_BUTTON_LEFT, false);
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Button(0, true)}));
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Button(0, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Button(0, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Button(0, false)}));
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_CLOSE);
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Close()}));
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Close()}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
 
   // Alt+Tab away: the host lets go of Alt just before the focus goes.
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
   Take();
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Activate(false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Activate(false)}));
   // ... and back: Alt is still held as the focus returns, and let go after.
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Activate(true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Activate(true)}));
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   // A host that tells of the held key before the focus comes back, the same.
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
   Take();
@@ -248,11 +248,11 @@ TEST_F(SdlBackendTest, NoDesktopShortcutWithAltReadsAsLeftAlt) {
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
   Take();
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   // The next plain tap launches again.
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(DIK_LMENU, true)}));
 }
 
 TEST_F(SdlBackendTest, FocusChangesAndClosingReachTheGameOnce) {
@@ -260,25 +260,25 @@ TEST_F(SdlBackendTest, FocusChangesAndClosingReachTheGameOnce) {
   Take();
   // The window opened with the focus: gaining it again tells the game nothing new.
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   PushKey(backend.Window(), SDL_SCANCODE_UP, true);
   Take();
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
   PushMotion(backend.Window(), 5, 5);  // the mouse is not the game's without the focus
   // What was held is let go with the focus.
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Activate(false), Key(platform::DIK_UP, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Activate(false), Key(platform::DIK_UP, false)}));
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_GAINED);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Activate(true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Activate(true)}));
   // Full screen, the mouse is read as relative motion.
   PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
   Take();
   ASSERT_TRUE(backend.Fullscreen());
   PushMotion(backend.Window(), 2, -1);
   PushMotion(backend.Window(), 1, 0);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(3, -1)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(3, -1)}));
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_CLOSE);
   PushType(SDL_QUIT);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Close()}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Close()}));
 }
 
 // A quit signal is taken by the watcher, wakes a game that waits for events and is a close request
@@ -292,12 +292,12 @@ TEST_F(SdlBackendTest, AQuitSignalIsACloseRequestAndWakesTheGame) {
   ASSERT_EQ(platform::QuitSignal(), SIGHUP);
   SDL_PumpEvents();
   EXPECT_GE(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_USEREVENT, SDL_USEREVENT), 1);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Close()}));
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Close()}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Close()}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Close()}));
   backend.ShowMessageBox("A Game", "DDLoadBitmap FAILED");
   EXPECT_EQ(backend.TakeMessageBoxes().size(), 1u);
   platform::ForgetQuitSignal();
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
 }
 
 bool PointerHeld(SDL_Window* window) {
@@ -337,47 +337,47 @@ TEST_F(SdlBackendTest, InAWindowTheMenuCursorComesUnderThePointer) {
   Take();
   // The relative counts of the host do not matter, only where the pointer is.
   PushPointer(backend.Window(), 100, 50, 7, 7);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(-220, -190)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(-220, -190)}));
   EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);  // the game's cursor stands under it
   platform::MouseState mouse{};
   ASSERT_TRUE(backend.ReadMouse(&mouse));
   backend.SetMenuCursor(100, 50);  // where the game's read put it
   PushPointer(backend.Window(), 101, 50);
   PushPointer(backend.Window(), 104, 52);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(4, 2)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(4, 2)}));
   // Not read yet (the game stood still): the next motion counts from what waits.
   PushPointer(backend.Window(), 0, 479);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(-104, 427)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(-104, 427)}));
   ASSERT_TRUE(backend.ReadMouse(&mouse));
   EXPECT_EQ(mouse.lX, -100);
   EXPECT_EQ(mouse.lY, 429);
   backend.SetMenuCursor(0, 479);
   // A still pointer leaves the cursor to the pads.
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
 
   // In flight the pointer moves nothing; as the menus come back the cursor comes under it.
   backend.SetMenuUp(false);
   PushPointer(backend.Window(), 600, 10, 50, 50);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   PushPointer(backend.Window(), 610, 20);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   backend.SetMenuUp(true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(610, -459)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(610, -459)}));
   backend.SetMenuCursor(610, 20);
   ASSERT_TRUE(backend.ReadMouse(&mouse));
 
   // Once the pointer has left the window the cursor stays where it was.
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_LEAVE);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   backend.SetMenuUp(false);
   Take();
   backend.SetMenuUp(true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   // Without the focus the pointer is not the game's.
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
   Take();
   PushPointer(backend.Window(), 5, 5);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
 }
 
 // Over the picture the game's cursor stands in for the desktop's pointer; over the bars beside it
@@ -389,10 +389,10 @@ TEST_F(SdlBackendTest, ThePointerShowsOnlyOffThePicture) {
   backend.SetMenuCursor(320, 240);
   Take();
   PushPointer(backend.Window(), 79, 100);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
   PushPointer(backend.Window(), 80, 100);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Motion(-320, -140)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(-320, -140)}));
   EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
   PushPointer(backend.Window(), 720, 100);
   Take();
@@ -405,8 +405,8 @@ TEST_F(SdlBackendTest, AClickShorterThanAFrameIsStillSeen) {
   PushButton(backend.Window(), SDL_BUTTON_LEFT, true);
   PushButton(backend.Window(), SDL_BUTTON_LEFT, false);
   PushButton(backend.Window(), SDL_BUTTON_RIGHT, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Button(0, true), Button(1, true)}));
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Button(0, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Button(0, true), Button(1, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Button(0, false)}));
 }
 
 TEST_F(SdlBackendTest, ReplayingLetsOnlyTheQuitKeysAndClosingThrough) {
@@ -419,7 +419,7 @@ TEST_F(SdlBackendTest, ReplayingLetsOnlyTheQuitKeysAndClosingThrough) {
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_FOCUS_LOST);
   PushKey(backend.Window(), SDL_SCANCODE_ESCAPE, true);
   PushType(SDL_QUIT);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk(platform::VK_ESCAPE), Close()}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(platform::VK_ESCAPE), Close()}));
 }
 
 TEST_F(SdlBackendTest, AReplayKeepsItsKeysAndButtonsHeld) {
@@ -429,7 +429,7 @@ TEST_F(SdlBackendTest, AReplayKeepsItsKeysAndButtonsHeld) {
   backend.ApplyInput(Key(DIK_SPACE, true));
   backend.ApplyInput(Button(1, true));
   // No key or button of the host is down, yet nothing lets go of the replayed ones.
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   EXPECT_EQ(backend.DeviceKeys()[DIK_SPACE], 0x80);
   platform::MouseState mouse{};
   ASSERT_TRUE(backend.ReadMouse(&mouse));

@@ -15,7 +15,7 @@ namespace {
 using platform::BindingWarning;
 using platform::DIK_LMENU;
 using platform::DIK_SPACE;
-using platform::HostInput;
+using platform::InputEvent;
 using platform::KeyBinding;
 using platform::KeyBindings;
 
@@ -119,14 +119,14 @@ TEST_F(SdlBindingsTest, AReboundMissileKeyLaunchesAndLeftAltNoLonger) {
   Take();
   // X reads as the game's Left Alt, held while it is held; its key-down message is X's own.
   PushKey(backend.Window(), SDL_SCANCODE_X, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Vk('X'), Key(DIK_LMENU, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk('X'), Key(DIK_LMENU, true)}));
   PushKey(backend.Window(), SDL_SCANCODE_X, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(DIK_LMENU, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(DIK_LMENU, false)}));
   // Left Alt gives nothing at all, tapped or held.
   PushKey(backend.Window(), SDL_SCANCODE_LALT, true);
   PushKey(backend.Window(), SDL_SCANCODE_LALT, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   EXPECT_EQ(backend.DeviceKeys()[DIK_LMENU], 0);
 }
 
@@ -139,7 +139,7 @@ TEST_F(SdlBindingsTest, TheSoundAndScreenshotKeysNeverReachTheGame) {
   PushKey(backend.Window(), SDL_SCANCODE_F9, true);
   PushKey(backend.Window(), SDL_SCANCODE_F9, false);
   PushKey(backend.Window(), SDL_SCANCODE_M, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   platform::HostRequests requests = backend.TakeHostRequests();
   EXPECT_EQ(requests.soundToggles, 2);
   EXPECT_EQ(requests.screenshots, 1);
@@ -151,7 +151,7 @@ TEST_F(SdlBindingsTest, TheSoundAndScreenshotKeysNeverReachTheGame) {
   // In a replay too.
   backend.SetReplaying(true);
   PushKey(backend.Window(), SDL_SCANCODE_F9, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   EXPECT_EQ(backend.TakeHostRequests().screenshots, 1);
   // Alt+Enter is told as a change of the window's mode.
   PushKey(backend.Window(), SDL_SCANCODE_RETURN, true, KMOD_LALT);

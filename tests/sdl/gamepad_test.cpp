@@ -10,7 +10,7 @@
 namespace kelmora::testing {
 namespace {
 
-using platform::HostInput;
+using platform::InputEvent;
 using platform::MapPad;
 using platform::PadInput;
 using platform::PadState;
@@ -97,21 +97,21 @@ TEST_F(SdlGamepadTest, ButtonsAreKeyPressesWithTheirMessages) {
   Press(joystick, SDL_CONTROLLER_BUTTON_A, true);
   Press(joystick, SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
   Press(joystick, SDL_CONTROLLER_BUTTON_BACK, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{
                         Vk(0x20), Vk(platform::VK_F1), Vk(0x25), Key(platform::DIK_SPACE, true),
                         Key(platform::DIK_F1, true), Key(platform::DIK_LEFT, true)}));
   // Held: no new message, no change.
-  EXPECT_EQ(Take(), (std::vector<HostInput>{}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{}));
   // B is the missile key: a system key, no message.
   Press(joystick, SDL_CONTROLLER_BUTTON_B, true);
   Press(joystick, SDL_CONTROLLER_BUTTON_A, false);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Key(platform::DIK_LMENU, true),
-                                            Key(platform::DIK_SPACE, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(platform::DIK_LMENU, true),
+                                             Key(platform::DIK_SPACE, false)}));
   // Pulled out: everything it held is let go.
   Unplug();
   EXPECT_EQ(Take(),
-            (std::vector<HostInput>{Key(platform::DIK_LMENU, false), Key(platform::DIK_F1, false),
-                                    Key(platform::DIK_LEFT, false)}));
+            (std::vector<InputEvent>{Key(platform::DIK_LMENU, false), Key(platform::DIK_F1, false),
+                                     Key(platform::DIK_LEFT, false)}));
   EXPECT_EQ(backend.PadCount(), 0);
 }
 
@@ -124,12 +124,13 @@ TEST_F(SdlGamepadTest, InTheMenuTheStickIsTheMouse) {
   SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_RIGHTX, -32768);
   SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, 32767);
   Press(joystick, SDL_CONTROLLER_BUTTON_A, true);
-  EXPECT_EQ(Take(), (std::vector<HostInput>{Button(0, true), Motion(-platform::kStickCursorSpeed,
-                                                                    platform::kStickCursorSpeed)}));
+  EXPECT_EQ(Take(),
+            (std::vector<InputEvent>{Button(0, true), Motion(-platform::kStickCursorSpeed,
+                                                             platform::kStickCursorSpeed)}));
   // Each frame the stick is held moves the cursor again.
   EXPECT_EQ(
       Take(),
-      (std::vector<HostInput>{Motion(-platform::kStickCursorSpeed, platform::kStickCursorSpeed)}));
+      (std::vector<InputEvent>{Motion(-platform::kStickCursorSpeed, platform::kStickCursorSpeed)}));
   Unplug();
   Take();
 }

@@ -14,8 +14,8 @@
 #include "tests/unit/support.h"
 
 namespace kelmora::platform {
-inline void PrintTo(const HostInput& input, std::ostream* out) {
-  *out << "{kind " << static_cast<int>(input.kind) << ", code " << input.code << ", value "
+inline void PrintTo(const InputEvent& input, std::ostream* out) {
+  *out << "{op " << static_cast<int>(input.op) << ", code " << input.code << ", value "
        << input.value << ", motion " << input.dx << "," << input.dy << "}";
 }
 }  // namespace kelmora::platform
@@ -57,33 +57,33 @@ class SdlTest : public ::testing::Test {
   }
 
   // The input of one tick, given to the game as a session gives it.
-  std::vector<platform::HostInput> Take() {
-    std::vector<platform::HostInput> inputs;
+  std::vector<platform::InputEvent> Take() {
+    std::vector<platform::InputEvent> inputs;
     backend_->TakeHostInput(&inputs);
-    for (const platform::HostInput& input : inputs) backend_->ApplyInput(input);
+    for (const platform::InputEvent& input : inputs) backend_->ApplyInput(input);
     return inputs;
   }
 
   std::unique_ptr<platform::SdlBackend> backend_;
 };
 
-inline platform::HostInput Key(int code, bool down) {
-  return platform::HostInput{platform::HostInput::Kind::kKey, code, down ? 1 : 0};
+inline platform::InputEvent Key(int code, bool down) {
+  return platform::InputEvent{platform::InputOp::kKey, code, down ? 1 : 0};
 }
-inline platform::HostInput Vk(int code) {
-  return platform::HostInput{platform::HostInput::Kind::kVk, code};
+inline platform::InputEvent Vk(int code) {
+  return platform::InputEvent{platform::InputOp::kVk, code};
 }
-inline platform::HostInput Button(int button, bool down) {
-  return platform::HostInput{platform::HostInput::Kind::kButton, button, down ? 1 : 0};
+inline platform::InputEvent Button(int button, bool down) {
+  return platform::InputEvent{platform::InputOp::kButton, button, down ? 1 : 0};
 }
-inline platform::HostInput Motion(int dx, int dy) {
-  return platform::HostInput{platform::HostInput::Kind::kMouse, 0, 0, dx, dy};
+inline platform::InputEvent Motion(int dx, int dy) {
+  return platform::InputEvent{platform::InputOp::kMouse, 0, 0, dx, dy};
 }
-inline platform::HostInput Activate(bool active) {
-  return platform::HostInput{platform::HostInput::Kind::kActivate, 0, active ? 1 : 0};
+inline platform::InputEvent Activate(bool active) {
+  return platform::InputEvent{platform::InputOp::kActivate, 0, active ? 1 : 0};
 }
-inline platform::HostInput Close() {
-  return platform::HostInput{platform::HostInput::Kind::kClose};
+inline platform::InputEvent Close() {
+  return platform::InputEvent{platform::InputOp::kClose};
 }
 
 }  // namespace kelmora::testing

@@ -12,30 +12,37 @@
 namespace kelmora::testing {
 namespace {
 
+// Notes the ticks it is told of.
+class TickList final : public TickObserver {
+ public:
+  void AfterTick(std::int64_t tick, bool) override { ticks.push_back(tick); }
+  std::vector<std::int64_t> ticks;
+};
+
 // A host whose input is given per tick, over the headless devices.
 class ScriptedHost final : public SessionHost {
  public:
-  void At(std::int64_t tick, ScriptOp op, std::int32_t code = 0, std::int32_t value = 0) {
-    ScriptCommand command;
+  void At(std::int64_t tick, InputOp op, std::int32_t code = 0, std::int32_t value = 0) {
+    InputEvent command;
     command.op = op;
     command.code = code;
     command.value = value;
     input_[tick].push_back(command);
   }
   void MoveAt(std::int64_t tick, std::int32_t dx, std::int32_t dy) {
-    ScriptCommand command;
-    command.op = ScriptOp::kMouse;
+    InputEvent command;
+    command.op = InputOp::kMouse;
     command.dx = dx;
     command.dy = dy;
     input_[tick].push_back(command);
   }
-  void TakeInput(const GameView& view, std::vector<ScriptCommand>* commands) override {
+  void TakeInput(const GameView& view, std::vector<InputEvent>* commands) override {
     ++tick_;
     menuUp_[tick_] = view.menuUp;
     cursor_[tick_] = {view.cursorX, view.cursorY};
-    for (const ScriptCommand& command : input_[tick_]) commands->push_back(command);
+    for (const InputEvent& command : input_[tick_]) commands->push_back(command);
   }
-  void Apply(const ScriptCommand& command) override {
+  void Apply(const InputEvent& command) override {
     ApplyScriptCommand(platform::Headless(), command);
   }
   void Wait(int milliseconds) override { waits_.push_back(milliseconds); }
@@ -48,7 +55,7 @@ class ScriptedHost final : public SessionHost {
   std::vector<int> waits_;
 
  private:
-  std::map<std::int64_t, std::vector<ScriptCommand>> input_;
+  std::map<std::int64_t, std::vector<InputEvent>> input_;
   std::int64_t tick_ = 0;
 };
 
@@ -84,16 +91,16 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST_F(SdlSessionTest, ARecordedSessionReplaysToTheSameTrace) {
   ScriptedHost live;
-  live.At(2, ScriptOp::kVk, platform::VK_F1);  // a new game from the menu
-  live.At(2, ScriptOp::kKey, platform::DIK_F1, 1);
-  live.At(3, ScriptOp::kKey, platform::DIK_F1, 0);
-  live.At(4, ScriptOp::kKey, platform::DIK_LEFT, 1);
-  live.At(9, ScriptOp::kKey, platform::DIK_LEFT, 0);
-  live.At(9, ScriptOp::kKey, platform::DIK_SPACE, 1);
-  live.At(12, ScriptOp::kKey, platform::DIK_UP, 1);
-  live.At(14, ScriptOp::kKey, platform::DIK_UP, 0);
-  live.At(25, ScriptOp::kKey, platform::DIK_SPACE, 0);
-  live.At(30, ScriptOp::kVk, platform::VK_ESCAPE);
+  live.At(2, InputOp::kVk, platform::VK_F1);  // a new game from the menu
+  live.At(2, InputOp::kKey, platform::DIK_F1, 1);
+  live.At(3, InputOp::kKey, platform::DIK_F1, 0);
+  live.At(4, InputOp::kKey, platform::DIK_LEFT, 1);
+  live.At(9, InputOp::kKey, platform::DIK_LEFT, 0);
+  live.At(9, InputOp::kKey, platform::DIK_SPACE, 1);
+  live.At(12, InputOp::kKey, platform::DIK_UP, 1);
+  live.At(14, InputOp::kKey, platform::DIK_UP, 0);
+  live.At(25, InputOp::kKey, platform::DIK_SPACE, 0);
+  live.At(30, InputOp::kVk, platform::VK_ESCAPE);
   std::string record;
   std::string liveTrace;
   ASSERT_EQ(Run(live, 77, nullptr, &record, &liveTrace), 0);
@@ -123,7 +130,7 @@ TEST_F(SdlSessionTest, TheHostIsToldWhereTheMenuCursorStands) {
   ScriptedHost live;
   live.MoveAt(2, 15, -40);
   live.MoveAt(3, 1000, 0);  // the cursor stops at the picture's edge
-  live.At(5, ScriptOp::kVk, platform::VK_ESCAPE);
+  live.At(5, InputOp::kVk, platform::VK_ESCAPE);
   std::string trace;
   ASSERT_EQ(Run(live, 9, nullptr, nullptr, &trace), 0);
   EXPECT_EQ(live.cursor_[2], (std::pair<std::int32_t, std::int32_t>{320, 240}));
@@ -133,9 +140,9 @@ TEST_F(SdlSessionTest, TheHostIsToldWhereTheMenuCursorStands) {
 
 TEST_F(SdlSessionTest, TicksInWhichTheGameStandsStillWaitForTheHost) {
   ScriptedHost live;
-  live.At(3, ScriptOp::kActivate, 0, 0);
-  live.At(6, ScriptOp::kActivate, 0, 1);
-  live.At(8, ScriptOp::kClose);
+  live.At(3, InputOp::kActivate, 0, 0);
+  live.At(6, InputOp::kActivate, 0, 1);
+  live.At(8, InputOp::kClose);
   std::string record;
   std::string trace;
   ASSERT_EQ(Run(live, 5, nullptr, &record, &trace), 0);
@@ -171,6 +178,90 @@ TEST_F(SdlSessionTest, AFailedStartUpEndsWithItsOnlyTraceLine) {
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NE(lines[0].find("DirectDrawCreate FAILED"), std::string::npos);
   EXPECT_NE(lines[0].find("\"exit\":1"), std::string::npos);
+}
+
+TEST_F(SdlSessionTest, ASessionStepsTickByTickAsRunSessionRunsIt) {
+  auto script = [](ScriptedHost& host) {
+    host.At(2, InputOp::kVk, platform::VK_F1);
+    host.At(4, InputOp::kKey, platform::DIK_SPACE, 1);
+    host.At(5, InputOp::kActivate, 0, 0);
+    host.At(7, InputOp::kActivate, 0, 1);
+    host.At(12, InputOp::kVk, platform::VK_ESCAPE);
+  };
+  ScriptedHost whole;
+  script(whole);
+  std::string wholeTrace;
+  ASSERT_EQ(Run(whole, 41, nullptr, nullptr, &wholeTrace), 0);
+
+  ResetEverything();
+  platform::Headless().SetClock(41);
+  ScriptedHost stepped;
+  script(stepped);
+  std::ostringstream traceOut;
+  TickList ended;
+  SessionOptions options;
+  options.seed = 41;
+  options.trace = &traceOut;
+  options.observer = &ended;
+  Session session(stepped, options);
+  ASSERT_TRUE(session.Start());
+  std::vector<TickResult> results;
+  while (!session.Ended()) results.push_back(session.Tick());
+  EXPECT_EQ(session.Tick(), TickResult::kEnded);  // nothing more happens once ended
+  EXPECT_EQ(session.Finish(), 0);
+  EXPECT_EQ(traceOut.str(), wholeTrace);
+  EXPECT_EQ(session.LastTick(), 12);
+  ASSERT_EQ(results.size(), 12u);
+  // Inactive from tick 5 until the activation of tick 7 is handled: the game stands still.
+  EXPECT_EQ(results[4], TickResult::kIdle);
+  EXPECT_EQ(results[5], TickResult::kIdle);
+  EXPECT_EQ(results[6], TickResult::kRan);
+  EXPECT_EQ(results.back(), TickResult::kEnded);
+  EXPECT_TRUE(stepped.waits_.empty());  // stepping leaves the waiting to the caller
+  EXPECT_EQ(ended.ticks.size(), 13u);   // every tick, start-up and the one that ended the game
+  EXPECT_EQ(ended.ticks.back(), 12);
+}
+
+TEST_F(SdlSessionTest, TheTicksLimitClosesTheGameWithoutAnotherTraceLine) {
+  for (const std::int64_t limit : {0, 1, 6}) {
+    ResetEverything();
+    platform::Headless().SetClock(8);
+    ScriptedHost host;
+    host.At(3, InputOp::kVk, platform::VK_F1);
+    std::ostringstream traceOut;
+    TickList ended;
+    SessionOptions options;
+    options.seed = 8;
+    options.trace = &traceOut;
+    options.ticks = limit;
+    options.observer = &ended;
+    EXPECT_EQ(RunSession(host, options), 0) << limit;
+    const auto lines = Lines(traceOut.str());
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(limit + 1)) << limit;
+    EXPECT_TRUE(lines.back().ends_with("\"boxes\":[]}")) << "no exit status at " << limit;
+    ASSERT_FALSE(ended.ticks.empty());
+    EXPECT_EQ(ended.ticks.back(), limit);
+    EXPECT_EQ(platform::CurrentWindow(), 0u) << "the window is closed at the limit";
+  }
+}
+
+TEST_F(SdlSessionTest, FinishEndsASessionStillRunning) {
+  ScriptedHost host;
+  std::ostringstream traceOut;
+  SessionOptions options;
+  options.trace = &traceOut;
+  Session session(host, options);
+  EXPECT_EQ(session.Finish(), 0);  // never started: nothing to end
+  ASSERT_TRUE(session.Start());
+  EXPECT_EQ(session.Tick(), TickResult::kRan);
+  EXPECT_EQ(session.Tick(), TickResult::kRan);
+  EXPECT_FALSE(session.Ended());
+  EXPECT_EQ(session.Finish(), 0);
+  EXPECT_TRUE(session.Ended());
+  EXPECT_EQ(platform::CurrentWindow(), 0u);
+  EXPECT_EQ(session.Tick(), TickResult::kEnded);
+  EXPECT_EQ(session.Finish(), 0);
+  EXPECT_EQ(Lines(traceOut.str()).size(), 3u);
 }
 
 }  // namespace

@@ -23,7 +23,15 @@ Parsed Parse(const std::string& text) {
   return parsed;
 }
 
-std::string Write(const ScriptCommand& command) {
+// A command as a script line gives it: tick first.
+InputEvent At(std::int64_t tick, InputOp op, std::int32_t code = 0, std::int32_t value = 0,
+              std::int32_t dx = 0, std::int32_t dy = 0, Fault fault = Fault::kCount) {
+  InputEvent command{op, code, value, dx, dy, fault};
+  command.tick = tick;
+  return command;
+}
+
+std::string Write(const InputEvent& command) {
   std::ostringstream out;
   WriteScriptCommand(out, command);
   return out.str();
@@ -49,27 +57,27 @@ TEST(ScriptTest, ReadsEveryCommandInFileOrder) {
   EXPECT_EQ(parsed.script.seed, 16u);
   const auto& c = parsed.script.commands;
   ASSERT_EQ(c.size(), 11u);
-  EXPECT_EQ(c[0].op, ScriptOp::kFail);
+  EXPECT_EQ(c[0].op, InputOp::kFail);
   EXPECT_EQ(c[0].fault, Fault::kDisplayCreate);
   EXPECT_EQ(c[0].value, 1);
   EXPECT_EQ(c[1].tick, 1);
-  EXPECT_EQ(c[1].op, ScriptOp::kKey);
+  EXPECT_EQ(c[1].op, InputOp::kKey);
   EXPECT_EQ(c[1].code, 0xCB);
   EXPECT_EQ(c[1].value, 1);
   EXPECT_EQ(c[2].code, 0x1E);
   EXPECT_EQ(c[2].value, 0);
-  EXPECT_EQ(c[3].op, ScriptOp::kVk);
+  EXPECT_EQ(c[3].op, InputOp::kVk);
   EXPECT_EQ(c[3].code, 123);
   EXPECT_EQ(c[4].code, 65);  // a number with vk is the virtual-key code itself
-  EXPECT_EQ(c[5].op, ScriptOp::kMouse);
+  EXPECT_EQ(c[5].op, InputOp::kMouse);
   EXPECT_EQ(c[5].dx, -35);
   EXPECT_EQ(c[5].dy, 16);
-  EXPECT_EQ(c[6].op, ScriptOp::kButton);
+  EXPECT_EQ(c[6].op, InputOp::kButton);
   EXPECT_EQ(c[6].code, 1);
   EXPECT_EQ(c[6].value, 1);
-  EXPECT_EQ(c[7].op, ScriptOp::kActivate);
+  EXPECT_EQ(c[7].op, InputOp::kActivate);
   EXPECT_EQ(c[7].value, 0);
-  EXPECT_EQ(c[8].op, ScriptOp::kClose);
+  EXPECT_EQ(c[8].op, InputOp::kClose);
   EXPECT_EQ(c[9].fault, Fault::kFlipBusy);
   EXPECT_EQ(c[9].value, 3);
   EXPECT_EQ(c[10].fault, Fault::kKeyboardRead);
@@ -80,15 +88,15 @@ TEST(ScriptTest, PressGivesTheKeyAndItsMessageOnlyWhereTheKeyHasOne) {
   ASSERT_TRUE(parsed.ok) << parsed.error;
   const auto& c = parsed.script.commands;
   ASSERT_EQ(c.size(), 4u);
-  EXPECT_EQ(c[0].op, ScriptOp::kKey);
+  EXPECT_EQ(c[0].op, InputOp::kKey);
   EXPECT_EQ(c[0].code, 0x3B);
   EXPECT_EQ(c[0].value, 1);
-  EXPECT_EQ(c[1].op, ScriptOp::kVk);
+  EXPECT_EQ(c[1].op, InputOp::kVk);
   EXPECT_EQ(c[1].code, 112);
   EXPECT_EQ(c[1].tick, 7);
-  EXPECT_EQ(c[2].op, ScriptOp::kKey);
+  EXPECT_EQ(c[2].op, InputOp::kKey);
   EXPECT_EQ(c[2].code, 0x39);
-  EXPECT_EQ(c[3].op, ScriptOp::kKey);  // a number names a scan code, not a virtual key
+  EXPECT_EQ(c[3].op, InputOp::kKey);  // a number names a scan code, not a virtual key
   EXPECT_EQ(c[3].tick, 9);
 }
 
@@ -145,30 +153,30 @@ TEST(ScriptTest, SeedMayFollowCommentsAndTicksMayRepeat) {
 }
 
 TEST(ScriptTest, WrittenLinesReadBackAsTheSameCommands) {
-  std::vector<ScriptCommand> commands;
+  std::vector<InputEvent> commands;
   for (int code = 0; code < 256; ++code) {
-    commands.push_back({10 + code, ScriptOp::kKey, code, code & 1});
-    commands.push_back({10 + code, ScriptOp::kVk, code, 0});
+    commands.push_back(At(10 + code, InputOp::kKey, code, code & 1));
+    commands.push_back(At(10 + code, InputOp::kVk, code, 0));
   }
-  commands.push_back({300, ScriptOp::kMouse, 0, 0, -2147483647 - 1, 2147483647});
+  commands.push_back(At(300, InputOp::kMouse, 0, 0, -2147483647 - 1, 2147483647));
   for (int button = 0; button < 4; ++button) {
-    commands.push_back({301, ScriptOp::kButton, button, 1});
-    commands.push_back({301, ScriptOp::kButton, button, 0});
+    commands.push_back(At(301, InputOp::kButton, button, 1));
+    commands.push_back(At(301, InputOp::kButton, button, 0));
   }
-  commands.push_back({302, ScriptOp::kActivate, 0, 1});
-  commands.push_back({302, ScriptOp::kActivate, 0, 0});
-  commands.push_back({303, ScriptOp::kClose});
+  commands.push_back(At(302, InputOp::kActivate, 0, 1));
+  commands.push_back(At(302, InputOp::kActivate, 0, 0));
+  commands.push_back(At(303, InputOp::kClose));
   for (int f = 0; f < static_cast<int>(Fault::kCount); ++f) {
     const auto fault = static_cast<Fault>(f);
     if (!IsPlayFault(fault)) continue;
     const int count = fault == Fault::kFlipBusy || fault == Fault::kBlitBusy ? 7 : 1;
-    commands.push_back({304, ScriptOp::kFail, 0, count, 0, 0, fault});
+    commands.push_back(At(304, InputOp::kFail, 0, count, 0, 0, fault));
   }
 
   std::ostringstream text;
   WriteScriptSeed(text, 20261209);
   text << "0 fail mouse-acquire\n";
-  for (const ScriptCommand& command : commands) WriteScriptCommand(text, command);
+  for (const InputEvent& command : commands) WriteScriptCommand(text, command);
   const Parsed parsed = Parse(text.str());
   ASSERT_TRUE(parsed.ok) << parsed.error;
   EXPECT_EQ(parsed.script.seed, 20261209u);
@@ -180,10 +188,10 @@ TEST(ScriptTest, WrittenLinesReadBackAsTheSameCommands) {
 }
 
 TEST(ScriptTest, LinesUseTheKeyNames) {
-  EXPECT_EQ(Write({3, ScriptOp::kKey, 0x39, 1}), "3 key SPACE down\n");
-  EXPECT_EQ(Write({3, ScriptOp::kVk, 27, 0}), "3 vk ESCAPE\n");
-  EXPECT_EQ(Write({4, ScriptOp::kFail, 0, 2, 0, 0, Fault::kBlitBusy}), "4 fail blit-busy 2\n");
-  EXPECT_EQ(Write({5, ScriptOp::kMouse, 0, 0, -3, 9}), "5 mouse -3 9\n");
+  EXPECT_EQ(Write(At(3, InputOp::kKey, 0x39, 1)), "3 key SPACE down\n");
+  EXPECT_EQ(Write(At(3, InputOp::kVk, 27, 0)), "3 vk ESCAPE\n");
+  EXPECT_EQ(Write(At(4, InputOp::kFail, 0, 2, 0, 0, Fault::kBlitBusy)), "4 fail blit-busy 2\n");
+  EXPECT_EQ(Write(At(5, InputOp::kMouse, 0, 0, -3, 9)), "5 mouse -3 9\n");
 }
 
 }  // namespace

@@ -17,8 +17,8 @@ namespace kelmora::testing {
 
 class ReplayHost final : public SessionHost {
  public:
-  void TakeInput(const GameView&, std::vector<ScriptCommand>*) override {}
-  void Apply(const ScriptCommand& command) override {
+  void TakeInput(const GameView&, std::vector<InputEvent>*) override {}
+  void Apply(const InputEvent& command) override {
     ApplyScriptCommand(platform::Headless(), command);
   }
   void Wait(int) override {}

@@ -327,7 +327,6 @@ class LosingBackend final : public platform::Backend {
   void CloseWindow() override { inner().CloseWindow(); }
   bool StartHostStep(platform::HostStep step) override { return inner().StartHostStep(step); }
   void PumpEvents() override {}
-  void WaitEvents() override {}
   void ShowMessageBox(std::string_view caption, std::string_view text) override {
     inner().ShowMessageBox(caption, text);
   }

@@ -48,22 +48,22 @@ void PageReadPads(std::vector<PadState>* pads) {
 
 namespace {
 
-using Kind = WebInput::Kind;
+using Kind = platform::InputOp;
 
-WebInput Key(int dik, bool down) {
-  return WebInput{Kind::kKey, dik, down ? 1 : 0};
+InputEvent Key(int dik, bool down) {
+  return InputEvent{Kind::kKey, dik, down ? 1 : 0};
 }
-WebInput Vk(std::uint32_t vk) {
-  return WebInput{Kind::kVk, static_cast<std::int32_t>(vk)};
+InputEvent Vk(std::uint32_t vk) {
+  return InputEvent{Kind::kVk, static_cast<std::int32_t>(vk)};
 }
-WebInput Activate(bool active) {
-  return WebInput{Kind::kActivate, 0, active ? 1 : 0};
+InputEvent Activate(bool active) {
+  return InputEvent{Kind::kActivate, 0, active ? 1 : 0};
 }
-WebInput Button(int button, bool down) {
-  return WebInput{Kind::kButton, button, down ? 1 : 0};
+InputEvent Button(int button, bool down) {
+  return InputEvent{Kind::kButton, button, down ? 1 : 0};
 }
-WebInput Motion(std::int32_t dx, std::int32_t dy) {
-  return WebInput{Kind::kMouse, 0, 0, dx, dy};
+InputEvent Motion(std::int32_t dx, std::int32_t dy) {
+  return InputEvent{Kind::kMouse, 0, 0, dx, dy};
 }
 
 constexpr int kDikLeftAlt = 0x38;
@@ -73,11 +73,11 @@ class WebBackendTest : public ::testing::Test {
   void SetUp() override { page = FakePage{}; }
 
   // The inputs of one tick, applied to the devices as the game's session does.
-  std::vector<WebInput> Take() {
-    std::vector<WebInput> inputs;
+  std::vector<InputEvent> Take() {
+    std::vector<InputEvent> inputs;
     backend_.TakeHostInput(&inputs);
-    for (const WebInput& input : inputs) {
-      if (input.kind == Kind::kKey || input.kind == Kind::kButton || input.kind == Kind::kMouse) {
+    for (const InputEvent& input : inputs) {
+      if (input.op == Kind::kKey || input.op == Kind::kButton || input.op == Kind::kMouse) {
         backend_.ApplyInput(input);
       }
     }
@@ -126,13 +126,13 @@ TEST_F(WebBackendTest, KeysReachTheDeviceAndPressesPostKeyDownMessages) {
   EXPECT_TRUE(Press("Space", " ", true));
   EXPECT_TRUE(Press("F1", "F1", true));
   EXPECT_TRUE(Press("F1", "F1", false));
-  EXPECT_EQ(Take(),
-            (std::vector<WebInput>{Vk(0x20), Vk(VK_F1), Key(DIK_SPACE, true), Key(DIK_F1, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(0x20), Vk(VK_F1), Key(DIK_SPACE, true),
+                                             Key(DIK_F1, true)}));
   // Auto-repeat posts the message again; the device state stays.
   Press("Space", " ", true, false, true);
-  EXPECT_EQ(Take(), (std::vector<WebInput>{Vk(0x20), Key(DIK_F1, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(0x20), Key(DIK_F1, false)}));
   Press("Space", " ", false);
-  EXPECT_EQ(Take(), (std::vector<WebInput>{Key(DIK_SPACE, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(DIK_SPACE, false)}));
   std::uint8_t keys[256];
   ASSERT_TRUE(backend_.ReadKeyboard(keys));
   EXPECT_EQ(keys[DIK_SPACE], 0);
@@ -156,51 +156,51 @@ TEST_F(WebBackendTest, ThePageKeepsItsOwnKeysAndTheGameItsKeys) {
 TEST_F(WebBackendTest, LeftAltLaunchesOnlyAsAClearTap) {
   // Alone: down for one read once it is let go, and no key-down message (a system key).
   Press("AltLeft", "Alt", true);
-  EXPECT_EQ(Take(), std::vector<WebInput>{});
+  EXPECT_EQ(Take(), std::vector<InputEvent>{});
   Press("AltLeft", "Alt", false);
-  EXPECT_EQ(Take(), (std::vector<WebInput>{Key(kDikLeftAlt, true)}));
-  EXPECT_EQ(Take(), (std::vector<WebInput>{Key(kDikLeftAlt, false)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(kDikLeftAlt, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Key(kDikLeftAlt, false)}));
   // With another key, with a click, or with Enter (full screen): a shortcut, never a missile.
   Press("AltLeft", "Alt", true);
   Press("Tab", "Tab", true, true);
   Press("Tab", "Tab", false, true);
   Press("AltLeft", "Alt", false);
-  for (const WebInput& input : Take()) EXPECT_NE(input, Key(kDikLeftAlt, true));
+  for (const InputEvent& input : Take()) EXPECT_NE(input, Key(kDikLeftAlt, true));
   Press("AltLeft", "Alt", true);
   backend_.OnMouseButton(0, true);
   backend_.OnMouseButton(0, false);
   Press("AltLeft", "Alt", false);
-  for (const WebInput& input : Take()) EXPECT_NE(input, Key(kDikLeftAlt, true));
+  for (const InputEvent& input : Take()) EXPECT_NE(input, Key(kDikLeftAlt, true));
   Press("AltLeft", "Alt", true);
   EXPECT_TRUE(Press("Enter", "Enter", true, true));
   Press("Enter", "Enter", false, true);
   Press("AltLeft", "Alt", false);
   EXPECT_EQ(page.fullscreenToggles, 1);
-  for (const WebInput& input : Take()) EXPECT_NE(input, Key(kDikLeftAlt, true));
+  for (const InputEvent& input : Take()) EXPECT_NE(input, Key(kDikLeftAlt, true));
   // Alt held across a change of focus is the desktop's (Alt+Tab away and back).
   Press("AltLeft", "Alt", true);
   backend_.OnFocus(false);
   backend_.OnFocus(true);
   Press("AltLeft", "Alt", false);
-  EXPECT_EQ(Take(), (std::vector<WebInput>{Activate(false), Activate(true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Activate(false), Activate(true)}));
 }
 
 TEST_F(WebBackendTest, AHiddenOrUnfocusedPageIsAnInactiveApplication) {
   Press("ArrowLeft", "ArrowLeft", true);
   backend_.OnMouseButton(2, true);  // the right button
-  EXPECT_EQ(Take(), (std::vector<WebInput>{Vk(0x25), Key(DIK_LEFT, true), Button(1, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(0x25), Key(DIK_LEFT, true), Button(1, true)}));
   // Hidden: inactive once, whatever held is let go; the focus leaving as well changes nothing.
   backend_.OnVisibility(false);
   backend_.OnFocus(false);
   EXPECT_FALSE(backend_.Active());
   EXPECT_EQ(Take(),
-            (std::vector<WebInput>{Activate(false), Key(DIK_LEFT, false), Button(1, false)}));
+            (std::vector<InputEvent>{Activate(false), Key(DIK_LEFT, false), Button(1, false)}));
   // Keys pressed meanwhile do not reach the game's devices... until the page is back.
   backend_.OnFocus(true);
-  EXPECT_EQ(Take(), std::vector<WebInput>{});
+  EXPECT_EQ(Take(), std::vector<InputEvent>{});
   backend_.OnVisibility(true);
   EXPECT_TRUE(backend_.Active());
-  EXPECT_EQ(Take(), (std::vector<WebInput>{Activate(true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Activate(true)}));
   EXPECT_TRUE(backend_.TakeEventArrived());
   EXPECT_FALSE(backend_.TakeEventArrived());
 }
@@ -210,20 +210,20 @@ TEST_F(WebBackendTest, InTheMenusTheCursorFollowsThePointerOverThePicture) {
   backend_.SetMenuCursor(320, 240);
   // A canvas of 1280 x 1200 CSS pixels: the picture at twice its size, 120 pixels from the top.
   backend_.OnPointer(2.0 * 100 + 1, 120 + 2.0 * 50 + 1, 1280, 1200);
-  EXPECT_EQ(Take(), (std::vector<WebInput>{Motion(100 - 320, 50 - 240)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(100 - 320, 50 - 240)}));
   backend_.SetMenuCursor(100, 50);
   // Over the bars around the picture the cursor stays.
   backend_.OnPointer(600, 10, 1280, 1200);
-  EXPECT_EQ(Take(), std::vector<WebInput>{});
+  EXPECT_EQ(Take(), std::vector<InputEvent>{});
   // In flight the pointer moves nothing; held by the page (full screen) the motion is relative.
   backend_.SetMenuUp(false);
   backend_.OnPointer(300, 500, 1280, 1200);
   backend_.OnRelativeMotion(5, 5);
-  EXPECT_EQ(Take(), std::vector<WebInput>{});
+  EXPECT_EQ(Take(), std::vector<InputEvent>{});
   backend_.OnPointerLock(true);
   backend_.OnRelativeMotion(7, -3);
   backend_.OnRelativeMotion(1, 1);
-  EXPECT_EQ(Take(), (std::vector<WebInput>{Motion(8, -2)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(8, -2)}));
 }
 
 TEST_F(WebBackendTest, APictureLetterboxedInTheCanvasMapsBackToFramePixels) {
@@ -248,7 +248,7 @@ TEST_F(WebBackendTest, AReplayTakesOnlyTheQuitKeysFromThePage) {
   backend_.OnFocus(false);
   Press("Escape", "Escape", true);
   Press("F12", "F12", true);
-  EXPECT_EQ(Take(), (std::vector<WebInput>{Vk(VK_ESCAPE), Vk(VK_F12)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(VK_ESCAPE), Vk(VK_F12)}));
 }
 
 TEST_F(WebBackendTest, PadsPlayAsTheDesktopsAndOnlyWhileThePageIsActive) {
@@ -256,11 +256,11 @@ TEST_F(WebBackendTest, PadsPlayAsTheDesktopsAndOnlyWhileThePageIsActive) {
   pad.a = true;
   pad.back = true;
   page.pads = {pad};
-  EXPECT_EQ(Take(),
-            (std::vector<WebInput>{Vk(0x20), Vk(VK_F1), Key(DIK_SPACE, true), Key(DIK_F1, true)}));
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Vk(0x20), Vk(VK_F1), Key(DIK_SPACE, true),
+                                             Key(DIK_F1, true)}));
   backend_.OnFocus(false);
   EXPECT_EQ(Take(),
-            (std::vector<WebInput>{Activate(false), Key(DIK_SPACE, false), Key(DIK_F1, false)}));
+            (std::vector<InputEvent>{Activate(false), Key(DIK_SPACE, false), Key(DIK_F1, false)}));
 }
 
 TEST_F(WebBackendTest, FramesAreDrawnOncePerRefreshInThePalettesColours) {

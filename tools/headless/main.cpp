@@ -14,15 +14,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app.h"
 #include "app/screenshot.h"
 #include "app/script.h"
+#include "app/session.h"
 #include "app/start_settings.h"
-#include "app/trace.h"
-#include "game/world.h"
-#include "platform/faults.h"
 #include "platform/headless/headless_backend.h"
-#include "platform/window.h"
 #include "state/state.h"
 
 namespace kelmora::headless {
@@ -129,94 +125,24 @@ bool ReadScript(const std::string& path, Script* script) {
   return parsed;
 }
 
-class TraceWriter {
+// The runner's side of the session: the script is the session's replay, so the host itself has
+// no input of its own; it gives the script's lines to the headless devices and writes the shots.
+class RunnerHost final : public SessionHost, public TickObserver {
  public:
-  bool Open(const std::optional<std::string>& path) {
-    if (!path) return true;
-    if (*path == "-") {
-      file_ = stdout;
-      return true;
-    }
-    file_ = std::fopen(path->c_str(), "wb");
-    if (file_ == nullptr) {
-      std::cerr << kProgram << ": cannot write the trace to '" << *path << "'\n";
-      return false;
-    }
-    owned_ = true;
-    return true;
+  explicit RunnerHost(const Options& options) : options_(options) {}
+
+  void TakeInput(const GameView&, std::vector<InputEvent>*) override {}
+  void Apply(const InputEvent& command) override {
+    ApplyScriptCommand(platform::Headless(), command);
   }
-  bool Active() const { return file_ != nullptr; }
-  void Write(std::int64_t tick, bool frameRan,
-             const std::vector<std::pair<std::string, std::string>>& boxes,
-             std::optional<int> exitStatus) {
-    if (file_ == nullptr) return;
-    const std::string line = TraceLine(tick, frameRan, boxes, exitStatus);
-    std::fwrite(line.data(), 1, line.size(), file_);
-    std::fputc('\n', file_);
-  }
-  ~TraceWriter() {
-    if (file_ == nullptr) return;
-    if (owned_) {
-      std::fclose(file_);
-    } else {
-      std::fflush(file_);
-    }
+  void Wait(int) override {}  // the next tick follows at once
+  std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
+    return platform::Headless().TakeMessageBoxes();
   }
 
- private:
-  std::FILE* file_ = nullptr;
-  bool owned_ = false;
-};
-
-class Runner {
- public:
-  Runner(const Options& options, const Script& script) : options_(options), script_(script) {}
-
-  int Run() {
-    if (!trace_.Open(options_.tracePath)) return 2;
-    // The script's settings, then the command line's, which win.
-    std::vector<StartSetting> changes = script_.settings;
-    changes.insert(changes.end(), options_.settings.begin(), options_.settings.end());
-    ApplyStartSettings(changes);
-    const std::uint32_t seed = options_.seed ? *options_.seed : script_.seed.value_or(1);
-    platform::Headless().SetClock(seed);
-
-    // Tick 0: start-up, with its faults armed first.
-    ApplyTick(0);
-    const bool started = StartUp();
-    if (!started) return End(0, false);
-    EndTick(0, false, std::nullopt);
-
-    for (std::int64_t tick = 1; tick <= options_.ticks; ++tick) {
-      ApplyTick(tick);
-      bool frameRan = false;
-      if (RunTickPasses(&frameRan) == LoopPass::kQuit) return End(tick, frameRan);
-      EndTick(tick, frameRan, std::nullopt);
-    }
-
-    // Out of ticks: close as Escape would, and let the loop run to its end.
-    platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
-    for (;;) {
-      const LoopPass pass = MainLoopPass();
-      if (pass == LoopPass::kQuit || pass == LoopPass::kWait) break;
-    }
-    Finish(options_.ticks);
-    return ExitStatus();
-  }
-
- private:
-  void ApplyTick(std::int64_t tick) {
-    while (next_ < script_.commands.size() && script_.commands[next_].tick <= tick) {
-      if (script_.commands[next_].tick == tick) {
-        ApplyScriptCommand(platform::Headless(), script_.commands[next_]);
-      }
-      ++next_;
-    }
-  }
-
-  void EndTick(std::int64_t tick, bool frameRan, std::optional<int> exitStatus) {
-    const auto boxes = platform::Headless().TakeMessageBoxes();
-    trace_.Write(tick, frameRan, boxes, exitStatus);
+  // The end of `tick`, after its trace line: its shots.
+  void AfterTick(std::int64_t tick, bool) override {
+    lastTick_ = tick;
     const auto [first, last] = options_.shots.equal_range(tick);
     for (auto shot = first; shot != last; ++shot) {
       std::string error;
@@ -227,30 +153,52 @@ class Runner {
     }
   }
 
-  int End(std::int64_t tick, bool frameRan) {
-    const int status = ExitStatus();
-    EndTick(tick, frameRan, status);
-    EndProgram();
-    Finish(tick);
-    return status;
-  }
-
-  void Finish(std::int64_t lastTick) {
+  // What the run did, once it is over.
+  void Summary(int status) const {
+    const std::int64_t lastTick = lastTick_;
     for (auto shot = options_.shots.upper_bound(lastTick); shot != options_.shots.end(); ++shot) {
       std::cerr << kProgram << ": no shot written to '" << shot->second
                 << "': the run ended at tick " << lastTick << '\n';
     }
     if (!options_.quiet) {
       std::cerr << kProgram << ": " << lastTick << " ticks, " << frameRecord.frames
-                << " frames, exit status " << ExitStatus() << '\n';
+                << " frames, exit status " << status << '\n';
     }
   }
 
+ private:
   const Options& options_;
-  const Script& script_;
-  TraceWriter trace_;
-  std::size_t next_ = 0;
+  std::int64_t lastTick_ = 0;  // the last tick run
 };
+
+int Run(const Options& options, const Script& script) {
+  std::ofstream traceFile;
+  std::ostream* trace = nullptr;
+  if (options.tracePath == "-") {
+    trace = &std::cout;
+  } else if (options.tracePath) {
+    traceFile.open(*options.tracePath, std::ios::binary);
+    if (!traceFile) {
+      std::cerr << kProgram << ": cannot write the trace to '" << *options.tracePath << "'\n";
+      return 2;
+    }
+    trace = &traceFile;
+  }
+  SessionOptions session;
+  // The script's settings, then the command line's, which win.
+  session.settings = script.settings;
+  session.settings.insert(session.settings.end(), options.settings.begin(), options.settings.end());
+  session.seed = options.seed ? *options.seed : script.seed.value_or(1);
+  session.replay = &script;
+  session.trace = trace;
+  session.ticks = options.ticks;
+  RunnerHost host(options);
+  session.observer = &host;
+  platform::Headless().SetClock(session.seed);
+  const int status = RunSession(host, session);
+  host.Summary(status);
+  return status;
+}
 
 }  // namespace
 
@@ -260,8 +208,7 @@ int Main(int argc, char** argv) {
   Script script;
   if (options.scriptPath && !ReadScript(*options.scriptPath, &script)) return 2;
   platform::InstallBackend(&platform::Headless());
-  Runner runner(options, script);
-  return runner.Run();
+  return Run(options, script);
 }
 
 }  // namespace kelmora::headless

@@ -46,9 +46,9 @@ class PacingHost final : public SessionHost {
   PacingHost(platform::SdlBackend& backend, double seconds)
       : backend_(backend), seconds_(seconds) {}
 
-  void TakeInput(const GameView& view, std::vector<ScriptCommand>* commands) override {
+  void TakeInput(const GameView& view, std::vector<InputEvent>* commands) override {
     backend_.SetMenuUp(view.menuUp);
-    std::vector<platform::HostInput> dropped;
+    std::vector<InputEvent> dropped;
     backend_.TakeHostInput(&dropped);
     const Clock::time_point now = Clock::now();
     if (frameRecord.frames != lastFrames_) {
@@ -60,35 +60,19 @@ class PacingHost final : public SessionHost {
       started_ = true;
       start_ = now;
       cpuAtStart_ = CpuSeconds();
-      commands->push_back(Command(ScriptOp::kVk, platform::VK_F1, 0));
-      commands->push_back(Command(ScriptOp::kKey, platform::DIK_SPACE, 1));
+      commands->push_back(Command(InputOp::kVk, platform::VK_F1, 0));
+      commands->push_back(Command(InputOp::kKey, platform::DIK_SPACE, 1));
       return;
     }
     if (!closing_ && std::chrono::duration<double>(now - start_).count() >= seconds_) {
       closing_ = true;
       end_ = now;
       cpuAtEnd_ = CpuSeconds();
-      commands->push_back(Command(ScriptOp::kClose, 0, 0));
+      commands->push_back(Command(InputOp::kClose, 0, 0));
     }
   }
 
-  void Apply(const ScriptCommand& command) override {
-    platform::HostInput input;
-    input.code = command.code;
-    input.value = command.value;
-    switch (command.op) {
-      case ScriptOp::kVk:
-        input.kind = platform::HostInput::Kind::kVk;
-        break;
-      case ScriptOp::kClose:
-        input.kind = platform::HostInput::Kind::kClose;
-        break;
-      default:
-        input.kind = platform::HostInput::Kind::kKey;
-        break;
-    }
-    backend_.ApplyInput(input);
-  }
+  void Apply(const InputEvent& command) override { backend_.ApplyInput(command); }
   void Wait(int milliseconds) override { backend_.WaitForHostEvent(milliseconds); }
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
     return backend_.TakeMessageBoxes();
@@ -107,8 +91,8 @@ class PacingHost final : public SessionHost {
   bool Finished() const { return closing_; }
 
  private:
-  static ScriptCommand Command(ScriptOp op, std::int32_t code, std::int32_t value) {
-    ScriptCommand command;
+  static InputEvent Command(InputOp op, std::int32_t code, std::int32_t value) {
+    InputEvent command;
     command.op = op;
     command.code = code;
     command.value = value;

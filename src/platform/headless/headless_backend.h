@@ -17,7 +17,6 @@ class HeadlessBackend final : public Backend, public ScriptedDevices {
   void CloseWindow() override;
   bool StartHostStep(HostStep step) override;
   void PumpEvents() override {}
-  void WaitEvents() override {}
   void ShowMessageBox(std::string_view caption, std::string_view text) override;
   bool ReadKeyboard(std::uint8_t (&keys)[256]) override;
   bool ReadMouse(MouseState* state) override;

@@ -8,7 +8,7 @@
 
 namespace kelmora::platform {
 
-void SdlBackend::PushActivate(bool active, std::vector<HostInput>* inputs) {
+void SdlBackend::PushActivate(bool active, std::vector<InputEvent>* inputs) {
   if (focused_ == active) return;
   focused_ = active;
   CaptureMouse(active);
@@ -25,17 +25,17 @@ void SdlBackend::PushActivate(bool active, std::vector<HostInput>* inputs) {
     leftAltHeld_ = false;
     pointerInside_ = false;
   }
-  if (!replaying_) inputs->push_back(HostInput{HostInput::Kind::kActivate, 0, active ? 1 : 0});
+  if (!replaying_) inputs->push_back(InputEvent{InputOp::kActivate, 0, active ? 1 : 0});
 }
 
-void SdlBackend::PushClose(std::vector<HostInput>* inputs) {
+void SdlBackend::PushClose(std::vector<InputEvent>* inputs) {
   leftAltSpoilt_ = true;  // Alt+F4 closes the window, it launches nothing
   if (closePosted_) return;
   closePosted_ = true;
-  inputs->push_back(HostInput{HostInput::Kind::kClose});
+  inputs->push_back(InputEvent{InputOp::kClose});
 }
 
-void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event, std::vector<HostInput>* inputs) {
+void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event, std::vector<InputEvent>* inputs) {
   switch (event.event) {
     case SDL_WINDOWEVENT_FOCUS_GAINED:
       PushActivate(true, inputs);
@@ -62,7 +62,7 @@ void SdlBackend::HandleWindowEvent(const SDL_WindowEvent& event, std::vector<Hos
   }
 }
 
-void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput>* inputs) {
+void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<InputEvent>* inputs) {
   const SDL_Scancode scancode = event.keysym.scancode;
   const bool down = event.type == SDL_KEYDOWN;
   if (scancode == SDL_SCANCODE_LALT) {
@@ -91,8 +91,8 @@ void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput
   if (replaying_) {
     // A replay still ends at once on the quit keys.
     if (down && (scancode == SDL_SCANCODE_ESCAPE || scancode == SDL_SCANCODE_F12)) {
-      inputs->push_back(HostInput{HostInput::Kind::kVk,
-                                  static_cast<std::int32_t>(VkForKey(scancode, event.keysym.sym))});
+      inputs->push_back(InputEvent{
+          InputOp::kVk, static_cast<std::int32_t>(VkForKey(scancode, event.keysym.sym))});
     }
     return;
   }
@@ -107,7 +107,7 @@ void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput
   if (!down || IsSystemKey(scancode)) return;
   // Every press, and every auto-repeat while the key is held, is a key-down message.
   const std::uint32_t vk = VkForKey(scancode, event.keysym.sym);
-  if (vk != 0) inputs->push_back(HostInput{HostInput::Kind::kVk, static_cast<std::int32_t>(vk)});
+  if (vk != 0) inputs->push_back(InputEvent{InputOp::kVk, static_cast<std::int32_t>(vk)});
 }
 
 // Left Alt launches a missile when it is let go, and it is the Alt of the desktop's shortcuts
@@ -127,7 +127,7 @@ void SdlBackend::TakeLeftAlt(bool down, bool repeat) {
   }
 }
 
-void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
+void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
   closePosted_ = false;
   focusGained_ = false;
   SDL_Event event;
@@ -201,21 +201,21 @@ void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
   for (int k = 0; k < 256; ++k) {
     if (!pad.keys[k] || lastPad_.keys[k] || k == DIK_LMENU) continue;
     const std::uint32_t vk = VkForDik(static_cast<std::uint8_t>(k));
-    if (vk != 0) inputs->push_back(HostInput{HostInput::Kind::kVk, static_cast<std::int32_t>(vk)});
+    if (vk != 0) inputs->push_back(InputEvent{InputOp::kVk, static_cast<std::int32_t>(vk)});
   }
   lastPad_ = pad;
 
   for (int k = 0; k < 256; ++k) {
     const bool down = hostKeys_[k] || keyPressed_[k] || pad.keys[k];
     if (down != (deviceKeys_[k] != 0)) {
-      inputs->push_back(HostInput{HostInput::Kind::kKey, k, down ? 1 : 0});
+      inputs->push_back(InputEvent{InputOp::kKey, k, down ? 1 : 0});
     }
     keyPressed_[k] = false;
   }
   for (int b = 0; b < 4; ++b) {
     const bool down = hostButtons_[b] || buttonPressed_[b] || (b < 2 && pad.buttons[b]);
     if (down != (deviceButtons_[b] != 0)) {
-      inputs->push_back(HostInput{HostInput::Kind::kButton, b, down ? 1 : 0});
+      inputs->push_back(InputEvent{InputOp::kButton, b, down ? 1 : 0});
     }
     buttonPressed_[b] = false;
   }
@@ -224,23 +224,17 @@ void SdlBackend::TakeHostInput(std::vector<HostInput>* inputs) {
   hostMotionX_ = 0;
   hostMotionY_ = 0;
   PointerMotion(&dx, &dy);
-  if (dx != 0 || dy != 0) inputs->push_back(HostInput{HostInput::Kind::kMouse, 0, 0, dx, dy});
+  if (dx != 0 || dy != 0) inputs->push_back(InputEvent{InputOp::kMouse, 0, 0, dx, dy});
 }
 
 void SdlBackend::TakeAllAndApply() {
-  std::vector<HostInput> inputs;
+  std::vector<InputEvent> inputs;
   TakeHostInput(&inputs);
-  for (const HostInput& input : inputs) ApplyInput(input);
+  for (const InputEvent& input : inputs) ApplyInput(input);
 }
 
 void SdlBackend::PumpEvents() {
   if (!tickedInput_ && videoStarted_) TakeAllAndApply();
-}
-
-void SdlBackend::WaitEvents() {
-  if (!videoStarted_) return;
-  SDL_WaitEvent(nullptr);
-  if (!tickedInput_) TakeAllAndApply();
 }
 
 void SdlBackend::WaitForHostEvent(int milliseconds) {

@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -38,12 +40,32 @@ sigset_t QuitSet() {
   return set;
 }
 
-// The processes that the game's thread has started and that still run (or await reaping).
+// The processes that the game has started and that still run (or await reaping): as the kernel
+// lists the game thread's children, or else found among all processes by their parent.
 std::vector<pid_t> GameChildren() {
   std::vector<pid_t> children;
   std::ifstream file("/proc/self/task/" + std::to_string(gameThread) + "/children");
-  long child = 0;
-  while (file >> child) children.push_back(static_cast<pid_t>(child));
+  if (file) {
+    long child = 0;
+    while (file >> child) children.push_back(static_cast<pid_t>(child));
+    return children;
+  }
+  const pid_t self = getpid();
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc", error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+    // "pid (command) state ppid ...": the command may hold spaces and parentheses.
+    std::ifstream stat(entry.path() / "stat");
+    std::string line;
+    if (!std::getline(stat, line)) continue;
+    const std::size_t close = line.rfind(')');
+    if (close == std::string::npos) continue;
+    std::istringstream rest(line.substr(close + 1));
+    std::string state;
+    long parent = 0;
+    if (rest >> state >> parent && parent == self) children.push_back(std::stoi(name));
+  }
   return children;
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/faults.h"
 #include "platform/sdl/quit_signals.h"
 #include "platform/window.h"
 
@@ -20,26 +21,29 @@ SdlBackend::~SdlBackend() {
   SDL_Quit();
 }
 
-void SdlBackend::ApplyInput(const HostInput& input) {
-  switch (input.kind) {
-    case HostInput::Kind::kKey:
+void SdlBackend::ApplyInput(const InputEvent& input) {
+  switch (input.op) {
+    case InputOp::kKey:
       deviceKeys_[input.code & 0xFF] = input.value != 0 ? 0x80 : 0;
       break;
-    case HostInput::Kind::kVk:
+    case InputOp::kVk:
       PostMessage(CurrentWindow(), WM_KEYDOWN, static_cast<WPARAM>(input.code), 0);
       break;
-    case HostInput::Kind::kMouse:
+    case InputOp::kMouse:
       deviceMotionX_ = AddMotion(deviceMotionX_, input.dx);
       deviceMotionY_ = AddMotion(deviceMotionY_, input.dy);
       break;
-    case HostInput::Kind::kButton:
+    case InputOp::kButton:
       deviceButtons_[input.code & 3] = input.value != 0 ? 0x80 : 0;
       break;
-    case HostInput::Kind::kActivate:
+    case InputOp::kActivate:
       PostMessage(CurrentWindow(), WM_ACTIVATEAPP, input.value != 0 ? 1 : 0, 0);
       break;
-    case HostInput::Kind::kClose:
+    case InputOp::kClose:
       PostMessage(CurrentWindow(), WM_CLOSE, 0, 0);
+      break;
+    case InputOp::kFail:
+      ArmFault(input.fault, input.value);
       break;
   }
 }

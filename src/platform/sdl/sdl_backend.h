@@ -17,6 +17,7 @@
 
 #include "platform/backend.h"
 #include "platform/extras.h"
+#include "platform/input_event.h"
 #include "platform/sdl/bindings.h"
 #include "platform/sdl/gamepad.h"
 #include "platform/sdl/present_convert.h"
@@ -43,24 +44,6 @@ struct SdlOptions {
   std::optional<std::uint32_t> seed;  // the clock the game seeds its generator from
 };
 
-// One input as the game receives it.
-struct HostInput {
-  enum class Kind {
-    kKey,       // the keyboard device reports key `code` down (value 1) or up (value 0)
-    kVk,        // WM_KEYDOWN with virtual-key `code`
-    kMouse,     // relative mouse motion (dx, dy)
-    kButton,    // mouse button `code` down (value 1) or up (value 0)
-    kActivate,  // WM_ACTIVATEAPP with wParam `value`
-    kClose,     // WM_CLOSE
-  };
-  Kind kind = Kind::kKey;
-  std::int32_t code = 0;
-  std::int32_t value = 0;
-  std::int32_t dx = 0;
-  std::int32_t dy = 0;
-  friend bool operator==(const HostInput&, const HostInput&) = default;
-};
-
 class SdlBackend final : public Backend {
  public:
   explicit SdlBackend(const SdlOptions& options);
@@ -77,7 +60,6 @@ class SdlBackend final : public Backend {
   HRESULT RestoreScreen() override;
   // Events (events.cpp).
   void PumpEvents() override;
-  void WaitEvents() override;
   bool ReadKeyboard(std::uint8_t (&keys)[256]) override;
   bool ReadMouse(MouseState* state) override;
   void HideCursor() override;
@@ -85,7 +67,7 @@ class SdlBackend final : public Backend {
   void ShowMessageBox(std::string_view caption, std::string_view text) override;
   std::uint32_t TimeSeconds() override;
 
-  // Per-tick input. With ticked input on, PumpEvents and WaitEvents leave the host's events to
+  // Per-tick input. With ticked input on, PumpEvents leaves the host's events to
   // TakeHostInput, so that everything the game receives arrives between two ticks.
   void SetTickedInput(bool ticked) { tickedInput_ = ticked; }
   // While the menu is up the pads move the cursor and click instead of flying, and in a window
@@ -102,8 +84,8 @@ class SdlBackend final : public Backend {
   void SetReplaying(bool replaying) { replaying_ = replaying; }
   // Handles the host's pending events: window, screen and pad events at once; the game's
   // inputs are appended to `inputs` in the order they happened, not yet applied.
-  void TakeHostInput(std::vector<HostInput>* inputs);
-  void ApplyInput(const HostInput& input);
+  void TakeHostInput(std::vector<InputEvent>* inputs);
+  void ApplyInput(const InputEvent& input);
   // Sleeps until the host has an event, at most `milliseconds` (negative: no limit).
   void WaitForHostEvent(int milliseconds);
 
@@ -145,14 +127,14 @@ class SdlBackend final : public Backend {
   // mouse.cpp
   void CaptureMouse(bool capture);
   // events.cpp
-  void HandleWindowEvent(const SDL_WindowEvent& event, std::vector<HostInput>* inputs);
-  void HandleKey(const SDL_KeyboardEvent& event, std::vector<HostInput>* inputs);
+  void HandleWindowEvent(const SDL_WindowEvent& event, std::vector<InputEvent>* inputs);
+  void HandleKey(const SDL_KeyboardEvent& event, std::vector<InputEvent>* inputs);
   void HandleMouseButton(const SDL_MouseButtonEvent& event);
   void HandlePointer(std::int32_t x, std::int32_t y);
   void TakeLeftAlt(bool down, bool repeat);
   void PointerMotion(std::int32_t* dx, std::int32_t* dy);
-  void PushActivate(bool active, std::vector<HostInput>* inputs);
-  void PushClose(std::vector<HostInput>* inputs);
+  void PushActivate(bool active, std::vector<InputEvent>* inputs);
+  void PushClose(std::vector<InputEvent>* inputs);
   void TakeAllAndApply();
   // gamepad.cpp
   void OpenPad(int deviceIndex);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/faults.h"
 #include "platform/web/dom_keys.h"
 #include "platform/web/page.h"
 #include "platform/window.h"
@@ -107,25 +108,28 @@ void WebBackend::ShowLastFrame() {
   PageDrawFrame(rgba_.data(), kScreenWidth, kScreenHeight);
 }
 
-void WebBackend::ApplyInput(const WebInput& input) {
-  switch (input.kind) {
-    case WebInput::Kind::kKey:
+void WebBackend::ApplyInput(const InputEvent& input) {
+  switch (input.op) {
+    case InputOp::kKey:
       SetKey(static_cast<std::uint8_t>(input.code & 0xFF), input.value != 0);
       break;
-    case WebInput::Kind::kVk:
+    case InputOp::kVk:
       PostMessage(CurrentWindow(), WM_KEYDOWN, static_cast<WPARAM>(input.code), 0);
       break;
-    case WebInput::Kind::kMouse:
+    case InputOp::kMouse:
       AddMouseMotion(input.dx, input.dy);
       break;
-    case WebInput::Kind::kButton:
+    case InputOp::kButton:
       SetButton(input.code, input.value != 0);
       break;
-    case WebInput::Kind::kActivate:
+    case InputOp::kActivate:
       PostMessage(CurrentWindow(), WM_ACTIVATEAPP, input.value != 0 ? 1 : 0, 0);
       break;
-    case WebInput::Kind::kClose:
+    case InputOp::kClose:
       PostMessage(CurrentWindow(), WM_CLOSE, 0, 0);
+      break;
+    case InputOp::kFail:
+      ArmFault(input.fault, input.value);
       break;
   }
 }
@@ -152,7 +156,7 @@ bool WebBackend::OnKey(const PageKey& key) {
     // A replay still ends at once on the quit keys.
     if (key.down && IsQuitKey(code)) {
       pending_.push_back(
-          WebInput{WebInput::Kind::kVk, static_cast<std::int32_t>(VkForDomKey(code, key.key))});
+          InputEvent{InputOp::kVk, static_cast<std::int32_t>(VkForDomKey(code, key.key))});
     }
     return ours;
   }
@@ -164,7 +168,7 @@ bool WebBackend::OnKey(const PageKey& key) {
   if (key.down && !IsSystemDomKey(code)) {
     // Every press, and every auto-repeat while the key is held, is a key-down message.
     const std::uint32_t vk = VkForDomKey(code, key.key);
-    if (vk != 0) pending_.push_back(WebInput{WebInput::Kind::kVk, static_cast<std::int32_t>(vk)});
+    if (vk != 0) pending_.push_back(InputEvent{InputOp::kVk, static_cast<std::int32_t>(vk)});
   }
   return ours;
 }
@@ -230,7 +234,7 @@ void WebBackend::OnVisibility(bool visible) {
 }
 
 // A hidden page, or one without the focus, is an inactive application.
-void WebBackend::PushActivate(std::vector<WebInput>* inputs) {
+void WebBackend::PushActivate(std::vector<InputEvent>* inputs) {
   const bool active = Active();
   if (active == reportedActive_) return;
   reportedActive_ = active;
@@ -247,7 +251,7 @@ void WebBackend::PushActivate(std::vector<WebInput>* inputs) {
     leftAltHeld_ = false;
     pointerInside_ = false;
   }
-  if (!replaying_) inputs->push_back(WebInput{WebInput::Kind::kActivate, 0, active ? 1 : 0});
+  if (!replaying_) inputs->push_back(InputEvent{InputOp::kActivate, 0, active ? 1 : 0});
 }
 
 // The motion of this tick that brings the menu's cursor under the pointer: when the pointer has
@@ -262,7 +266,7 @@ void WebBackend::PointerMotion(std::int32_t* dx, std::int32_t* dy) {
   *dy = AddMotion(*dy, MotionTo(pointerFrameY_, menuCursorY_, deviceMotionY_));
 }
 
-void WebBackend::TakeHostInput(std::vector<WebInput>* inputs) {
+void WebBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
   inputs->insert(inputs->end(), pending_.begin(), pending_.end());
   pending_.clear();
 
@@ -288,7 +292,7 @@ void WebBackend::TakeHostInput(std::vector<WebInput>* inputs) {
     if (!pad.keys[k] || lastPad_.keys[k] || k == DIK_LMENU) continue;
     for (const DomKey& entry : DomKeyTable()) {
       if (entry.dik == k && entry.vk != 0) {
-        inputs->push_back(WebInput{WebInput::Kind::kVk, entry.vk});
+        inputs->push_back(InputEvent{InputOp::kVk, entry.vk});
         break;
       }
     }
@@ -298,14 +302,14 @@ void WebBackend::TakeHostInput(std::vector<WebInput>* inputs) {
   for (int k = 0; k < 256; ++k) {
     const bool down = hostKeys_[k] || keyPressed_[k] || pad.keys[k];
     if (down != (deviceKeys_[k] != 0)) {
-      inputs->push_back(WebInput{WebInput::Kind::kKey, k, down ? 1 : 0});
+      inputs->push_back(InputEvent{InputOp::kKey, k, down ? 1 : 0});
     }
     keyPressed_[k] = false;
   }
   for (int b = 0; b < 4; ++b) {
     const bool down = hostButtons_[b] || buttonPressed_[b] || (b < 2 && pad.buttons[b]);
     if (down != (deviceButtons_[b] != 0)) {
-      inputs->push_back(WebInput{WebInput::Kind::kButton, b, down ? 1 : 0});
+      inputs->push_back(InputEvent{InputOp::kButton, b, down ? 1 : 0});
     }
     buttonPressed_[b] = false;
   }
@@ -314,7 +318,7 @@ void WebBackend::TakeHostInput(std::vector<WebInput>* inputs) {
   hostMotionX_ = 0;
   hostMotionY_ = 0;
   PointerMotion(&dx, &dy);
-  if (dx != 0 || dy != 0) inputs->push_back(WebInput{WebInput::Kind::kMouse, 0, 0, dx, dy});
+  if (dx != 0 || dy != 0) inputs->push_back(InputEvent{InputOp::kMouse, 0, 0, dx, dy});
 }
 
 }  // namespace kelmora::platform

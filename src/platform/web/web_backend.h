@@ -15,27 +15,10 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/input_event.h"
 #include "platform/pad_mapping.h"
 
 namespace kelmora::platform {
-
-// One input as the game receives it.
-struct WebInput {
-  enum class Kind {
-    kKey,       // the keyboard device reports key `code` down (value 1) or up (value 0)
-    kVk,        // WM_KEYDOWN with virtual-key `code`
-    kMouse,     // relative mouse motion (dx, dy)
-    kButton,    // mouse button `code` down (value 1) or up (value 0)
-    kActivate,  // WM_ACTIVATEAPP with wParam `value`
-    kClose,     // WM_CLOSE
-  };
-  Kind kind = Kind::kKey;
-  std::int32_t code = 0;
-  std::int32_t value = 0;
-  std::int32_t dx = 0;
-  std::int32_t dy = 0;
-  friend bool operator==(const WebInput&, const WebInput&) = default;
-};
 
 // A key as the page reports it.
 struct PageKey {
@@ -57,7 +40,6 @@ class WebBackend final : public Backend, public ScriptedDevices {
   void CloseWindow() override {}
   bool StartHostStep(HostStep step) override;
   void PumpEvents() override {}
-  void WaitEvents() override {}
   void ShowMessageBox(std::string_view caption, std::string_view text) override;
   bool ReadKeyboard(std::uint8_t (&keys)[256]) override;
   bool ReadMouse(MouseState* state) override;
@@ -85,8 +67,8 @@ class WebBackend final : public Backend, public ScriptedDevices {
   // Replaying a script: the page's keyboard, mouse and pads no longer reach the game.
   void SetReplaying(bool replaying) { replaying_ = replaying; }
   // The page's events since the last call as the game's inputs, in order, not yet applied.
-  void TakeHostInput(std::vector<WebInput>* inputs);
-  void ApplyInput(const WebInput& input);
+  void TakeHostInput(std::vector<InputEvent>* inputs);
+  void ApplyInput(const InputEvent& input);
   // True once any event of the page arrived since the last call (the game waits for one).
   bool TakeEventArrived() {
     const bool arrived = eventArrived_;
@@ -113,7 +95,7 @@ class WebBackend final : public Backend, public ScriptedDevices {
   const std::uint8_t* DeviceKeys() const { return deviceKeys_; }
 
  private:
-  void PushActivate(std::vector<WebInput>* inputs);
+  void PushActivate(std::vector<InputEvent>* inputs);
   void TakeLeftAlt(bool down, bool repeat);
   void PointerMotion(std::int32_t* dx, std::int32_t* dy);
 
@@ -130,7 +112,7 @@ class WebBackend final : public Backend, public ScriptedDevices {
   bool pointerLocked_ = false;
   bool hostKeys_[256] = {};
   bool keyPressed_[256] = {};
-  std::vector<WebInput> pending_;  // key-down messages and focus changes, in order
+  std::vector<InputEvent> pending_;  // key-down messages and focus changes, in order
   bool leftAltHeld_ = false;
   bool leftAltSpoilt_ = false;
   bool leftAltTapped_ = false;
