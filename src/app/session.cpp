@@ -128,7 +128,7 @@ void Session::End(bool frameRan) {
 // Out of ticks: the window is closed as Escape closes it, and the loop runs to its end.
 void Session::CloseAtLimit() {
   ended_ = true;
-  platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
+  platform::PostMessage(appState.mainWindow, platform::WM_CLOSE, 0, 0);
   for (;;) {
     const LoopPass pass = MainLoopPass();
     if (pass == LoopPass::kQuit || pass == LoopPass::kWait) break;

@@ -20,7 +20,7 @@ constexpr platform::ColorRef kPureRed = 0x0000FF;  // red 255, green 0, blue 0
 
 // A start-up step failed: give the display back, tell the player which step, end the game.
 HRESULT StepFailed(HRESULT code, const char* message) {
-  return ReportFatal(app.mainWindow, code, "%s", message);
+  return ReportFatal(appState.mainWindow, code, "%s", message);
 }
 
 // The palette of the whole game, built from the sprite sheet's colour table and shown by the
@@ -55,7 +55,7 @@ HRESULT CreateDisplay() {
   if (code != platform::DD_OK) return StepFailed(code, "QueryInterface FAILED");
   platform::DirectDraw& directDraw = *display.directDraw;
 
-  code = directDraw.SetCooperativeLevel(app.mainWindow,
+  code = directDraw.SetCooperativeLevel(appState.mainWindow,
                                         platform::DDSCL_EXCLUSIVE | platform::DDSCL_FULLSCREEN);
   if (code != platform::DD_OK) return StepFailed(code, "SetCooperativeLevel FAILED");
 
@@ -101,7 +101,7 @@ void CreateClipper() {
   if (!display.directDraw) return;
   display.directDraw->CreateClipper(0, &display.clipper);
   if (!display.clipper) return;
-  display.clipper->SetHWnd(0, app.mainWindow);
+  display.clipper->SetHWnd(0, appState.mainWindow);
   if (display.backBuffer != nullptr) display.backBuffer->SetClipper(display.clipper.get());
 }
 

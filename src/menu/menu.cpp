@@ -110,7 +110,7 @@ void MainMenu(const MouseReading& mouse) {
     // of drones and pickups. The panels stay as they are and vanish once the player lives.
     ComputeShipCount();
     world.pickupCount = settings.pickupSetting;
-    platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
+    platform::PostMessage(appState.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
   } else if (kOptionsButton.contains(mouse.x, mouse.y)) {
     // Remembered so that Cancel can undo every edit.
     menu.savedJitter = settings.explosionJitter;
@@ -177,7 +177,7 @@ void ExitDialog(const MouseReading& mouse) {
   DrawPanel(kExitDialog);
   if (!mouse.click) return;
   if (kYesButton.contains(mouse.x, mouse.y)) {
-    platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
+    platform::PostMessage(appState.mainWindow, platform::WM_CLOSE, 0, 0);
   } else if (kNoButton.contains(mouse.x, mouse.y)) {
     ShowMainMenu();
   }

@@ -12,7 +12,7 @@ Effects effects;
 MenuState menu;
 InputState input;
 Display display;
-AppState app;
+AppState appState;
 FrameRecord frameRecord;
 
 TrailSystem::TrailSystem(std::int32_t particles)
@@ -39,7 +39,7 @@ void ResetGameState() {
   menu = MenuState{};
   input = InputState{};
   display = Display{};
-  app = AppState{};
+  appState = AppState{};
   frameRecord = FrameRecord{};
 }
 

@@ -284,7 +284,7 @@ extern Effects effects;
 extern MenuState menu;
 extern InputState input;
 extern Display display;
-extern AppState app;
+extern AppState appState;
 extern FrameRecord frameRecord;
 
 // Puts every record back to its state before start-up (settings at their defaults, shipCount

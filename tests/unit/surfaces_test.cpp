@@ -97,7 +97,7 @@ TEST_F(SurfacesTest, StartUpCreatesEveryObjectInOrderAndKeysBlack) {
   }
   EXPECT_EQ(display.frontBuffer->AttachedPalette(), display.palette.get());
   EXPECT_EQ(display.backBuffer->AttachedClipper(), display.clipper.get());
-  EXPECT_EQ(display.clipper->Window(), app.mainWindow);
+  EXPECT_EQ(display.clipper->Window(), appState.mainWindow);
 
   // Both bitmaps are on their surfaces, and the pixel layer starts black.
   EXPECT_EQ(SurfacePixels(*display.sheetSurface), ResourcePixels(kSheetBitmapName));
@@ -163,7 +163,7 @@ TEST_P(SurfacesStartUpFaultTest, ReportsTheStepAndGivesTheDisplayBack) {
   EXPECT_FALSE(display.sheetSurface || display.guiSurface || display.pixelLayer ||
                display.palette || display.clipper);
   EXPECT_EQ(platform::CurrentWindow(), 0);
-  EXPECT_EQ(app.exitStatus, 1);
+  EXPECT_EQ(appState.exitStatus, 1);
   EXPECT_EQ(PendingFaults(step.fault), 0);
   const auto calls = CallsExceptRestores();
   const auto created = std::find_if(calls.begin(), calls.end(), [](const std::string& c) {
@@ -225,7 +225,7 @@ TEST_F(SurfacesTest, ReleaseGoesInItsFixedOrderOnceAndOnlyOnce) {
   ASSERT_TRUE(testing::StartHeadlessGame());
   platform::ResetDisplayLog();
   // Closing the window releases the display.
-  platform::DestroyGameWindow(app.mainWindow);
+  platform::DestroyGameWindow(appState.mainWindow);
   const std::vector<std::string> expected = {
       "Release frontBuffer", "Release backBuffer", "Release sheetSurface", "Release guiSurface",
       "Release pixelLayer",  "Release clipper",    "Release palette",      "Release directDraw"};
