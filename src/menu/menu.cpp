@@ -83,7 +83,7 @@ struct MouseReading {
 };
 
 void DrawPanel(const PanelImage& image) {
-  BlitSprite(image.source, image.destination, display.guiSurface.get(), kSpriteBlitFlags);
+  BlitSprite(image.source, image.destination, displayObjects.guiSurface.get(), kSpriteBlitFlags);
 }
 
 // Adds one motion count to a cursor coordinate as a 16-bit sum, then keeps it on the screen. The
@@ -222,7 +222,7 @@ void MenuFrame() {
 
   // The cursor goes over everything, its top-left corner at the cursor position.
   BlitSprite(cursorCell, Rect{mouse.x, mouse.y, mouse.x + kCursorSize, mouse.y + kCursorSize},
-             display.sheetSurface.get(), kSpriteBlitFlags);
+             displayObjects.sheetSurface.get(), kSpriteBlitFlags);
 }
 
 }  // namespace kelmora

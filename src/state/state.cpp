@@ -11,7 +11,7 @@ Weapons weapons;
 Effects effects;
 MenuState menu;
 InputState input;
-Display display;
+Display displayObjects;
 AppState appState;
 FrameRecord frameRecord;
 
@@ -38,7 +38,7 @@ void ResetGameState() {
   effects = Effects{};
   menu = MenuState{};
   input = InputState{};
-  display = Display{};
+  displayObjects = Display{};
   appState = AppState{};
   frameRecord = FrameRecord{};
 }

@@ -283,7 +283,7 @@ extern Weapons weapons;
 extern Effects effects;
 extern MenuState menu;
 extern InputState input;
-extern Display display;
+extern Display displayObjects;
 extern AppState appState;
 extern FrameRecord frameRecord;
 

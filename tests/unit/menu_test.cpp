@@ -65,8 +65,8 @@ class MenuTest : public ::testing::Test {
     appState.mainWindow = platform::CreateGameWindow(kWindowCaption);
     ASSERT_NE(appState.mainWindow, 0);
     ASSERT_EQ(CreateInputDevices(), 0);
-    display.sheetSurface = std::make_unique<platform::Surface>("sheetSurface", 640, 480, 0);
-    display.guiSurface = std::make_unique<platform::Surface>("guiSurface", 640, 480, 0);
+    displayObjects.sheetSurface = std::make_unique<platform::Surface>("sheetSurface", 640, 480, 0);
+    displayObjects.guiSurface = std::make_unique<platform::Surface>("guiSurface", 640, 480, 0);
     // The player's ship out of play, as after start-up.
     world.shipTable.push_back(std::make_unique<PlayerShip>());
   }
