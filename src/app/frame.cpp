@@ -67,7 +67,7 @@ void GameFrame() {
   BlitSprite(kScreenRect, kScreenRect, displayObjects.pixelLayer.get(), kCopyBlitFlags);
   FillSurface(displayObjects.pixelLayer.get(), 0);
 
-  if (input.keyReleased[platform::DIK_P] != 0) controls.paused = controls.paused == 0 ? 1 : 0;
+  if (inputState.keyReleased[platform::DIK_P] != 0) controls.paused = controls.paused == 0 ? 1 : 0;
   ControlsStep();
   if (controls.paused == 0) MotionStep();
 

@@ -152,7 +152,7 @@ std::vector<SoundCue> SoundObserver::Observe(bool frameRan) {
 
   // A click on a button of a panel that was up. (The released edge stays set until the next
   // mouse read, so it counts only in a frame that read the mouse.)
-  if (frameRan && !playerAlive_ && !playerAlive && input.buttonReleased[0] != 0 &&
+  if (frameRan && !playerAlive_ && !playerAlive && inputState.buttonReleased[0] != 0 &&
       OnMenuButton(mainMenu_, options_, exitDialog_, menu.cursorX, menu.cursorY)) {
     cue(SoundEffect::kMenuClick, cameraX + (menu.cursorX - 320) / 2, cameraY);
   }

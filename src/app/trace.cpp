@@ -382,13 +382,13 @@ void ButtonList(Line& line, const std::uint8_t (&buttons)[3]) {
 
 void Input(Line& line) {
   line.Key("input").Raw("{").Key("latched");
-  KeyList(line, input.keyLatch);
+  KeyList(line, inputState.keyLatch);
   line.Raw(",").Key("released");
-  KeyList(line, input.keyReleased);
+  KeyList(line, inputState.keyReleased);
   line.Raw(",").Key("buttonLatch");
-  ButtonList(line, input.buttonLatch);
+  ButtonList(line, inputState.buttonLatch);
   line.Raw(",").Key("buttonReleased");
-  ButtonList(line, input.buttonReleased);
+  ButtonList(line, inputState.buttonReleased);
   line.Raw("}");
 }
 

@@ -10,11 +10,11 @@ namespace kelmora {
 namespace {
 
 bool Held(std::uint8_t key) {
-  return (input.keyHeld[key] & 0x80) != 0;
+  return (inputState.keyHeld[key] & 0x80) != 0;
 }
 
 bool Released(std::uint8_t key) {
-  return input.keyReleased[key] != 0;
+  return inputState.keyReleased[key] != 0;
 }
 
 }  // namespace

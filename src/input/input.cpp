@@ -25,14 +25,14 @@ void Latch(bool held, std::uint8_t& latch, std::uint8_t& released) {
 platform::HRESULT CreateInputDevices() {
   using platform::DeviceKind;
   using platform::HRESULT;
-  input.window = appState.mainWindow;
+  inputState.window = appState.mainWindow;
   HRESULT failure = 0;
   // Runs one creation call, remembers its code and reports it when it failed. Steps after a
   // failure are skipped.
   auto step = [&failure](HRESULT code, const char* message) {
-    input.lastResult = code;
+    inputState.lastResult = code;
     if (platform::Failed(code)) {
-      ReportInputError(input.window, code, "%s", message);
+      ReportInputError(inputState.window, code, "%s", message);
       failure = code;
       return false;
     }
@@ -42,18 +42,18 @@ platform::HRESULT CreateInputDevices() {
   auto device = [&](DeviceKind kind, std::unique_ptr<platform::InputDevice>& slot,
                     platform::DataFormat format, const char* create, const char* setFormat,
                     const char* setCooperation, const char* acquire) {
-    return step(input.directInput->CreateDevice(kind, &slot), create) &&
+    return step(inputState.directInput->CreateDevice(kind, &slot), create) &&
            step(slot->SetDataFormat(format), setFormat) &&
            step(slot->SetCooperativeLevel(appState.mainWindow, cooperation), setCooperation) &&
            step(slot->Acquire(), acquire);
   };
 
-  if (step(platform::DirectInputCreate(platform::DIRECTINPUT_VERSION, &input.directInput),
+  if (step(platform::DirectInputCreate(platform::DIRECTINPUT_VERSION, &inputState.directInput),
            "Direct Input Create Failed")) {
-    if (device(DeviceKind::kKeyboard, input.keyboardDevice, platform::DataFormat::kKeyboard,
+    if (device(DeviceKind::kKeyboard, inputState.keyboardDevice, platform::DataFormat::kKeyboard,
                "Create Keyboard Device Failed", "Set Keyboard Data Format Failed",
                "Set Keyboard Cooperative Level Failed", "Keyboard acquisition Failed")) {
-      device(DeviceKind::kMouse, input.mouseDevice, platform::DataFormat::kMouse,
+      device(DeviceKind::kMouse, inputState.mouseDevice, platform::DataFormat::kMouse,
              "Create Mouse Device Failed", "Set Mouse Data Format Failed",
              "Set Mouse Cooperative Level Failed", "Mouse acquisition Failed");
     }
@@ -64,30 +64,31 @@ platform::HRESULT CreateInputDevices() {
 }
 
 bool PollKeyboard() {
-  const platform::HRESULT code = input.keyboardDevice
-                                     ? input.keyboardDevice->GetDeviceState(256, input.keyHeld)
-                                     : platform::DIERR_NOTACQUIRED;
+  const platform::HRESULT code =
+      inputState.keyboardDevice ? inputState.keyboardDevice->GetDeviceState(256, inputState.keyHeld)
+                                : platform::DIERR_NOTACQUIRED;
   if (platform::Failed(code)) {
-    ReportInputError(input.window, code, "%s", "Get KeyBoard State Failed");
+    ReportInputError(inputState.window, code, "%s", "Get KeyBoard State Failed");
     return false;
   }
   for (int k = 0; k < 256; ++k) {
-    Latch((input.keyHeld[k] & 0x80) != 0, input.keyLatch[k], input.keyReleased[k]);
+    Latch((inputState.keyHeld[k] & 0x80) != 0, inputState.keyLatch[k], inputState.keyReleased[k]);
   }
   return true;
 }
 
 bool PollMouse() {
-  const platform::HRESULT code =
-      input.mouseDevice
-          ? input.mouseDevice->GetDeviceState(sizeof(platform::MouseState), &input.mouseState)
-          : platform::DIERR_NOTACQUIRED;
+  const platform::HRESULT code = inputState.mouseDevice
+                                     ? inputState.mouseDevice->GetDeviceState(
+                                           sizeof(platform::MouseState), &inputState.mouseState)
+                                     : platform::DIERR_NOTACQUIRED;
   if (platform::Failed(code)) {
-    ReportInputError(input.window, code, "%s", "Get Mouse State Failed");
+    ReportInputError(inputState.window, code, "%s", "Get Mouse State Failed");
     return false;
   }
   for (int b = 0; b < 3; ++b) {
-    Latch(input.mouseState.rgbButtons[b] != 0, input.buttonLatch[b], input.buttonReleased[b]);
+    Latch(inputState.mouseState.rgbButtons[b] != 0, inputState.buttonLatch[b],
+          inputState.buttonReleased[b]);
   }
   return true;
 }

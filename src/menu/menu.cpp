@@ -206,12 +206,12 @@ void MenuFrame() {
   // A failed read has ended the game with its report: nothing more may be drawn.
   if (!PollMouse()) return;
 
-  const platform::MouseState& state = input.mouseState;
+  const platform::MouseState& state = inputState.mouseState;
   menu.cursorX = MovedCursor(menu.cursorX, state.lX, kCursorMaxX);
   menu.cursorY = MovedCursor(menu.cursorY, state.lY, kCursorMaxY);
 
   const MouseReading mouse{menu.cursorX, menu.cursorY, state.rgbButtons[0] != 0,
-                           state.rgbButtons[1] != 0, input.buttonReleased[0] != 0};
+                           state.rgbButtons[1] != 0, inputState.buttonReleased[0] != 0};
   const Rect& cursorCell = mouse.leftHeld ? kCursorFiring : kCursorPlain;
 
   // Each panel looks at its flag only when its turn comes: one opened from the main menu shows in

@@ -10,7 +10,7 @@ Controls controls;
 Weapons weapons;
 Effects effects;
 MenuState menu;
-InputState input;
+InputState inputState;
 Display displayObjects;
 AppState appState;
 FrameRecord frameRecord;
@@ -37,7 +37,7 @@ void ResetGameState() {
   weapons = Weapons{};
   effects = Effects{};
   menu = MenuState{};
-  input = InputState{};
+  inputState = InputState{};
   displayObjects = Display{};
   appState = AppState{};
   frameRecord = FrameRecord{};

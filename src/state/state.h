@@ -282,7 +282,7 @@ extern Controls controls;
 extern Weapons weapons;
 extern Effects effects;
 extern MenuState menu;
-extern InputState input;
+extern InputState inputState;
 extern Display displayObjects;
 extern AppState appState;
 extern FrameRecord frameRecord;

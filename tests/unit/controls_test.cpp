@@ -38,12 +38,12 @@ class ControlsTest : public ::testing::Test {
   }
 
   Ship& Player() { return *world.shipTable[0]; }
-  void Hold(std::uint8_t key, bool down) { input.keyHeld[key] = down ? 0x80 : 0; }
+  void Hold(std::uint8_t key, bool down) { inputState.keyHeld[key] = down ? 0x80 : 0; }
   // One frame's controls with these keys seen released in it.
   void StepReleasing(std::initializer_list<std::uint8_t> keys) {
-    for (std::uint8_t key : keys) input.keyReleased[key] = 1;
+    for (std::uint8_t key : keys) inputState.keyReleased[key] = 1;
     ControlsStep();
-    for (std::uint8_t key : keys) input.keyReleased[key] = 0;
+    for (std::uint8_t key : keys) inputState.keyReleased[key] = 0;
   }
 };
 
@@ -314,12 +314,12 @@ class LatchTest : public ::testing::Test {
   std::pair<int, int> PollKey(std::uint8_t key, bool down) {
     platform::Headless().SetKey(key, down);
     EXPECT_TRUE(PollKeyboard());
-    return {input.keyLatch[key], input.keyReleased[key]};
+    return {inputState.keyLatch[key], inputState.keyReleased[key]};
   }
   std::pair<int, int> PollButton(int button, std::uint8_t byte) {
     platform::Headless().SetButtonByte(button, byte);
     EXPECT_TRUE(PollMouse());
-    return {input.buttonLatch[button], input.buttonReleased[button]};
+    return {inputState.buttonLatch[button], inputState.buttonReleased[button]};
   }
   using Pair = std::pair<int, int>;
 };
@@ -373,7 +373,7 @@ TEST_F(LatchTest, AKeyPressedAndLetGoBetweenPollsIsNeverSeen) {
   platform::Headless().SetKey(DIK_LMENU, true);
   platform::Headless().SetKey(DIK_LMENU, false);
   ASSERT_TRUE(PollKeyboard());
-  EXPECT_EQ(input.keyLatch[DIK_LMENU], 0);
+  EXPECT_EQ(inputState.keyLatch[DIK_LMENU], 0);
   EXPECT_EQ(PollKey(DIK_LMENU, false), Pair(0, 0));
 }
 
@@ -388,8 +388,8 @@ TEST_F(LatchTest, ButtonsFollowTheSameRuleForAnyNonZeroByte) {
   EXPECT_EQ(PollButton(2, 0x02), Pair(1, 0));
   platform::Headless().SetButtonByte(3, 0x80);
   ASSERT_TRUE(PollMouse());
-  EXPECT_EQ(input.buttonLatch[0], 0);
-  EXPECT_EQ(input.buttonReleased[0], 0);
+  EXPECT_EQ(inputState.buttonLatch[0], 0);
+  EXPECT_EQ(inputState.buttonReleased[0], 0);
   EXPECT_EQ(PollButton(1, 0), Pair(0, 1));
   // Down again in the poll after the edge: as for keys, the edge stays while held.
   EXPECT_EQ(PollButton(1, 0x80), Pair(1, 1));

@@ -144,7 +144,7 @@ TEST_F(MenuTest, NothingIsReadOrDrawnWhileThePlayerLives) {
   EXPECT_EQ(frameRecord.blitCount, 0u);
   EXPECT_EQ(menu.cursorX, 320);
   EXPECT_EQ(menu.cursorY, 240);
-  EXPECT_EQ(input.buttonLatch[0], 0);
+  EXPECT_EQ(inputState.buttonLatch[0], 0);
   EXPECT_TRUE(Mouse().TakeMessageBoxes().empty());
 
   // Once the player is out of play again, the first read takes the motion made meanwhile.
@@ -153,7 +153,7 @@ TEST_F(MenuTest, NothingIsReadOrDrawnWhileThePlayerLives) {
   Frame();
   EXPECT_EQ(menu.cursorX, 345);
   EXPECT_EQ(menu.cursorY, 223);
-  EXPECT_EQ(input.buttonLatch[0], 1);
+  EXPECT_EQ(inputState.buttonLatch[0], 1);
   ExpectBlits({kMainMenu, CursorBlit(345, 223, true)});
 }
 

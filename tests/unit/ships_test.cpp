@@ -369,8 +369,8 @@ TEST(ShipsInPlay, DronesAndPlayerKeepTheirInvariantsOverManyFrames) {
   NewGame();
   std::vector<std::uint8_t> layer(640 * 480, 0);
   controls.playerThrust = 3;
-  input.keyHeld[platform::DIK_RIGHT] = 0x80;
-  input.keyHeld[platform::DIK_SPACE] = 0x80;
+  inputState.keyHeld[platform::DIK_RIGHT] = 0x80;
+  inputState.keyHeld[platform::DIK_SPACE] = 0x80;
   for (int frame = 0; frame < 600; ++frame) {
     ControlsStep();
     MotionStep();

@@ -333,11 +333,11 @@ TEST_F(TraceTest, EachExplosionDigestsItsOwnParticles) {
 }
 
 TEST_F(TraceTest, LatchesAreListedInAscendingOrder) {
-  input.keyLatch[0xD0] = 1;
-  input.keyLatch[0x19] = 1;
-  input.keyReleased[0x39] = 1;
-  input.buttonLatch[1] = 1;
-  input.buttonReleased[0] = 1;
+  inputState.keyLatch[0xD0] = 1;
+  inputState.keyLatch[0x19] = 1;
+  inputState.keyReleased[0x39] = 1;
+  inputState.buttonLatch[1] = 1;
+  inputState.buttonReleased[0] = 1;
   EXPECT_EQ(
       Value(Line(), "input"),
       R"({"latched":[25,208],"released":[57],"buttonLatch":[0,1,0],"buttonReleased":[1,0,0]})");
