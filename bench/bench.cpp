@@ -203,7 +203,7 @@ struct PresentedFrame {
 PresentedFrame TakePresentedFrame() {
   StartGameInPlay(false);
   PresentedFrame frame;
-  const platform::Surface& front = *display.frontBuffer;
+  const platform::Surface& front = *displayObjects.frontBuffer;
   frame.pitch = front.Pitch();
   frame.pixels.assign(front.Pixels(), front.Pixels() + static_cast<std::size_t>(frame.pitch) * 480);
   frame.palette = platform::DisplayPalette();

@@ -161,8 +161,14 @@ Vec2 Slanted(Vec2 p, double middle) {
 
 Scene DigitScene(int digit) {
   constexpr double kThickness = 3.0;
+  // The unlit segments are thinner and much darker than the lit ones, so that they show the
+  // display's shape without competing with the digit.
+  constexpr double kUnlitThickness = 2.0;
   constexpr double kGap = 0.55;
   constexpr double kLeft = 2.9, kRight = 12.1, kTop = 2.3, kBottom = 30.7, kMiddle = 16.5;
+  // The 1 lights a bar down the middle of its cell rather than the right-hand pair: at the right
+  // it would stand against the next digit and read as part of it.
+  constexpr double kOneShift = (kLeft + kRight) / 2 - kRight;
   const struct {
     char name;
     Vec2 from, to;
@@ -177,16 +183,24 @@ Scene DigitScene(int digit) {
   };
   const std::string_view lit = digit >= 0 ? kSegmentsLit[digit] : "";
   Scene scene;
+  // Every unlit segment first, then the lit ones over them.
   for (const auto& segment : segments) {
-    Polygon outline = Segment(segment.from, segment.to, kThickness);
+    if (lit.find(segment.name) != std::string_view::npos) continue;
+    Polygon outline = Segment(segment.from, segment.to, kUnlitThickness);
     for (Vec2& v : outline) v = Slanted(v, kMiddle);
-    const bool on = lit.find(segment.name) != std::string_view::npos;
-    if (on) {
-      scene.push_back(Glow(std::move(outline), kLit, kThickness / 2));
-    } else {
-      scene.push_back(
-          Tube(std::move(outline), kUnlit, kThickness / 2, Shading::kMatte).WithTone(0.5));
+    scene.push_back(
+        Tube(std::move(outline), kUnlit, kUnlitThickness / 2, Shading::kMatte).WithTone(0.3));
+  }
+  for (const auto& segment : segments) {
+    if (lit.find(segment.name) == std::string_view::npos) continue;
+    Vec2 from = segment.from, to = segment.to;
+    if (digit == 1) {
+      from.x += kOneShift;
+      to.x += kOneShift;
     }
+    Polygon outline = Segment(from, to, kThickness);
+    for (Vec2& v : outline) v = Slanted(v, kMiddle);
+    scene.push_back(Glow(std::move(outline), kLit, kThickness / 2));
   }
   return scene;
 }
@@ -214,7 +228,7 @@ IndexedImage GlyphSprite(char c) {
 IndexedImage BigDigitSprite(int digit) {
   std::vector<Ramp> ramps(kDigitRoles);
   ramps[kLit - 1] = RampOf(ranges::kGold);
-  ramps[kUnlit - 1] = RampOf(ranges::kGold, 12, 0);
+  ramps[kUnlit - 1] = RampOf(ranges::kGold, 13, 0);
   const View view{15, 34, {0, 0}, 1.0, 0, 6};
   return Resolve(Render(DigitScene(digit), view), ramps, kPalette);
 }

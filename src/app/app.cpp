@@ -22,9 +22,9 @@ int quitCode = 0;
 // A game record could not be made: stop cleanly, with the display given back first.
 void ReportOutOfMemory() {
   if (platform::CurrentWindow() != 0) {
-    ReportFatal(app.mainWindow, platform::E_OUTOFMEMORY, "%s", kOutOfMemoryText);
+    ReportFatal(appState.mainWindow, platform::E_OUTOFMEMORY, "%s", kOutOfMemoryText);
   } else {
-    app.exitStatus = 1;
+    appState.exitStatus = 1;
     platform::DebugOutput(kOutOfMemoryText);
     platform::DebugOutput("\n");
   }
@@ -43,7 +43,7 @@ platform::LRESULT WindowProc(platform::WindowHandle window, std::uint32_t messag
     case platform::WM_KILLFOCUS:
       return 0;
     case platform::WM_ACTIVATEAPP:
-      app.appActive = wParam != 0 ? 1 : 0;
+      appState.appActive = wParam != 0 ? 1 : 0;
       return 0;
     case platform::WM_SETCURSOR:
       platform::HideCursor();
@@ -69,12 +69,12 @@ platform::HRESULT InitApplication() {
   windowClass.procedure = WindowProc;
   platform::RegisterWindowClass(windowClass);
 
-  app.mainWindow = platform::CreateGameWindow(kWindowCaption);
-  if (app.mainWindow == 0) {
+  appState.mainWindow = platform::CreateGameWindow(kWindowCaption);
+  if (appState.mainWindow == 0) {
     platform::DebugOutput("The game's window could not be created\n");
     return platform::E_FAIL;
   }
-  platform::ShowGameWindow(app.mainWindow);
+  platform::ShowGameWindow(appState.mainWindow);
 
   platform::HRESULT code = CreateDisplay();
   if (code != 0) return code;
@@ -88,7 +88,7 @@ bool StartUp() {
   quitCode = 0;
   try {
     if (InitApplication() != 0) {
-      app.exitStatus = 1;
+      appState.exitStatus = 1;
       // A step that failed without a report of its own leaves the window and whatever part of
       // the display it made as they are, until the program ends.
       return false;
@@ -114,7 +114,7 @@ LoopPass MainLoopPass() {
       platform::DispatchMessage(message);
       return LoopPass::kMessage;
     }
-    if (app.appActive != 0) {
+    if (appState.appActive != 0) {
       // A failed read has ended the game with its report; no frame may follow it.
       if (!PollKeyboard()) return LoopPass::kMessage;
       GameFrame();
@@ -140,11 +140,11 @@ LoopPass RunTickPasses(bool* frameRan) {
 }
 
 void EndProgram() {
-  if (platform::CurrentWindow() != 0) platform::DestroyGameWindow(app.mainWindow);
+  if (platform::CurrentWindow() != 0) platform::DestroyGameWindow(appState.mainWindow);
 }
 
 int ExitStatus() {
-  return app.exitStatus != 0 ? app.exitStatus : quitCode;
+  return appState.exitStatus != 0 ? appState.exitStatus : quitCode;
 }
 
 }  // namespace kelmora

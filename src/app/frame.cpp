@@ -37,7 +37,7 @@ void ShipPass() {
     const Rect destination{left, top, left + 30, top + 30};
     if (controls.paused == 0) ship.Update();
     effects.exhaustTrails[static_cast<std::size_t>(i)]->heading = TruncToFloat(ship.heading);
-    BlitSprite(source, destination, display.sheetSurface.get(), kSpriteBlitFlags);
+    BlitSprite(source, destination, displayObjects.sheetSurface.get(), kSpriteBlitFlags);
   }
 }
 
@@ -45,14 +45,15 @@ void ShipPass() {
 // next frame's sprites. When the lock fails, none of it runs in this frame.
 void PixelPhase() {
   platform::LockedSurface locked;
-  if (platform::Failed(display.pixelLayer->Lock(nullptr, &locked, platform::DDLOCK_WAIT))) return;
+  if (platform::Failed(displayObjects.pixelLayer->Lock(nullptr, &locked, platform::DDLOCK_WAIT)))
+    return;
   StepStars(locked.bits, locked.pitch);
   UpdateShots(locked.bits, locked.pitch);
   UpdateExplosions(locked.bits, locked.pitch);
   UpdateExhaustTrails(locked.bits, locked.pitch);
   UpdateMissileTrails(locked.bits, locked.pitch);
   DrawShieldBar(locked.bits, locked.pitch);
-  display.pixelLayer->Unlock(nullptr);
+  displayObjects.pixelLayer->Unlock(nullptr);
 }
 
 }  // namespace
@@ -62,9 +63,9 @@ void GameFrame() {
   frameRecord.blitCount = 0;
   frameRecord.blitHash = Fnv1a64::kOffsetBasis;
 
-  FillSurface(display.backBuffer, 0);
-  BlitSprite(kScreenRect, kScreenRect, display.pixelLayer.get(), kCopyBlitFlags);
-  FillSurface(display.pixelLayer.get(), 0);
+  FillSurface(displayObjects.backBuffer, 0);
+  BlitSprite(kScreenRect, kScreenRect, displayObjects.pixelLayer.get(), kCopyBlitFlags);
+  FillSurface(displayObjects.pixelLayer.get(), 0);
 
   if (input.keyReleased[platform::DIK_P] != 0) controls.paused = controls.paused == 0 ? 1 : 0;
   ControlsStep();
@@ -81,7 +82,7 @@ void GameFrame() {
   MenuFrame();
   // A failed mouse read in the menus has ended the game and released the display: nothing more
   // may be shown.
-  if (!display.frontBuffer) return;
+  if (!displayObjects.frontBuffer) return;
   PresentFrame();
 }
 

@@ -17,7 +17,7 @@ bool WriteScreenshot(const std::string& path, std::string* error) {
   constexpr int kWidth = platform::kScreenWidth;
   constexpr int kHeight = platform::kScreenHeight;
   std::vector<std::uint8_t> rgb(static_cast<std::size_t>(kWidth) * kHeight * 3, 0);
-  const platform::Surface* front = display.frontBuffer.get();
+  const platform::Surface* front = displayObjects.frontBuffer.get();
   if (front != nullptr) {
     const platform::PaletteTable& palette = front->AttachedPalette() != nullptr
                                                 ? front->AttachedPalette()->Entries()

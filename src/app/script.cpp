@@ -439,7 +439,7 @@ void ApplyScriptCommand(platform::ScriptedDevices& devices, const InputEvent& co
       devices.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
       break;
     case InputOp::kVk:
-      platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN,
+      platform::PostMessage(appState.mainWindow, platform::WM_KEYDOWN,
                             static_cast<platform::WPARAM>(command.code), 0);
       break;
     case InputOp::kMouse:
@@ -449,11 +449,11 @@ void ApplyScriptCommand(platform::ScriptedDevices& devices, const InputEvent& co
       devices.SetButton(command.code, command.value != 0);
       break;
     case InputOp::kActivate:
-      platform::PostMessage(app.mainWindow, platform::WM_ACTIVATEAPP,
+      platform::PostMessage(appState.mainWindow, platform::WM_ACTIVATEAPP,
                             static_cast<platform::WPARAM>(command.value != 0 ? 1 : 0), 0);
       break;
     case InputOp::kClose:
-      platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
+      platform::PostMessage(appState.mainWindow, platform::WM_CLOSE, 0, 0);
       break;
     case InputOp::kFail:
       platform::ArmFault(command.fault, command.value);

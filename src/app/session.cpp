@@ -142,7 +142,7 @@ void Session::End(bool frameRan) {
 void Session::CloseAtLimit() {
   ended_ = true;
   stoppedAtLimit_ = true;
-  platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
+  platform::PostMessage(appState.mainWindow, platform::WM_CLOSE, 0, 0);
   for (;;) {
     const LoopPass pass = MainLoopPass();
     if (pass == LoopPass::kQuit || pass == LoopPass::kWait) break;

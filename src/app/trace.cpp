@@ -545,7 +545,8 @@ std::string TraceLine(std::int64_t tick, bool frameRan,
   Menu(line);
   line.Raw(",");
   Input(line);
-  const auto [pixels, screen] = SurfaceHashes(display.pixelLayer.get(), display.frontBuffer.get());
+  const auto [pixels, screen] =
+      SurfaceHashes(displayObjects.pixelLayer.get(), displayObjects.frontBuffer.get());
   line.Raw(",").Key("pixels").Hash(Fnv1a64(pixels)).Raw(",");
   Blits(line, frameRan);
   line.Raw(",").Key("screen").Hash(Fnv1a64(screen)).Raw(",");

@@ -16,7 +16,7 @@ platform::HRESULT Report(platform::WindowHandle window, platform::HRESULT code, 
                          bool releaseFirst, const char* format, std::va_list arguments) {
   char text[128];
   std::vsnprintf(text, sizeof text, format, arguments);
-  app.exitStatus = 1;
+  appState.exitStatus = 1;
   if (releaseFirst) ReleaseDisplay();
   platform::MessageBox(window, text, caption);
   platform::DestroyGameWindow(window);

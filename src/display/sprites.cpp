@@ -14,9 +14,9 @@ namespace {
 
 // The surface's number in the frame record: 0 the sprite sheet, 1 the panels, 2 the pixel layer.
 std::int32_t SurfaceNumber(const platform::Surface* surface) {
-  if (surface == display.sheetSurface.get()) return 0;
-  if (surface == display.guiSurface.get()) return 1;
-  if (surface == display.pixelLayer.get()) return 2;
+  if (surface == displayObjects.sheetSurface.get()) return 0;
+  if (surface == displayObjects.guiSurface.get()) return 1;
+  if (surface == displayObjects.pixelLayer.get()) return 2;
   return -1;  // no surface of the game
 }
 
@@ -71,12 +71,12 @@ void DrawSprite(const Rect& source, const Rect& destination, platform::Surface* 
       destination.bottom < 0) {
     return;
   }
-  if (display.backBuffer == nullptr) return;
+  if (displayObjects.backBuffer == nullptr) return;
 
   platform::BltFx fx{};
   fx.size = 100;
   // Retried at once while the display is busy; any other failure drops this one blit.
-  while (display.backBuffer->Blt(&destination, surface, &source, flags, &fx) ==
+  while (displayObjects.backBuffer->Blt(&destination, surface, &source, flags, &fx) ==
          platform::DDERR_WASSTILLDRAWING) {
   }
 }
@@ -94,7 +94,7 @@ void DrawText(std::int32_t cx, std::int32_t cy, const char* text, std::int32_t l
   // A blit per character, side by side 7 apart; a line at a time where the display can take it
   // (it draws the very same pixels), and character by character where it cannot.
   constexpr std::int32_t kLine = 64;
-  platform::Surface* const sheet = display.sheetSurface.get();
+  platform::Surface* const sheet = displayObjects.sheetSurface.get();
   constexpr std::int32_t kAdvance = layout::kGlyphPitch;
   constexpr std::int32_t kWidth = layout::kGlyphWidth;
   constexpr std::int32_t kHeight = layout::kGlyphHeight;
@@ -111,9 +111,9 @@ void DrawText(std::int32_t cx, std::int32_t cy, const char* text, std::int32_t l
       cells[i] = GlyphCell(text[first + i]);
       RecordBlit(cells[i], box(i), sheet, kSpriteBlitFlags);
     }
-    if (display.backBuffer != nullptr && sheet != nullptr &&
-        display.backBuffer->BltKeyedRow(*sheet, std::span<const Rect>(cells, count), left, top,
-                                        kWidth, kHeight, kAdvance)) {
+    if (displayObjects.backBuffer != nullptr && sheet != nullptr &&
+        displayObjects.backBuffer->BltKeyedRow(*sheet, std::span<const Rect>(cells, count), left,
+                                               top, kWidth, kHeight, kAdvance)) {
       continue;
     }
     for (std::int32_t i = 0; i < count; ++i) {

@@ -20,26 +20,26 @@ constexpr platform::ColorRef kPureRed = 0x0000FF;  // red 255, green 0, blue 0
 
 // A start-up step failed: give the display back, tell the player which step, end the game.
 HRESULT StepFailed(HRESULT code, const char* message) {
-  return ReportFatal(app.mainWindow, code, "%s", message);
+  return ReportFatal(appState.mainWindow, code, "%s", message);
 }
 
 // The palette of the whole game, built from the sprite sheet's colour table and shown by the
 // front buffer. Without one the game runs on the display's own colours.
 void AttachGamePalette() {
-  auto palette = DDMakePalette(display.directDraw.get(), kSheetBitmapName);
+  auto palette = DDMakePalette(displayObjects.directDraw.get(), kSheetBitmapName);
   if (!palette) return;
-  display.frontBuffer->SetPalette(palette.get());
+  displayObjects.frontBuffer->SetPalette(palette.get());
   // The old palette goes only once the front buffer no longer shows it.
-  display.palette = std::move(palette);
+  displayObjects.palette = std::move(palette);
 }
 
 void SetColourKeys() {
-  DDSetSourceKey(display.sheetSurface.get(), kBlack);
-  DDSetDestKey(display.sheetSurface.get(), kBlack);
-  DDSetSourceKey(display.guiSurface.get(), kBlack);
-  DDSetSourceKey(display.pixelLayer.get(), kBlack);
-  DDSetSourceKey(display.backBuffer, kBlack);
-  DDSetDestKey(display.backBuffer, kPureRed);
+  DDSetSourceKey(displayObjects.sheetSurface.get(), kBlack);
+  DDSetDestKey(displayObjects.sheetSurface.get(), kBlack);
+  DDSetSourceKey(displayObjects.guiSurface.get(), kBlack);
+  DDSetSourceKey(displayObjects.pixelLayer.get(), kBlack);
+  DDSetSourceKey(displayObjects.backBuffer, kBlack);
+  DDSetDestKey(displayObjects.backBuffer, kPureRed);
 }
 
 }  // namespace
@@ -49,13 +49,13 @@ HRESULT CreateDisplay() {
   HRESULT code = platform::DirectDrawCreate(&first);
   if (code != platform::DD_OK) return StepFailed(code, "DirectDrawCreate FAILED");
 
-  code = first->QueryInterface(&display.directDraw);
+  code = first->QueryInterface(&displayObjects.directDraw);
   // Only the newer interface is kept.
   first.reset();
   if (code != platform::DD_OK) return StepFailed(code, "QueryInterface FAILED");
-  platform::DirectDraw& directDraw = *display.directDraw;
+  platform::DirectDraw& directDraw = *displayObjects.directDraw;
 
-  code = directDraw.SetCooperativeLevel(app.mainWindow,
+  code = directDraw.SetCooperativeLevel(appState.mainWindow,
                                         platform::DDSCL_EXCLUSIVE | platform::DDSCL_FULLSCREEN);
   if (code != platform::DD_OK) return StepFailed(code, "SetCooperativeLevel FAILED");
 
@@ -67,73 +67,75 @@ HRESULT CreateDisplay() {
   primary.caps =
       platform::DDSCAPS_PRIMARYSURFACE | platform::DDSCAPS_FLIP | platform::DDSCAPS_COMPLEX;
   primary.backBufferCount = 1;
-  code = directDraw.CreateSurface(primary, &display.frontBuffer, "frontBuffer");
+  code = directDraw.CreateSurface(primary, &displayObjects.frontBuffer, "frontBuffer");
   if (code != platform::DD_OK) return StepFailed(code, "CreateSurface FAILED");
 
-  code = display.frontBuffer->GetAttachedSurface(platform::DDSCAPS_BACKBUFFER, &display.backBuffer);
+  code = displayObjects.frontBuffer->GetAttachedSurface(platform::DDSCAPS_BACKBUFFER,
+                                                        &displayObjects.backBuffer);
   if (code != platform::DD_OK) return StepFailed(code, "GetAttachedSurface FAILED");
 
   AttachGamePalette();
 
-  display.sheetSurface = DDLoadBitmap(&directDraw, kSheetBitmapName, 0, 0, "sheetSurface");
-  if (!display.sheetSurface) return StepFailed(platform::E_FAIL, "DDLoadBitmap FAILED");
+  displayObjects.sheetSurface = DDLoadBitmap(&directDraw, kSheetBitmapName, 0, 0, "sheetSurface");
+  if (!displayObjects.sheetSurface) return StepFailed(platform::E_FAIL, "DDLoadBitmap FAILED");
 
   platform::SurfaceDesc layer;
   layer.flags = platform::DDSD_CAPS | platform::DDSD_HEIGHT | platform::DDSD_WIDTH;
   layer.caps = platform::DDSCAPS_OFFSCREENPLAIN;
   layer.width = kDisplayWidth;
   layer.height = kDisplayHeight;
-  code = directDraw.CreateSurface(layer, &display.pixelLayer, "pixelLayer");
+  code = directDraw.CreateSurface(layer, &displayObjects.pixelLayer, "pixelLayer");
   if (code != platform::DD_OK) {
     // No box for this one; the shell gives the display back when it closes the window.
     platform::DebugOutput("The pixel layer could not be created\n");
     return code;
   }
 
-  display.guiSurface = DDLoadBitmap(&directDraw, kGuiBitmapName, 0, 0, "guiSurface");
-  if (!display.guiSurface) return StepFailed(platform::E_FAIL, "DDLoadBitmap FAILED");
+  displayObjects.guiSurface = DDLoadBitmap(&directDraw, kGuiBitmapName, 0, 0, "guiSurface");
+  if (!displayObjects.guiSurface) return StepFailed(platform::E_FAIL, "DDLoadBitmap FAILED");
 
   SetColourKeys();
   return platform::DD_OK;
 }
 
 void CreateClipper() {
-  if (!display.directDraw) return;
-  display.directDraw->CreateClipper(0, &display.clipper);
-  if (!display.clipper) return;
-  display.clipper->SetHWnd(0, app.mainWindow);
-  if (display.backBuffer != nullptr) display.backBuffer->SetClipper(display.clipper.get());
+  if (!displayObjects.directDraw) return;
+  displayObjects.directDraw->CreateClipper(0, &displayObjects.clipper);
+  if (!displayObjects.clipper) return;
+  displayObjects.clipper->SetHWnd(0, appState.mainWindow);
+  if (displayObjects.backBuffer != nullptr)
+    displayObjects.backBuffer->SetClipper(displayObjects.clipper.get());
 }
 
 void ReleaseDisplay() {
-  if (!display.directDraw) return;
+  if (!displayObjects.directDraw) return;
   // The back buffer belongs to the front buffer and goes with it.
-  display.frontBuffer.reset();
-  display.backBuffer = nullptr;
-  display.sheetSurface.reset();
-  display.guiSurface.reset();
-  display.pixelLayer.reset();
-  display.clipper.reset();
-  display.palette.reset();
+  displayObjects.frontBuffer.reset();
+  displayObjects.backBuffer = nullptr;
+  displayObjects.sheetSurface.reset();
+  displayObjects.guiSurface.reset();
+  displayObjects.pixelLayer.reset();
+  displayObjects.clipper.reset();
+  displayObjects.palette.reset();
   // Giving up the display object gives the display mode back.
-  display.directDraw.reset();
+  displayObjects.directDraw.reset();
 }
 
 HRESULT RestoreSurfaces() {
-  if (!display.frontBuffer) return platform::E_FAIL;
-  HRESULT code = display.frontBuffer->Restore();
+  if (!displayObjects.frontBuffer) return platform::E_FAIL;
+  HRESULT code = displayObjects.frontBuffer->Restore();
   if (code == platform::DD_OK) {
-    platform::Surface* sheet = display.sheetSurface.get();
+    platform::Surface* sheet = displayObjects.sheetSurface.get();
     if (sheet != nullptr && platform::Succeeded(sheet->Restore())) {
       DDRefreshBitmap(sheet, kSheetBitmapName);
     }
-    platform::Surface* gui = display.guiSurface.get();
+    platform::Surface* gui = displayObjects.guiSurface.get();
     code = gui != nullptr ? gui->Restore() : platform::E_FAIL;
     if (platform::Succeeded(code)) DDRefreshBitmap(gui, kGuiBitmapName);
   }
   // Both are cleared and redrawn by every frame, so restoring them is enough.
-  if (display.pixelLayer) display.pixelLayer->Restore();
-  if (display.backBuffer != nullptr) display.backBuffer->Restore();
+  if (displayObjects.pixelLayer) displayObjects.pixelLayer->Restore();
+  if (displayObjects.backBuffer != nullptr) displayObjects.backBuffer->Restore();
   AttachGamePalette();
   return code;
 }
@@ -153,9 +155,9 @@ HRESULT FillSurface(platform::Surface* surface, std::uint32_t colour) {
 }
 
 void PresentFrame() {
-  if (!display.frontBuffer) return;
+  if (!displayObjects.frontBuffer) return;
   for (;;) {
-    const HRESULT code = display.frontBuffer->Flip(nullptr, 0);
+    const HRESULT code = displayObjects.frontBuffer->Flip(nullptr, 0);
     if (code == platform::DDERR_WASSTILLDRAWING) continue;
     // Lost surfaces are brought back once; this frame is not shown, the next one is.
     if (code == platform::DDERR_SURFACELOST) RestoreSurfaces();

@@ -80,7 +80,7 @@ void DrawScore() {
     const std::int32_t k = value == 0 ? 9 : value - 1;
     const Rect source = SheetRect(layout::BigDigitCell(k));
     const std::int32_t right = 570 + 16 * j;
-    BlitSprite(source, Rect{right - 15, 0, right, 33}, display.sheetSurface.get(),
+    BlitSprite(source, Rect{right - 15, 0, right, 33}, displayObjects.sheetSurface.get(),
                kSpriteBlitFlags);
   }
 }
@@ -90,8 +90,8 @@ void DrawMissileIcons() {
   if (player == nullptr) return;
   constexpr Rect kMissileUp = SheetRect(layout::MissileCell(0));
   for (std::int32_t i = 0; i < player->missiles; ++i) {
-    BlitSprite(kMissileUp, Rect{628 - 12 * i, 35, 640 - 12 * i, 47}, display.sheetSurface.get(),
-               kSpriteBlitFlags);
+    BlitSprite(kMissileUp, Rect{628 - 12 * i, 35, 640 - 12 * i, 47},
+               displayObjects.sheetSurface.get(), kSpriteBlitFlags);
   }
 }
 

@@ -146,7 +146,7 @@ void DrawPickups() {
     const std::int32_t top = ScreenY(pickup.y, -9);
     const std::int32_t right = ScreenX(pickup.x, 8);
     const std::int32_t bottom = ScreenY(pickup.y, 9);
-    BlitSprite(pickup.sourceRect, Rect{left, top, right, bottom}, display.sheetSurface.get(),
+    BlitSprite(pickup.sourceRect, Rect{left, top, right, bottom}, displayObjects.sheetSurface.get(),
                kSpriteBlitFlags);
   }
 }

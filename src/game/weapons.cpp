@@ -156,8 +156,8 @@ void UpdateMissiles() {
     const std::int32_t top = ScreenY(my, -6);
     const std::int32_t right = ScreenX(mx, 6);
     const std::int32_t bottom = ScreenY(my, 6);
-    BlitSprite(missile.spriteRect, Rect{left, top, right, bottom}, display.sheetSurface.get(),
-               kSpriteBlitFlags);
+    BlitSprite(missile.spriteRect, Rect{left, top, right, bottom},
+               displayObjects.sheetSurface.get(), kSpriteBlitFlags);
 
     if (controls.paused == 0) weapons.missileAge[s] += 1;
     // The burst happens wherever the missile is, seen or not.

@@ -25,7 +25,7 @@ void Latch(bool held, std::uint8_t& latch, std::uint8_t& released) {
 platform::HRESULT CreateInputDevices() {
   using platform::DeviceKind;
   using platform::HRESULT;
-  input.window = app.mainWindow;
+  input.window = appState.mainWindow;
   HRESULT failure = 0;
   // Runs one creation call, remembers its code and reports it when it failed. Steps after a
   // failure are skipped.
@@ -44,7 +44,7 @@ platform::HRESULT CreateInputDevices() {
                     const char* setCooperation, const char* acquire) {
     return step(input.directInput->CreateDevice(kind, &slot), create) &&
            step(slot->SetDataFormat(format), setFormat) &&
-           step(slot->SetCooperativeLevel(app.mainWindow, cooperation), setCooperation) &&
+           step(slot->SetCooperativeLevel(appState.mainWindow, cooperation), setCooperation) &&
            step(slot->Acquire(), acquire);
   };
 
@@ -59,7 +59,7 @@ platform::HRESULT CreateInputDevices() {
     }
   }
   if (failure == 0) return 0;
-  ReportFatal(app.mainWindow, failure, "%s", "Direct Input Initialisation FAILED");
+  ReportFatal(appState.mainWindow, failure, "%s", "Direct Input Initialisation FAILED");
   return failure;
 }
 

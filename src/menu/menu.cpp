@@ -83,7 +83,7 @@ struct MouseReading {
 };
 
 void DrawPanel(const PanelImage& image) {
-  BlitSprite(image.source, image.destination, display.guiSurface.get(), kSpriteBlitFlags);
+  BlitSprite(image.source, image.destination, displayObjects.guiSurface.get(), kSpriteBlitFlags);
 }
 
 // Adds one motion count to a cursor coordinate as a 16-bit sum, then keeps it on the screen. The
@@ -110,7 +110,7 @@ void MainMenu(const MouseReading& mouse) {
     // of drones and pickups. The panels stay as they are and vanish once the player lives.
     ComputeShipCount();
     world.pickupCount = settings.pickupSetting;
-    platform::PostMessage(app.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
+    platform::PostMessage(appState.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
   } else if (kOptionsButton.contains(mouse.x, mouse.y)) {
     // Remembered so that Cancel can undo every edit.
     menu.savedJitter = settings.explosionJitter;
@@ -177,7 +177,7 @@ void ExitDialog(const MouseReading& mouse) {
   DrawPanel(kExitDialog);
   if (!mouse.click) return;
   if (kYesButton.contains(mouse.x, mouse.y)) {
-    platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
+    platform::PostMessage(appState.mainWindow, platform::WM_CLOSE, 0, 0);
   } else if (kNoButton.contains(mouse.x, mouse.y)) {
     ShowMainMenu();
   }
@@ -222,7 +222,7 @@ void MenuFrame() {
 
   // The cursor goes over everything, its top-left corner at the cursor position.
   BlitSprite(cursorCell, Rect{mouse.x, mouse.y, mouse.x + kCursorSize, mouse.y + kCursorSize},
-             display.sheetSurface.get(), kSpriteBlitFlags);
+             displayObjects.sheetSurface.get(), kSpriteBlitFlags);
 }
 
 }  // namespace kelmora

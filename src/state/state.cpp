@@ -11,8 +11,8 @@ Weapons weapons;
 Effects effects;
 MenuState menu;
 InputState input;
-Display display;
-AppState app;
+Display displayObjects;
+AppState appState;
 FrameRecord frameRecord;
 
 TrailSystem::TrailSystem(std::int32_t particles)
@@ -38,8 +38,8 @@ void ResetGameState() {
   effects = Effects{};
   menu = MenuState{};
   input = InputState{};
-  display = Display{};
-  app = AppState{};
+  displayObjects = Display{};
+  appState = AppState{};
   frameRecord = FrameRecord{};
 }
 

@@ -283,8 +283,8 @@ extern Weapons weapons;
 extern Effects effects;
 extern MenuState menu;
 extern InputState input;
-extern Display display;
-extern AppState app;
+extern Display displayObjects;
+extern AppState appState;
 extern FrameRecord frameRecord;
 
 // Puts every record back to its state before start-up (settings at their defaults, shipCount

@@ -24,6 +24,9 @@ if(NOT KELMORA_SANITIZE AND TARGET kelmora-headless AND EXISTS /usr/bin/chromium
                    --seed 5101 --ticks 3000)
   # Random play, byte for byte against the runner.
   kelmora_web_test(random_play random 77 4000)
+  # A replay at the page's own pace, and sessions that fail.
+  kelmora_web_test(paced_replay paced 31 240)
+  kelmora_web_test(faults faults)
   # Real keys and mouse, Escape, and the page's demo replayed natively.
   kelmora_web_test(live_play live)
   # The canvas of the main menu against the runner's screenshot of the same tick.

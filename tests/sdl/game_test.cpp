@@ -52,7 +52,7 @@ TEST_F(SdlGameTest, AResetRenderDeviceRestoresTheSurfacesAndReloadsTheBitmaps) {
   platform::ResetDisplayLog();
   RunFrame();
   EXPECT_FALSE(Logged("Restore frontBuffer"));
-  EXPECT_EQ(display.frontBuffer->IsLost(), platform::DD_OK);
+  EXPECT_EQ(displayObjects.frontBuffer->IsLost(), platform::DD_OK);
 }
 
 TEST_F(SdlGameTest, NoVideoMeansNoWindowAndStatusOne) {

@@ -62,11 +62,11 @@ class MenuTest : public ::testing::Test {
     platform::WindowClass windowClass;
     windowClass.procedure = WindowProc;
     platform::RegisterWindowClass(windowClass);
-    app.mainWindow = platform::CreateGameWindow(kWindowCaption);
-    ASSERT_NE(app.mainWindow, 0);
+    appState.mainWindow = platform::CreateGameWindow(kWindowCaption);
+    ASSERT_NE(appState.mainWindow, 0);
     ASSERT_EQ(CreateInputDevices(), 0);
-    display.sheetSurface = std::make_unique<platform::Surface>("sheetSurface", 640, 480, 0);
-    display.guiSurface = std::make_unique<platform::Surface>("guiSurface", 640, 480, 0);
+    displayObjects.sheetSurface = std::make_unique<platform::Surface>("sheetSurface", 640, 480, 0);
+    displayObjects.guiSurface = std::make_unique<platform::Surface>("guiSurface", 640, 480, 0);
     // The player's ship out of play, as after start-up.
     world.shipTable.push_back(std::make_unique<PlayerShip>());
   }
@@ -456,7 +456,7 @@ TEST_F(MenuTest, NewGameUsesTheEditedCountsWhileTheF1KeyKeepsTheOldOnes) {
   HoldAt(390, 220, 0, 3);  // 15 drones
   HoldAt(390, 258, 0, 4);  // 254 pickups
   ClickAt(260, 280);       // Ok
-  WindowProc(app.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
+  WindowProc(appState.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
   EXPECT_EQ(world.shipCount, 13);
   EXPECT_EQ(world.shipTable.size(), 13u);
 
@@ -469,7 +469,7 @@ TEST_F(MenuTest, NewGameUsesTheEditedCountsWhileTheF1KeyKeepsTheOldOnes) {
   EXPECT_EQ(Flags(), 4);
   const auto messages = TakeMessages();
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].window, app.mainWindow);
+  EXPECT_EQ(messages[0].window, appState.mainWindow);
   EXPECT_EQ(messages[0].message, platform::WM_KEYDOWN);
   EXPECT_EQ(messages[0].wParam, platform::VK_F1);
   EXPECT_EQ(messages[0].lParam, 0);
@@ -488,7 +488,7 @@ TEST_F(MenuTest, NewGameUsesTheEditedCountsWhileTheF1KeyKeepsTheOldOnes) {
 TEST_F(MenuTest, YesClosesTheWindowAndTheStateSurvivesAGame) {
   OpenExitDialog();
   // F1 from the dialog starts a game; the dialog is back once the player is out of play.
-  WindowProc(app.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
+  WindowProc(appState.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
   Frame();
   EXPECT_EQ(frameRecord.blitCount, 0u);
   PlayerShipRecord().alive = 0;

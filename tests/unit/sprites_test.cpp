@@ -27,19 +27,19 @@ class SpritesTest : public ::testing::Test {
   void SetUp() override {
     testing::ResetEverything();
     backBuffer_ = std::make_unique<platform::Surface>("backBuffer", 640, 480, 0);
-    display.backBuffer = backBuffer_.get();
-    display.clipper = std::make_unique<platform::Clipper>();
-    backBuffer_->SetClipper(display.clipper.get());
-    display.sheetSurface = std::make_unique<platform::Surface>("sheetSurface", 640, 480, 0);
-    display.sheetSurface->SetColorKey(platform::DDCKEY_SRCBLT, platform::ColorKey{0, 0});
-    platform::Surface& sheet = *display.sheetSurface;
+    displayObjects.backBuffer = backBuffer_.get();
+    displayObjects.clipper = std::make_unique<platform::Clipper>();
+    backBuffer_->SetClipper(displayObjects.clipper.get());
+    displayObjects.sheetSurface = std::make_unique<platform::Surface>("sheetSurface", 640, 480, 0);
+    displayObjects.sheetSurface->SetColorKey(platform::DDCKEY_SRCBLT, platform::ColorKey{0, 0});
+    platform::Surface& sheet = *displayObjects.sheetSurface;
     for (std::int32_t y = 0; y < 480; ++y) {
       for (std::int32_t x = 0; x < 640; ++x) {
         sheet.Pixels()[y * sheet.Pitch() + x] = SheetValue(x, y);
       }
     }
-    display.guiSurface = std::make_unique<platform::Surface>("guiSurface", 640, 480, 0);
-    display.pixelLayer = std::make_unique<platform::Surface>("pixelLayer", 640, 480, 0);
+    displayObjects.guiSurface = std::make_unique<platform::Surface>("guiSurface", 640, 480, 0);
+    displayObjects.pixelLayer = std::make_unique<platform::Surface>("pixelLayer", 640, 480, 0);
     frameRecord.blitCount = 0;
     frameRecord.blitHash = Fnv1a64::kOffsetBasis;
   }
@@ -53,7 +53,8 @@ class SpritesTest : public ::testing::Test {
   bool ReachesDisplay(const Rect& destination) {
     platform::ClearFaults();
     platform::ArmFault(Fault::kBlitBusy, 1);
-    BlitSprite(Rect{0, 0, 30, 30}, destination, display.sheetSurface.get(), kSpriteBlitFlags);
+    BlitSprite(Rect{0, 0, 30, 30}, destination, displayObjects.sheetSurface.get(),
+               kSpriteBlitFlags);
     return platform::PendingFaults(Fault::kBlitBusy) == 0;
   }
   Ship& AddPlayer() {
@@ -79,7 +80,7 @@ TEST_F(SpritesTest, OffScreenTestHasInclusiveLimits) {
 
 TEST_F(SpritesTest, PartlyVisibleSpriteIsClipped) {
   // From (-29, 10) to (1, 40): only the sprite's rightmost column shows, in screen column 0.
-  BlitSprite(Rect{0, 0, 30, 30}, Rect{-29, 10, 1, 40}, display.sheetSurface.get(),
+  BlitSprite(Rect{0, 0, 30, 30}, Rect{-29, 10, 1, 40}, displayObjects.sheetSurface.get(),
              kSpriteBlitFlags);
   for (std::int32_t row = 0; row < 30; ++row) {
     EXPECT_EQ(Back(0, 10 + row), SheetValue(29, row)) << row;
@@ -91,30 +92,32 @@ TEST_F(SpritesTest, PartlyVisibleSpriteIsClipped) {
 
 TEST_F(SpritesTest, RetriesWhileBusyAndDropsOtherFailures) {
   platform::ArmFault(Fault::kBlitBusy, 3);
-  BlitSprite(Rect{31, 0, 61, 30}, Rect{100, 100, 130, 130}, display.sheetSurface.get(),
+  BlitSprite(Rect{31, 0, 61, 30}, Rect{100, 100, 130, 130}, displayObjects.sheetSurface.get(),
              kSpriteBlitFlags);
   EXPECT_EQ(platform::PendingFaults(Fault::kBlitBusy), 0);
   EXPECT_EQ(Back(100, 100), SheetValue(31, 0));
   EXPECT_EQ(Back(129, 129), SheetValue(60, 29));
 
   // A lost source refuses the blit: it is dropped, not retried, and nothing is drawn.
-  display.sheetSurface->MarkLost();
-  BlitSprite(Rect{0, 0, 30, 30}, Rect{200, 200, 230, 230}, display.sheetSurface.get(),
+  displayObjects.sheetSurface->MarkLost();
+  BlitSprite(Rect{0, 0, 30, 30}, Rect{200, 200, 230, 230}, displayObjects.sheetSurface.get(),
              kSpriteBlitFlags);
   EXPECT_EQ(Back(200, 200), 0);
 
   // Without a back buffer nothing is drawn, but the call is still recorded.
-  display.backBuffer = nullptr;
-  BlitSprite(Rect{0, 0, 30, 30}, Rect{300, 200, 330, 230}, display.sheetSurface.get(),
+  displayObjects.backBuffer = nullptr;
+  BlitSprite(Rect{0, 0, 30, 30}, Rect{300, 200, 330, 230}, displayObjects.sheetSurface.get(),
              kSpriteBlitFlags);
   EXPECT_EQ(frameRecord.blitCount, 3u);
 }
 
 TEST_F(SpritesTest, RecordsEveryCallBeforeTheOffScreenTest) {
-  BlitSprite(Rect{0, 0, 640, 480}, Rect{0, 0, 640, 480}, display.pixelLayer.get(), kCopyBlitFlags);
-  BlitSprite(Rect{1, 2, 3, 4}, Rect{700, 5, 730, 35}, display.sheetSurface.get(),
+  BlitSprite(Rect{0, 0, 640, 480}, Rect{0, 0, 640, 480}, displayObjects.pixelLayer.get(),
+             kCopyBlitFlags);
+  BlitSprite(Rect{1, 2, 3, 4}, Rect{700, 5, 730, 35}, displayObjects.sheetSurface.get(),
              kSpriteBlitFlags);  // off the screen
-  BlitSprite(Rect{10, 20, 30, 40}, Rect{-5, -6, 7, 8}, display.guiSurface.get(), kSpriteBlitFlags);
+  BlitSprite(Rect{10, 20, 30, 40}, Rect{-5, -6, 7, 8}, displayObjects.guiSurface.get(),
+             kSpriteBlitFlags);
   EXPECT_EQ(frameRecord.blitCount, 3u);
   EXPECT_EQ(frameRecord.blitHash, DigestOf({{2, {0, 0, 640, 480}, {0, 0, 640, 480}, 0x1000000},
                                             {0, {1, 2, 3, 4}, {700, 5, 730, 35}, 0x1008000},

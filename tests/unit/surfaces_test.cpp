@@ -66,9 +66,10 @@ class SurfacesTest : public ::testing::Test {
 TEST_F(SurfacesTest, StartUpCreatesEveryObjectInOrderAndKeysBlack) {
   ASSERT_TRUE(testing::StartHeadlessGame());
   EXPECT_TRUE(platform::Headless().TakeMessageBoxes().empty());
-  ASSERT_TRUE(display.directDraw && display.frontBuffer && display.sheetSurface &&
-              display.guiSurface && display.pixelLayer && display.palette && display.clipper);
-  ASSERT_NE(display.backBuffer, nullptr);
+  ASSERT_TRUE(displayObjects.directDraw && displayObjects.frontBuffer &&
+              displayObjects.sheetSurface && displayObjects.guiSurface &&
+              displayObjects.pixelLayer && displayObjects.palette && displayObjects.clipper);
+  ASSERT_NE(displayObjects.backBuffer, nullptr);
 
   const std::vector<std::string> expected = {
       "Release directDraw",  // the first interface, once the newer one is had
@@ -90,19 +91,20 @@ TEST_F(SurfacesTest, StartUpCreatesEveryObjectInOrderAndKeysBlack) {
 
   // Sizes, the palette on the front buffer and the clipper on the back buffer, bound to the window.
   for (const platform::Surface* surface :
-       {display.frontBuffer.get(), display.backBuffer, display.sheetSurface.get(),
-        display.guiSurface.get(), display.pixelLayer.get()}) {
+       {displayObjects.frontBuffer.get(), displayObjects.backBuffer,
+        displayObjects.sheetSurface.get(), displayObjects.guiSurface.get(),
+        displayObjects.pixelLayer.get()}) {
     EXPECT_EQ(surface->Width(), 640);
     EXPECT_EQ(surface->Height(), 480);
   }
-  EXPECT_EQ(display.frontBuffer->AttachedPalette(), display.palette.get());
-  EXPECT_EQ(display.backBuffer->AttachedClipper(), display.clipper.get());
-  EXPECT_EQ(display.clipper->Window(), app.mainWindow);
+  EXPECT_EQ(displayObjects.frontBuffer->AttachedPalette(), displayObjects.palette.get());
+  EXPECT_EQ(displayObjects.backBuffer->AttachedClipper(), displayObjects.clipper.get());
+  EXPECT_EQ(displayObjects.clipper->Window(), appState.mainWindow);
 
   // Both bitmaps are on their surfaces, and the pixel layer starts black.
-  EXPECT_EQ(SurfacePixels(*display.sheetSurface), ResourcePixels(kSheetBitmapName));
-  EXPECT_EQ(SurfacePixels(*display.guiSurface), ResourcePixels(kGuiBitmapName));
-  const auto layer = SurfacePixels(*display.pixelLayer);
+  EXPECT_EQ(SurfacePixels(*displayObjects.sheetSurface), ResourcePixels(kSheetBitmapName));
+  EXPECT_EQ(SurfacePixels(*displayObjects.guiSurface), ResourcePixels(kGuiBitmapName));
+  const auto layer = SurfacePixels(*displayObjects.pixelLayer);
   EXPECT_TRUE(std::all_of(layer.begin(), layer.end(), [](std::uint8_t v) { return v == 0; }));
 
   // Black keys everything but the back buffer's destination key, which is the pixel value of
@@ -111,20 +113,20 @@ TEST_F(SurfacesTest, StartUpCreatesEveryObjectInOrderAndKeysBlack) {
   using platform::DDCKEY_SRCBLT;
   for (const auto& [surface, flags] :
        std::vector<std::pair<const platform::Surface*, std::uint32_t>>{
-           {display.sheetSurface.get(), DDCKEY_SRCBLT},
-           {display.sheetSurface.get(), DDCKEY_DESTBLT},
-           {display.guiSurface.get(), DDCKEY_SRCBLT},
-           {display.pixelLayer.get(), DDCKEY_SRCBLT},
-           {display.backBuffer, DDCKEY_SRCBLT}}) {
+           {displayObjects.sheetSurface.get(), DDCKEY_SRCBLT},
+           {displayObjects.sheetSurface.get(), DDCKEY_DESTBLT},
+           {displayObjects.guiSurface.get(), DDCKEY_SRCBLT},
+           {displayObjects.pixelLayer.get(), DDCKEY_SRCBLT},
+           {displayObjects.backBuffer, DDCKEY_SRCBLT}}) {
     const platform::ColorKey key = KeyOf(*surface, flags);
     EXPECT_EQ(key.low, 0u) << surface->Name();
     EXPECT_EQ(key.high, 0u) << surface->Name();
   }
-  const platform::ColorKey red = KeyOf(*display.backBuffer, DDCKEY_DESTBLT);
+  const platform::ColorKey red = KeyOf(*displayObjects.backBuffer, DDCKEY_DESTBLT);
   EXPECT_EQ(red.low, red.high);
   ASSERT_LT(red.low, 256u);
   EXPECT_NE(red.low, 255u);
-  EXPECT_EQ(display.palette->Entries()[red.low], (platform::PaletteEntry{255, 0, 0, 0}));
+  EXPECT_EQ(displayObjects.palette->Entries()[red.low], (platform::PaletteEntry{255, 0, 0, 0}));
 }
 
 struct StartUpFault {
@@ -152,18 +154,19 @@ TEST_P(SurfacesStartUpFaultTest, ReportsTheStepAndGivesTheDisplayBack) {
     // Nothing reports this step: the window and the display it made stay as they are until the
     // program ends, so the state after start-up still shows the (empty) front buffer.
     EXPECT_NE(platform::CurrentWindow(), 0);
-    EXPECT_TRUE(display.frontBuffer && display.sheetSurface && display.palette);
-    EXPECT_FALSE(display.pixelLayer);
+    EXPECT_TRUE(displayObjects.frontBuffer && displayObjects.sheetSurface &&
+                displayObjects.palette);
+    EXPECT_FALSE(displayObjects.pixelLayer);
     EndProgram();
   }
   // Whatever was made has been released, the window is gone and nothing after the step ran.
-  EXPECT_FALSE(display.directDraw);
-  EXPECT_FALSE(display.frontBuffer);
-  EXPECT_EQ(display.backBuffer, nullptr);
-  EXPECT_FALSE(display.sheetSurface || display.guiSurface || display.pixelLayer ||
-               display.palette || display.clipper);
+  EXPECT_FALSE(displayObjects.directDraw);
+  EXPECT_FALSE(displayObjects.frontBuffer);
+  EXPECT_EQ(displayObjects.backBuffer, nullptr);
+  EXPECT_FALSE(displayObjects.sheetSurface || displayObjects.guiSurface ||
+               displayObjects.pixelLayer || displayObjects.palette || displayObjects.clipper);
   EXPECT_EQ(platform::CurrentWindow(), 0);
-  EXPECT_EQ(app.exitStatus, 1);
+  EXPECT_EQ(appState.exitStatus, 1);
   EXPECT_EQ(PendingFaults(step.fault), 0);
   const auto calls = CallsExceptRestores();
   const auto created = std::find_if(calls.begin(), calls.end(), [](const std::string& c) {
@@ -199,7 +202,7 @@ TEST_F(SurfacesTest, WithNoBackendInstalledStartUpStopsAtItsFirstStep) {
   EXPECT_FALSE(StartUp());
   EXPECT_EQ(ExitStatus(), 1);
   EXPECT_EQ(platform::CurrentWindow(), 0);
-  EXPECT_FALSE(display.directDraw);
+  EXPECT_FALSE(displayObjects.directDraw);
   // Nothing reached the headless backend it would once have fallen back to.
   EXPECT_EQ(platform::Headless().PresentCount(), 0);
   EXPECT_TRUE(platform::Headless().TakeMessageBoxes().empty());
@@ -211,9 +214,10 @@ TEST_F(SurfacesTest, WithoutAPaletteTheGameStillStarts) {
   platform::ArmFault(Fault::kPaletteCreate);
   ASSERT_TRUE(testing::StartHeadlessGame());
   EXPECT_TRUE(platform::Headless().TakeMessageBoxes().empty());
-  EXPECT_FALSE(display.palette);
-  EXPECT_EQ(display.frontBuffer->AttachedPalette(), nullptr);
-  EXPECT_TRUE(display.sheetSurface && display.guiSurface && display.pixelLayer);
+  EXPECT_FALSE(displayObjects.palette);
+  EXPECT_EQ(displayObjects.frontBuffer->AttachedPalette(), nullptr);
+  EXPECT_TRUE(displayObjects.sheetSurface && displayObjects.guiSurface &&
+              displayObjects.pixelLayer);
 }
 
 TEST_F(SurfacesTest, ReleaseGoesInItsFixedOrderOnceAndOnlyOnce) {
@@ -225,14 +229,15 @@ TEST_F(SurfacesTest, ReleaseGoesInItsFixedOrderOnceAndOnlyOnce) {
   ASSERT_TRUE(testing::StartHeadlessGame());
   platform::ResetDisplayLog();
   // Closing the window releases the display.
-  platform::DestroyGameWindow(app.mainWindow);
+  platform::DestroyGameWindow(appState.mainWindow);
   const std::vector<std::string> expected = {
       "Release frontBuffer", "Release backBuffer", "Release sheetSurface", "Release guiSurface",
       "Release pixelLayer",  "Release clipper",    "Release palette",      "Release directDraw"};
   EXPECT_EQ(platform::DisplayLog(), expected);
-  EXPECT_FALSE(display.directDraw || display.frontBuffer || display.sheetSurface ||
-               display.guiSurface || display.pixelLayer || display.palette || display.clipper);
-  EXPECT_EQ(display.backBuffer, nullptr);
+  EXPECT_FALSE(displayObjects.directDraw || displayObjects.frontBuffer ||
+               displayObjects.sheetSurface || displayObjects.guiSurface ||
+               displayObjects.pixelLayer || displayObjects.palette || displayObjects.clipper);
+  EXPECT_EQ(displayObjects.backBuffer, nullptr);
 
   ReleaseDisplay();
   EXPECT_EQ(platform::DisplayLog(), expected);
@@ -240,12 +245,12 @@ TEST_F(SurfacesTest, ReleaseGoesInItsFixedOrderOnceAndOnlyOnce) {
   const int shown = platform::Headless().PresentCount();
   PresentFrame();
   EXPECT_EQ(platform::Headless().PresentCount(), shown);
-  EXPECT_EQ(FillSurface(display.backBuffer, 0), platform::E_FAIL);
+  EXPECT_EQ(FillSurface(displayObjects.backBuffer, 0), platform::E_FAIL);
 }
 
 TEST_F(SurfacesTest, FillCoversTheWholeSurfaceAndWaitsOutABusyDisplay) {
   ASSERT_TRUE(testing::StartHeadlessGame());
-  platform::Surface& layer = *display.pixelLayer;
+  platform::Surface& layer = *displayObjects.pixelLayer;
   std::memset(layer.Pixels(), 77, static_cast<std::size_t>(layer.Pitch()) * 480);
   platform::ArmFault(Fault::kBlitBusy, 3);
   EXPECT_EQ(FillSurface(&layer, 9), platform::DD_OK);
@@ -253,30 +258,30 @@ TEST_F(SurfacesTest, FillCoversTheWholeSurfaceAndWaitsOutABusyDisplay) {
   const auto pixels = SurfacePixels(layer);
   EXPECT_TRUE(std::all_of(pixels.begin(), pixels.end(), [](std::uint8_t v) { return v == 9; }));
   // The pitch padding is not part of the image; nothing else moved.
-  EXPECT_EQ(FillSurface(display.backBuffer, 0), platform::DD_OK);
+  EXPECT_EQ(FillSurface(displayObjects.backBuffer, 0), platform::DD_OK);
 }
 
 TEST_F(SurfacesTest, FlipShowsTheBackBufferAndRetriesWhileTheDisplayIsBusy) {
   ASSERT_TRUE(testing::StartHeadlessGame());
-  FillSurface(display.backBuffer, 42);
+  FillSurface(displayObjects.backBuffer, 42);
   platform::ResetDisplayLog();
   platform::ArmFault(Fault::kFlipBusy, 5);
   const int shown = platform::Headless().PresentCount();
   PresentFrame();
   EXPECT_EQ(platform::Headless().PresentCount(), shown + 1);
   EXPECT_EQ(platform::PendingFaults(Fault::kFlipBusy), 0);
-  EXPECT_EQ(display.frontBuffer->Pixels()[640 * 479 + 639], 42);
+  EXPECT_EQ(displayObjects.frontBuffer->Pixels()[640 * 479 + 639], 42);
   EXPECT_TRUE(Restores().empty());
 }
 
 TEST_F(SurfacesTest, ALostFlipRestoresReloadsAndRebuildsThePaletteWithoutRetrying) {
   ASSERT_TRUE(testing::StartHeadlessGame());
   // Scribble over both bitmaps, as a lost display leaves them.
-  platform::Surface& sheet = *display.sheetSurface;
-  platform::Surface& gui = *display.guiSurface;
+  platform::Surface& sheet = *displayObjects.sheetSurface;
+  platform::Surface& gui = *displayObjects.guiSurface;
   std::memset(sheet.Pixels(), 5, static_cast<std::size_t>(sheet.Pitch()) * 480);
   std::memset(gui.Pixels(), 6, static_cast<std::size_t>(gui.Pitch()) * 480);
-  const platform::Palette* oldPalette = display.palette.get();
+  const platform::Palette* oldPalette = displayObjects.palette.get();
   const platform::PaletteTable oldEntries = oldPalette->Entries();
 
   platform::ResetDisplayLog();
@@ -294,15 +299,15 @@ TEST_F(SurfacesTest, ALostFlipRestoresReloadsAndRebuildsThePaletteWithoutRetryin
   EXPECT_EQ(Restores(), restores);
   EXPECT_EQ(SurfacePixels(sheet), ResourcePixels(kSheetBitmapName));
   EXPECT_EQ(SurfacePixels(gui), ResourcePixels(kGuiBitmapName));
-  ASSERT_TRUE(display.palette);
-  EXPECT_NE(display.palette.get(), oldPalette);
-  EXPECT_EQ(display.palette->Entries(), oldEntries);
-  EXPECT_EQ(display.frontBuffer->AttachedPalette(), display.palette.get());
+  ASSERT_TRUE(displayObjects.palette);
+  EXPECT_NE(displayObjects.palette.get(), oldPalette);
+  EXPECT_EQ(displayObjects.palette->Entries(), oldEntries);
+  EXPECT_EQ(displayObjects.frontBuffer->AttachedPalette(), displayObjects.palette.get());
   const auto calls = CallsExceptRestores();
   EXPECT_EQ(calls, (std::vector<std::string>{"CreatePalette", "SetPalette frontBuffer",
                                              "Release palette"}));
-  EXPECT_EQ(display.frontBuffer->IsLost(), platform::DD_OK);
-  EXPECT_EQ(display.backBuffer->IsLost(), platform::DD_OK);
+  EXPECT_EQ(displayObjects.frontBuffer->IsLost(), platform::DD_OK);
+  EXPECT_EQ(displayObjects.backBuffer->IsLost(), platform::DD_OK);
 
   // The next frame waits out the busy flips and shows normally.
   PresentFrame();
@@ -312,12 +317,12 @@ TEST_F(SurfacesTest, ALostFlipRestoresReloadsAndRebuildsThePaletteWithoutRetryin
 
 TEST_F(SurfacesTest, RestoreKeepsTheOldPaletteWhenANewOneCannotBeMade) {
   ASSERT_TRUE(testing::StartHeadlessGame());
-  const platform::Palette* oldPalette = display.palette.get();
+  const platform::Palette* oldPalette = displayObjects.palette.get();
   platform::ArmFault(Fault::kPaletteCreate);
   EXPECT_EQ(RestoreSurfaces(), platform::DD_OK);
   // The front buffer still shows a palette that exists.
-  EXPECT_EQ(display.palette.get(), oldPalette);
-  EXPECT_EQ(display.frontBuffer->AttachedPalette(), oldPalette);
+  EXPECT_EQ(displayObjects.palette.get(), oldPalette);
+  EXPECT_EQ(displayObjects.frontBuffer->AttachedPalette(), oldPalette);
 }
 
 // A host that loses its screen at will and may refuse to get it back.
@@ -356,8 +361,8 @@ TEST_F(SurfacesTest, ARefusedRestoreLeavesTheBitmapsAndIsTriedAgainAtTheNextLost
   LosingBackend host;
   platform::InstallBackend(&host);
   ASSERT_TRUE(testing::StartHeadlessGame());
-  std::memset(display.sheetSurface->Pixels(), 5,
-              static_cast<std::size_t>(display.sheetSurface->Pitch()) * 480);
+  std::memset(displayObjects.sheetSurface->Pixels(), 5,
+              static_cast<std::size_t>(displayObjects.sheetSurface->Pitch()) * 480);
 
   host.loseNextPresent = true;
   host.refuseRestores = 1;
@@ -368,14 +373,14 @@ TEST_F(SurfacesTest, ARefusedRestoreLeavesTheBitmapsAndIsTriedAgainAtTheNextLost
   // Only the front buffer was asked; the rest is restored but not reloaded.
   EXPECT_EQ(Restores(), (std::vector<std::string>{"Restore frontBuffer", "Restore pixelLayer",
                                                   "Restore backBuffer"}));
-  EXPECT_EQ(display.sheetSurface->Pixels()[0], 5);
-  EXPECT_EQ(display.frontBuffer->IsLost(), platform::DDERR_SURFACELOST);
+  EXPECT_EQ(displayObjects.sheetSurface->Pixels()[0], 5);
+  EXPECT_EQ(displayObjects.frontBuffer->IsLost(), platform::DDERR_SURFACELOST);
 
   // Next frame: the flip still finds the surfaces lost, and this time the restore works.
   PresentFrame();
   EXPECT_EQ(host.presents, 1);
   EXPECT_EQ(host.restores, 2);
-  EXPECT_EQ(SurfacePixels(*display.sheetSurface), ResourcePixels(kSheetBitmapName));
+  EXPECT_EQ(SurfacePixels(*displayObjects.sheetSurface), ResourcePixels(kSheetBitmapName));
   PresentFrame();
   EXPECT_EQ(host.presents, 2);
   platform::InstallBackend(nullptr);
@@ -396,7 +401,7 @@ TEST_F(SurfacesTest, FramesRunOnTheCreatedDisplay) {
   GameFrame();
   EXPECT_EQ(platform::Headless().PresentCount(), shown + 6);
   // The sprites reached the screen: the front buffer is not all black.
-  const auto screen = SurfacePixels(*display.frontBuffer);
+  const auto screen = SurfacePixels(*displayObjects.frontBuffer);
   EXPECT_TRUE(std::any_of(screen.begin(), screen.end(), [](std::uint8_t v) { return v != 0; }));
 }
 

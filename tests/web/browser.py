@@ -9,7 +9,14 @@ Usage: browser.py CHECK WEB_DIR RUNNER WORK_DIR [ARGS...]
   live                                      real keys and mouse through the menus and a flight,
                                             then Escape; the page's demo replays natively to
                                             the page's own trace
+  paced SEED TICKS                          random play replayed at the page's own pace
+                                            (no fast=1): the runner's trace, and no quicker
+                                            than 60 ticks a second
+  faults                                    sessions that fail at start-up, in a device read
+                                            and in the display: the runner's traces (message
+                                            boxes included) and exit statuses
   pixels SEED TICK                          the canvas after TICK equals the runner's --shot
+                                            (and a bad setting ends the page with status 2)
 Every check also fails on an error in the page's console. Run by Debian's /usr/bin/python3,
 whose python3-selenium this needs; the tests registered in tests/e2e/web.cmake call it.
 """
@@ -195,6 +202,56 @@ def check_random(driver, server, work, runner, seed, ticks):
         raise Failure('the page exited with status %s' % status)
 
 
+def check_paced(driver, server, work, runner, seed, ticks):
+    path = os.path.join(work, 'session.txt')
+    with open(path, 'w', encoding='utf-8') as f:
+        f.write(random_script(int(seed), int(ticks)))
+    options = ['--ticks', ticks]
+    native = run_native(runner, work, 'paced', options + ['--script', path])
+    started = time.monotonic()
+    status, trace = run_page(driver, server, query_of(options) + ['replay=session.txt',
+                                                                  'trace=1'])
+    elapsed = time.monotonic() - started
+    if trace != native:
+        raise Failure('the page\'s trace is not the runner\'s: ' + first_difference(trace, native))
+    if status != 0:
+        raise Failure('the page exited with status %s' % status)
+    # Never more than 60 ticks a second (a refresh may run a tick 2 ms early).
+    least = int(ticks) * (1000.0 / 60.0 - 2.0) / 1000.0
+    if elapsed < least:
+        raise Failure('%s ticks ran in %.2f s: the replay did not keep the game\'s pace'
+                      % (ticks, elapsed))
+
+
+# Sessions that end in a failure: the message boxes and exit statuses of the runner's traces.
+FAULT_SESSIONS = {
+    'start_up': 'seed 3\n0 fail keyboard-acquire\n',
+    'keyboard': 'seed 3\n1 vk F1\n90 fail keyboard\n',
+    'display': 'seed 3\n1 vk F1\n40 fail flip-lost\n60 fail flip-busy 3\n80 fail lock\n'
+               '120 fail blit-busy 2\n200 fail mouse\n',
+}
+
+
+def check_faults(driver, server, work, runner):
+    for name, text in sorted(FAULT_SESSIONS.items()):
+        path = os.path.join(work, name + '.txt')
+        with open(path, 'w', encoding='utf-8') as f:
+            f.write(text)
+        trace_path = os.path.join(work, name + '.native.jsonl')
+        native_status = subprocess.run([runner, '--script', path, '--ticks', '300', '--trace',
+                                        trace_path, '--quiet']).returncode
+        with open(trace_path, encoding='utf-8') as f:
+            native = f.read()
+        status, trace = run_page(driver, server, ['ticks=300', 'replay=%s.txt' % name, 'fast=1',
+                                                  'trace=1'])
+        if trace != native:
+            raise Failure('%s: the page\'s trace is not the runner\'s: %s'
+                          % (name, first_difference(trace, native)))
+        if status != native_status:
+            raise Failure('%s: the page exited with status %s, the runner with %s'
+                          % (name, status, native_status))
+
+
 def png_pixels(path):
     """The RGB bytes of a PNG, through ImageMagick."""
     return subprocess.run(['convert', path, '-depth', '8', 'rgb:-'], check=True,
@@ -202,6 +259,13 @@ def png_pixels(path):
 
 
 def check_pixels(driver, server, work, runner, seed, tick):
+    # A setting out of its range: the game does not start, exit status 2, and the page says so.
+    driver.get(server.url('?set=drones:999&fast=1'))
+    if wait_done(driver, 60) != 2:
+        raise Failure('a setting out of range did not end the page with status 2')
+    if not driver.find_element(By.ID, 'ended').is_displayed():
+        raise Failure('the page does not say that the game could not start')
+
     shot = os.path.join(work, 'shot.png')
     subprocess.run([runner, '--seed', seed, '--ticks', tick, '--shot', tick + ':' + shot,
                     '--quiet'], check=True)
@@ -357,6 +421,10 @@ def main(argv):
             check_golden(driver, server, work, runner, rest[0], rest[1], rest[2:])
         elif check == 'random':
             check_random(driver, server, work, runner, *rest)
+        elif check == 'paced':
+            check_paced(driver, server, work, runner, *rest)
+        elif check == 'faults':
+            check_faults(driver, server, work, runner)
         elif check == 'pixels':
             check_pixels(driver, server, work, runner, *rest)
         elif check == 'live':

@@ -1,7 +1,7 @@
-// kelmora in a web page: the real game over the browser backend, driven by the page's display
-// refresh at 60 ticks a second. With a script, a tick count or fast=1 the page is the headless
-// runner instead: the same ticks, the same trace lines, for tests and bug reports. With trace=1
-// either keeps every trace line.
+// kelmora in a web page: the real game over the browser backend, in the session loop the desktop's
+// game and the headless runner share, stepped by the page's display refresh at 60 ticks a second.
+// With a script, a tick count or fast=1 the page is the headless runner instead: the same ticks,
+// the same trace lines, for tests and bug reports. With trace=1 either keeps every trace line.
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
@@ -12,22 +12,19 @@
 #include <memory>
 #include <optional>
 #include <sstream>
+#include <streambuf>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "app/app.h"
 #include "app/config.h"
 #include "app/extras.h"
 #include "app/mixer.h"
 #include "app/script.h"
+#include "app/session.h"
 #include "app/start_settings.h"
-#include "app/trace.h"
 #include "platform/backend.h"
 #include "platform/web/tick_pacer.h"
 #include "platform/web/web_backend.h"
-#include "platform/window.h"
-#include "state/state.h"
 
 // clang-format off
 EM_JS(void, KelmoraTraceLine, (const char* line, int length), {
@@ -109,45 +106,75 @@ bool ParseOptions(const std::vector<std::string>& arguments, Options* options) {
   return true;
 }
 
-// The game in the page, one tick at a time.
-class Page {
+// The page's trace: each line, once written whole, handed to the page as it is.
+class PageTraceLines final : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override {
+    if (!traits_type::eq_int_type(c, traits_type::eof())) Put(traits_type::to_char_type(c));
+    return traits_type::not_eof(c);
+  }
+  std::streamsize xsputn(const char* text, std::streamsize count) override {
+    for (std::streamsize i = 0; i < count; ++i) Put(text[i]);
+    return count;
+  }
+
+ private:
+  void Put(char c) {
+    if (c != '\n') {
+      line_.push_back(c);
+      return;
+    }
+    KelmoraTraceLine(line_.data(), static_cast<int>(line_.size()));
+    line_.clear();
+  }
+
+  std::string line_;
+};
+
+// The game in the page: the host of a session that the page's animation frames drive, one tick
+// at a time, as the game and the headless runner drive theirs.
+class Page final : public SessionHost, public TickObserver {
  public:
-  Page(const Options& options, Script script) : options_(options), script_(std::move(script)) {}
+  Page(const Options& options, Script script)
+      : options_(options), script_(std::move(script)), traceStream_(&traceLines_) {}
 
   void Start() {
     platform::InstallBackend(&backend_);
     runner_ = options_.Runner();
-    if (runner_) {
-      // The script's settings, then the page's, which win.
-      std::vector<StartSetting> changes = script_.settings;
-      changes.insert(changes.end(), options_.settings.begin(), options_.settings.end());
-      ApplyStartSettings(changes);
-    }
     backend_.SetReplaying(runner_);
     if (runner_) {
-      seed_ = options_.seed ? *options_.seed : script_.seed.value_or(1);
-      lastTick_ = options_.ticks.value_or(600);
+      // The script's settings, then the page's, which win.
+      sessionOptions_.settings = script_.settings;
+      sessionOptions_.settings.insert(sessionOptions_.settings.end(), options_.settings.begin(),
+                                      options_.settings.end());
+      sessionOptions_.seed = options_.seed ? *options_.seed : script_.seed.value_or(1);
+      sessionOptions_.replay = &script_;
+      sessionOptions_.ticks = options_.ticks.value_or(600);
     } else {
-      seed_ = options_.seed ? *options_.seed : static_cast<std::uint32_t>(std::time(nullptr));
+      sessionOptions_.seed =
+          options_.seed ? *options_.seed : static_cast<std::uint32_t>(std::time(nullptr));
+      sessionOptions_.record = &demo_;
       StartLive();
     }
-    backend_.SetClock(seed_);
-    frameRecord.hashBlits = options_.trace;
+    if (options_.trace) sessionOptions_.trace = &traceStream_;
+    sessionOptions_.observer = this;
+    backend_.SetClock(sessionOptions_.seed);
   }
 
   // One display refresh: the ticks that are due, then the last frame drawn.
   void Refresh() {
     const double now = emscripten_get_now();
     if (options_.fast) {
-      while (running_ && emscripten_get_now() - now < kFastBudgetMilliseconds) Tick();
+      while (!ended_ && emscripten_get_now() - now < kFastBudgetMilliseconds) Step();
     } else {
-      for (int n = pacer_.TicksAt(now); running_ && n > 0; --n) Tick();
+      for (int n = pacer_.TicksAt(now); !ended_ && n > 0; --n) Step();
     }
-    if (running_) backend_.ShowLastFrame();
-    if (!running_) {
-      emscripten_cancel_main_loop();
-      KelmoraFinished(status_, runner_ ? 0 : 1);
+    if (!ended_) {
+      backend_.ShowLastFrame();
+      return;
     }
+    emscripten_cancel_main_loop();
+    KelmoraFinished(status_, runner_ ? 0 : 1);
   }
 
   std::string Demo() const { return demo_.str(); }
@@ -157,92 +184,58 @@ class Page {
     if (mixer_) mixer_->Render(out, frames);
   }
 
+  // The session's host. Run from a script, the page's own input never reaches the game.
+  void TakeInput(const GameView& view, std::vector<InputEvent>* commands) override {
+    if (runner_) return;
+    backend_.SetMenuUp(view.menuUp);
+    backend_.SetMenuCursor(view.cursorX, view.cursorY);
+    backend_.TakeHostInput(commands);
+  }
+  void Apply(const InputEvent& command) override { ApplyScriptCommand(backend_, command); }
+  // The page never blocks: a game standing still waits for the page's next event in Step.
+  void Wait(int) override {}
+  std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
+    return backend_.TakeMessageBoxes();
+  }
+
+  void AfterTick(std::int64_t tick, bool frameRan) override {
+    frameRan_ = frameRan;
+    // Out of ticks, the session closes the window next: the canvas keeps this tick's frame.
+    if (tick == sessionOptions_.ticks) backend_.ShowLastFrame();
+    if (extras_) extras_->AfterTick(tick, frameRan);
+  }
+
  private:
-  void Tick() {
+  // Start-up, or the next tick; while the game stands still (inactive), nothing runs until the
+  // page has an event.
+  void Step() {
     const double started = emscripten_get_now();
-    if (runner_) {
-      RunnerTick();
+    frameRan_ = false;
+    if (!started_) {
+      started_ = true;
+      session_.Start();
     } else {
-      LiveTick();
+      if (waiting_) {
+        if (!backend_.TakeEventArrived()) return;
+        waiting_ = false;
+      }
+      if (session_.Tick() == TickResult::kIdle && !runner_) {
+        backend_.TakeEventArrived();
+        waiting_ = true;
+      }
     }
     if (frameRan_) KelmoraTickTime(emscripten_get_now() - started);
+    if (session_.Ended()) End();
   }
 
-  // As kelmora-headless runs it: the script's commands of the tick, then the tick.
-  void RunnerTick() {
-    frameRan_ = false;
-    if (tick_ == 0) {
-      GiveScripted(0);
-      if (!StartUp()) return End(false);
-      EndTick(false, std::nullopt);
-      ++tick_;
-      return;
-    }
-    if (tick_ > lastTick_) {
-      // Out of ticks: the last tick's frame stays on the canvas; close as Escape would, and let
-      // the loop run to its end.
+  void End() {
+    ended_ = true;
+    status_ = session_.Finish();
+    // A session out of ticks showed its last tick's frame before the window closed.
+    if (sessionOptions_.ticks < 0 || session_.LastTick() != sessionOptions_.ticks) {
       backend_.ShowLastFrame();
-      platform::PostMessage(app.mainWindow, platform::WM_CLOSE, 0, 0);
-      for (;;) {
-        const LoopPass pass = MainLoopPass();
-        if (pass == LoopPass::kQuit || pass == LoopPass::kWait) break;
-      }
-      status_ = ExitStatus();
-      running_ = false;
-      return;
     }
-    GiveScripted(tick_);
-    if (RunTickPasses(&frameRan_) == LoopPass::kQuit) return End(frameRan_);
-    EndTick(frameRan_, std::nullopt);
-    ++tick_;
-  }
-
-  // As a session of the game runs it: the page's input of the tick, then the tick; when the game
-  // stands still (inactive), nothing runs until the page has an event.
-  void LiveTick() {
-    frameRan_ = false;
-    if (tick_ == 0) {
-      if (!StartUp()) return End(false);
-      EndTick(false, std::nullopt);
-      ++tick_;
-      return;
-    }
-    if (waiting_) {
-      if (!backend_.TakeEventArrived()) return;
-      waiting_ = false;
-    }
-    const Ship* player = PlayerOrNull();
-    backend_.SetMenuUp(player == nullptr || player->alive == 0);
-    backend_.SetMenuCursor(menu.cursorX, menu.cursorY);
-    std::vector<InputEvent> inputs;
-    backend_.TakeHostInput(&inputs);
-    for (const InputEvent& input : inputs) {
-      InputEvent command = input;
-      command.tick = tick_;
-      Give(command);
-    }
-    const LoopPass pass = RunTickPasses(&frameRan_);
-    if (pass == LoopPass::kQuit) return End(frameRan_);
-    EndTick(frameRan_, std::nullopt);
-    ++tick_;
-    if (pass == LoopPass::kWait) {
-      backend_.TakeEventArrived();
-      waiting_ = true;
-    }
-  }
-
-  void GiveScripted(std::int64_t tick) {
-    const auto& commands = script_.commands;
-    while (next_command_ < commands.size() && commands[next_command_].tick <= tick) {
-      if (commands[next_command_].tick == tick) Give(commands[next_command_]);
-      ++next_command_;
-    }
-  }
-
-  // One input to the game, applied as the headless runner and the game's sessions apply it.
-  void Give(const InputEvent& command) {
-    if (!runner_) WriteScriptCommand(demo_, command);
-    ApplyScriptCommand(backend_, command);
+    if (extras_) extras_->Finish();
   }
 
   // Played in the page: the remembered settings (then the page's own) as the first game's, the
@@ -253,18 +246,12 @@ class Page {
     ReadConfig(kSettingsPath, &file, &warnings);
     for (const std::string& warning : warnings) std::cerr << "kelmora: " << warning << '\n';
     const GameOptions& remembered = file.config.options;
-    std::vector<StartSetting> changes = {{"drones", remembered.enemies},
-                                         {"jitter", remembered.jitter ? 1 : 0},
-                                         {"particles", remembered.particles},
-                                         {"pickups", remembered.pickups}};
-    changes.insert(changes.end(), options_.settings.begin(), options_.settings.end());
-    ApplyStartSettings(changes);
-    WriteScriptSeed(demo_, seed_);
-    for (const StartSetting& setting :
-         ChangedStartSettings(settings.droneCount, settings.explosionJitter,
-                              settings.explosionParticles, settings.pickupSetting)) {
-      WriteStartSetting(demo_, setting);
-    }
+    sessionOptions_.settings = {{"drones", remembered.enemies},
+                                {"jitter", remembered.jitter ? 1 : 0},
+                                {"particles", remembered.particles},
+                                {"pickups", remembered.pickups}};
+    sessionOptions_.settings.insert(sessionOptions_.settings.end(), options_.settings.begin(),
+                                    options_.settings.end());
     mixer_ = std::make_unique<Mixer>();
     ExtrasOptions extras;
     extras.soundOn = file.config.sound;
@@ -280,38 +267,21 @@ class Page {
     extras_ = std::make_unique<Extras>(std::move(extras), *mixer_);
   }
 
-  void EndTick(bool frameRan, std::optional<int> exitStatus) {
-    const auto boxes = backend_.TakeMessageBoxes();
-    if (options_.trace) {
-      const std::string line = TraceLine(tick_, frameRan, boxes, exitStatus);
-      KelmoraTraceLine(line.data(), static_cast<int>(line.size()));
-    }
-    if (extras_) extras_->AfterTick(tick_, frameRan);
-  }
-
-  void End(bool frameRan) {
-    backend_.ShowLastFrame();
-    status_ = ExitStatus();
-    EndTick(frameRan, status_);
-    EndProgram();
-    if (extras_) extras_->Finish();
-    running_ = false;
-  }
-
   const Options& options_;
   const Script script_;
   platform::WebBackend backend_;
+  PageTraceLines traceLines_;
+  std::ostream traceStream_;
+  std::ostringstream demo_;
+  SessionOptions sessionOptions_;
+  Session session_{*this, sessionOptions_};
   bool runner_ = false;
-  bool running_ = true;
+  bool started_ = false;
+  bool ended_ = false;
   bool waiting_ = false;
   bool frameRan_ = false;
   int status_ = 0;
-  std::uint32_t seed_ = 1;
-  std::int64_t tick_ = 0;
-  std::int64_t lastTick_ = 0;
-  std::size_t next_command_ = 0;
   platform::TickPacer pacer_;
-  std::ostringstream demo_;
   std::unique_ptr<Mixer> mixer_;
   std::unique_ptr<Extras> extras_;
   int soundToggles_ = 0;

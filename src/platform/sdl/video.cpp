@@ -108,8 +108,9 @@ bool SdlBackend::OpenWindow(std::string_view caption) {
     videoStarted_ = true;
     SetEventsRunning(true);
     const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver != nullptr && std::string_view(driver) == "x11")
+    if (driver != nullptr && std::string_view(driver) == "x11") {
       EndWhenDisplayLost(whenDisplayLost_);
+    }
   }
   int display = options_.display;
   if (display < 0 || display >= SDL_GetNumVideoDisplays()) {
@@ -182,8 +183,7 @@ void SdlBackend::SettleWindow() {
 }
 
 bool SdlBackend::WindowFitsScreen() const {
-  int top = 0;
-  if (SDL_GetWindowBordersSize(window_, &top, nullptr, nullptr, nullptr) != 0) top = 0;
+  const int top = TitleBarHeight();
   const SDL_Rect usable = UsableArea(WindowDisplay());
   int x = 0;
   int y = 0;
