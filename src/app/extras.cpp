@@ -131,6 +131,7 @@ void Extras::Screenshot(std::int64_t tick) {
       return;
     }
   }
+  screenshotFailed_ = true;
   if (options_.messages != nullptr) {
     *options_.messages << "kelmora: no screenshot: " << error << '\n';
   }

@@ -44,6 +44,8 @@ class Extras final : public TickObserver {
   bool SoundOn() const { return options_.soundOn; }
   // The settings wait to be written (the player is flying).
   bool Pending() const { return pending_; }
+  // A screenshot the player asked for could not be written.
+  bool ScreenshotFailed() const { return screenshotFailed_; }
 
  private:
   void Remember();
@@ -56,6 +58,7 @@ class Extras final : public TickObserver {
   bool soundStarted_ = false;
   bool pending_ = false;
   bool saveFailed_ = false;
+  bool screenshotFailed_ = false;
   bool optionsShown_ = false;
 };
 

@@ -15,6 +15,7 @@
 #include "app/session.h"
 #include "app/start_settings.h"
 #include "platform/backend.h"
+#include "platform/files.h"
 #include "platform/sdl/audio.h"
 #include "platform/sdl/bindings.h"
 #include "platform/sdl/quit_signals.h"
@@ -30,7 +31,8 @@ namespace {
 
 class WindowHost final : public SessionHost {
  public:
-  explicit WindowHost(platform::SdlBackend& backend) : backend_(backend) {}
+  WindowHost(platform::SdlBackend& backend, const CommandLine& commandLine)
+      : backend_(backend), commandLine_(commandLine) {}
   void TakeInput(const GameView& view, std::vector<InputEvent>* commands) override {
     backend_.SetMenuUp(view.menuUp);
     backend_.SetMenuCursor(view.cursorX, view.cursorY);
@@ -41,9 +43,20 @@ class WindowHost final : public SessionHost {
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
     return backend_.TakeMessageBoxes();
   }
+  void OutputFailed(SessionOutput output) override {
+    if (output == SessionOutput::kRecord) {
+      std::cerr << "kelmora: cannot write the session to '" << commandLine_.recordPath << "'\n";
+    } else {
+      std::cerr << "kelmora: cannot write the trace to '" << commandLine_.tracePath << "'\n";
+    }
+    outputsFailed_ = true;
+  }
+  bool OutputsFailed() const { return outputsFailed_; }
 
  private:
   platform::SdlBackend& backend_;
+  const CommandLine& commandLine_;
+  bool outputsFailed_ = false;
 };
 
 // The settings a run starts from: the file's, unless --defaults; the command line's win.
@@ -116,12 +129,30 @@ int Main(int argc, char** argv) {
       break;
   }
 
-  // Every file is opened before the window: a name that cannot be used is a command-line error.
+  // Every file is opened before the window: a name that cannot be used is a command-line error,
+  // and so is an output that would write over an input or another output.
+  std::vector<platform::NamedFile> inputs;
+  std::vector<platform::NamedFile> outputs;
+  if (!commandLine.replayPath.empty()) inputs.push_back({"--replay", commandLine.replayPath});
+  if (!commandLine.recordPath.empty()) outputs.push_back({"--record", commandLine.recordPath});
+  if (!commandLine.tracePath.empty()) outputs.push_back({"--trace", commandLine.tracePath});
+  if (const std::string clash = platform::FileClash(inputs, outputs); !clash.empty()) {
+    return UsageError(clash);
+  }
   Script replay;
   if (!commandLine.replayPath.empty()) {
-    std::ifstream file(commandLine.replayPath);
-    if (!file) return UsageError("cannot read the session '" + commandLine.replayPath + "'");
-    if (!ParseScript(file, commandLine.replayPath, &replay, &error)) {
+    std::ifstream file;
+    if (platform::IsRegularFile(commandLine.replayPath)) {
+      file.open(commandLine.replayPath, std::ios::binary);
+    }
+    if (!file.is_open()) {
+      return UsageError("cannot read the session '" + commandLine.replayPath + "'");
+    }
+    const bool parsed = ParseScript(file, commandLine.replayPath, &replay, &error);
+    for (const std::string& warning : replay.warnings) {
+      std::cerr << "kelmora: warning: " << warning << '\n';
+    }
+    if (!parsed) {
       std::cerr << error << '\n';
       return 2;
     }
@@ -199,9 +230,12 @@ int Main(int argc, char** argv) {
   Extras extras(std::move(extrasOptions), mixer);
   session.observer = &extras;
 
-  WindowHost host(*backend);
-  const int status = RunSession(host, session);
+  WindowHost host(*backend, commandLine);
+  int status = RunSession(host, session);
   extras.Finish();
+  if (status == 0 && (host.OutputsFailed() || extras.ScreenshotFailed())) {
+    status = kOutputFailedStatus;
+  }
   audio.reset();
   platform::InstallBackend(nullptr);
   return status;

@@ -8,6 +8,7 @@
 
 #include "core/png.h"
 #include "platform/display.h"
+#include "platform/files.h"
 #include "state/state.h"
 
 namespace kelmora {
@@ -45,7 +46,8 @@ bool WriteScreenshot(const std::string& path, std::string* error) {
   const int writeErrno = errno;
   if (std::fclose(out) != 0 || !written) {
     *error = path + ": " + std::strerror(written ? errno : writeErrno);
-    std::remove(path.c_str());
+    // A partial picture goes; a device named as the file (/dev/full) stays where it is.
+    if (platform::IsRegularFile(path)) std::remove(path.c_str());
     return false;
   }
   return true;

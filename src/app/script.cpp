@@ -87,6 +87,29 @@ std::vector<std::string_view> Fields(std::string_view line) {
   return fields;
 }
 
+// A piece of a line as a message quotes it: at most `most` bytes, every byte that is not
+// printable ASCII written as \xNN, so that nothing the file holds reaches a terminal raw.
+std::string Printable(std::string_view text, std::size_t most) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out;
+  for (std::size_t i = 0; i < text.size() && i < most; ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 0x20 && byte < 0x7F) {
+      out += static_cast<char>(byte);
+    } else {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 15];
+    }
+  }
+  if (text.size() > most) out += "...";
+  return out;
+}
+
+std::string Excerpt(std::string_view field) {
+  return Printable(field, kQuotedBytes);
+}
+
 bool TakesCount(Fault fault) {
   return fault == Fault::kFlipBusy || fault == Fault::kBlitBusy;
 }
@@ -100,7 +123,7 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
   command.tick = tick;
   auto arity = [&](std::size_t wanted) -> std::string {
     if (count == wanted) return {};
-    return "'" + std::string(op) + "' takes " + std::to_string(wanted - 2) + " argument" +
+    return "'" + Excerpt(op) + "' takes " + std::to_string(wanted - 2) + " argument" +
            (wanted == 3 ? "" : "s");
   };
   auto downUp = [](std::string_view word, std::int32_t* value) {
@@ -125,14 +148,14 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     if (key != nullptr) {
       scanCode = key->scanCode;
     } else if (!ParseWholeNumber(fields[2], false, 0, 255, &scanCode)) {
-      return "unknown key '" + std::string(fields[2]) + "'";
+      return "unknown key '" + Excerpt(fields[2]) + "'";
     }
     command.op = InputOp::kKey;
     command.code = static_cast<std::int32_t>(scanCode);
     if (press) {
       command.value = 1;
     } else if (!downUp(fields[3], &command.value)) {
-      return "expected 'down' or 'up', not '" + std::string(fields[3]) + "'";
+      return "expected 'down' or 'up', not '" + Excerpt(fields[3]) + "'";
     }
     out->push_back(command);
     // A real key press gives both the device state and the window message.
@@ -151,11 +174,11 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     std::int64_t virtualKey = 0;
     if (key != nullptr) {
       if (key->virtualKey == kNoVirtualKey) {
-        return "'" + std::string(fields[2]) + "' has no virtual-key code (use 'key' or 'press')";
+        return "'" + Excerpt(fields[2]) + "' has no virtual-key code (use 'key' or 'press')";
       }
       virtualKey = key->virtualKey;
     } else if (!ParseWholeNumber(fields[2], false, 0, 255, &virtualKey)) {
-      return "unknown virtual key '" + std::string(fields[2]) + "'";
+      return "unknown virtual key '" + Excerpt(fields[2]) + "'";
     }
     command.op = InputOp::kVk;
     command.code = static_cast<std::int32_t>(virtualKey);
@@ -182,12 +205,12 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     if (auto bad = arity(4); !bad.empty()) return bad;
     std::int64_t button = 0;
     if (!ParseWholeNumber(fields[2], false, 0, 3, &button)) {
-      return "mouse button must be 0, 1, 2 or 3, not '" + std::string(fields[2]) + "'";
+      return "mouse button must be 0, 1, 2 or 3, not '" + Excerpt(fields[2]) + "'";
     }
     command.op = InputOp::kButton;
     command.code = static_cast<std::int32_t>(button);
     if (!downUp(fields[3], &command.value)) {
-      return "expected 'down' or 'up', not '" + std::string(fields[3]) + "'";
+      return "expected 'down' or 'up', not '" + Excerpt(fields[3]) + "'";
     }
     out->push_back(command);
     return {};
@@ -210,32 +233,32 @@ std::string ParseCommand(std::int64_t tick, const std::vector<std::string_view>&
     if (count < 3) return "'fail' needs the name of a fault";
     const auto fault = platform::FaultFromName(fields[2]);
     if (!fault || (!IsStartUpFault(*fault) && !IsPlayFault(*fault))) {
-      return "unknown fault '" + std::string(fields[2]) + "'";
+      return "unknown fault '" + Excerpt(fields[2]) + "'";
     }
     if (tick == 0 && !IsStartUpFault(*fault)) {
-      return "tick 0 takes only start-up faults, not '" + std::string(fields[2]) + "'";
+      return "tick 0 takes only start-up faults, not '" + Excerpt(fields[2]) + "'";
     }
     if (tick != 0 && !IsPlayFault(*fault)) {
-      return "the start-up fault '" + std::string(fields[2]) + "' belongs to tick 0";
+      return "the start-up fault '" + Excerpt(fields[2]) + "' belongs to tick 0";
     }
     command.op = InputOp::kFail;
     command.fault = *fault;
     command.value = 1;
     if (TakesCount(*fault)) {
-      if (count != 4) return "'fail " + std::string(fields[2]) + "' takes a count";
+      if (count != 4) return "'fail " + Excerpt(fields[2]) + "' takes a count";
       std::int64_t times = 0;
-      if (!ParseWholeNumber(fields[3], false, 1, std::numeric_limits<std::int32_t>::max(),
-                            &times)) {
-        return "the count of '" + std::string(fields[2]) + "' must be a positive number";
+      if (!ParseWholeNumber(fields[3], false, 1, kMaxBusyCount, &times)) {
+        return "the count of '" + Excerpt(fields[2]) + "' must be a number from 1 to " +
+               std::to_string(kMaxBusyCount);
       }
       command.value = static_cast<std::int32_t>(times);
     } else if (count != 3) {
-      return "'fail " + std::string(fields[2]) + "' takes no count";
+      return "'fail " + Excerpt(fields[2]) + "' takes no count";
     }
     out->push_back(command);
     return {};
   }
-  return "unknown command '" + std::string(op) + "'";
+  return "unknown command '" + Excerpt(op) + "'";
 }
 
 std::string KeyText(std::int32_t scanCode) {
@@ -263,6 +286,35 @@ bool IsPlayFault(Fault fault) {
   return fault >= Fault::kKeyboardRead && fault <= Fault::kBlitBusy;
 }
 
+namespace {
+
+enum class LineRead {
+  kLine,     // a line with its line end
+  kCutOff,   // the last line, without its line end
+  kTooLong,  // more than kMaxLineBytes before the line end
+  kEnd,      // nothing more
+};
+
+// One line, without its line end, never more than kMaxLineBytes of it kept.
+LineRead ReadLine(std::istream& in, std::string* line) {
+  line->clear();
+  std::streambuf* buffer = in.rdbuf();
+  if (buffer == nullptr) return LineRead::kEnd;
+  for (;;) {
+    const int c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      return line->empty() ? LineRead::kEnd : LineRead::kCutOff;
+    }
+    if (c == '\n') return LineRead::kLine;
+    if (line->size() >= kMaxLineBytes) return LineRead::kTooLong;
+    line->push_back(static_cast<char>(c));
+  }
+}
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
 bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
                  std::string* error) {
   *script = Script{};
@@ -271,12 +323,26 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
   bool anyLine = false;     // a seed, a setting or a command has been read
   bool anyCommand = false;  // a command has been read
   std::int64_t lastTick = 0;
+  LineRead read = LineRead::kLine;
   auto fail = [&](const std::string& reason) {
-    *error = fileName + ":" + std::to_string(lineNumber) + ": " + reason;
+    const std::string where = fileName + ":" + std::to_string(lineNumber) + ": ";
+    if (read == LineRead::kCutOff) {
+      // The mark of a file cut off while it was written: what came before it still replays.
+      script->warnings.push_back(where + "the last line has no line end and is skipped (" +
+                                 Printable(reason, 4 * kQuotedBytes) + ")");
+      return true;
+    }
+    *error = where + Printable(reason, 4 * kQuotedBytes);
     return false;
   };
-  while (std::getline(in, line)) {
+  for (;;) {
+    read = ReadLine(in, &line);
+    if (read == LineRead::kEnd) break;
     ++lineNumber;
+    if (read == LineRead::kTooLong) {
+      return fail("a line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
+    }
+    if (lineNumber == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
     // A file written on another system may end its lines with a carriage return.
     for (char& c : line) {
       if (c == '\r') c = ' ';
@@ -312,7 +378,7 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script,
     }
     std::int64_t tick = 0;
     if (!ParseWholeNumber(fields[0], false, 0, std::numeric_limits<std::int64_t>::max(), &tick)) {
-      return fail("a line starts with its tick, not '" + std::string(fields[0]) + "'");
+      return fail("a line starts with its tick, not '" + Excerpt(fields[0]) + "'");
     }
     if (tick < lastTick) {
       return fail("tick " + std::to_string(tick) + " comes after tick " + std::to_string(lastTick) +

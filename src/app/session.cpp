@@ -74,6 +74,7 @@ int Session::Finish() {
   if (started_ && !ended_) CloseAtLimit();
   if (options_.trace != nullptr) options_.trace->flush();
   if (options_.record != nullptr) options_.record->flush();
+  CheckOutputs();
   return status_;
 }
 
@@ -115,6 +116,18 @@ void Session::EndTick(std::int64_t tick, bool frameRan, std::optional<int> exitS
     *options_.trace << TraceLine(tick, frameRan, boxes, exitStatus) << '\n';
   }
   if (options_.observer != nullptr) options_.observer->AfterTick(tick, frameRan);
+  CheckOutputs();
+}
+
+void Session::CheckOutputs() {
+  if (options_.record != nullptr && !recordFailed_ && !options_.record->good()) {
+    recordFailed_ = true;
+    host_.OutputFailed(SessionOutput::kRecord);
+  }
+  if (options_.trace != nullptr && !traceFailed_ && !options_.trace->good()) {
+    traceFailed_ = true;
+    host_.OutputFailed(SessionOutput::kTrace);
+  }
 }
 
 // The main loop has returned (or start-up failed): the last trace line carries the exit status.
@@ -128,6 +141,7 @@ void Session::End(bool frameRan) {
 // Out of ticks: the window is closed as Escape closes it, and the loop runs to its end.
 void Session::CloseAtLimit() {
   ended_ = true;
+  stoppedAtLimit_ = true;
   platform::PostMessage(appState.mainWindow, platform::WM_CLOSE, 0, 0);
   for (;;) {
     const LoopPass pass = MainLoopPass();

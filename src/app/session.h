@@ -24,6 +24,16 @@ struct GameView {
   std::int32_t cursorY = 0;
 };
 
+// The exit status of a program whose game ended well (0) but which could not write a trace, a
+// demo or a screenshot in full. A game that ended with a failure keeps its own status.
+inline constexpr int kOutputFailedStatus = 3;
+
+// What a session writes.
+enum class SessionOutput {
+  kRecord,  // the session as a script
+  kTrace,   // the trace lines
+};
+
 // What a session needs of the host.
 class SessionHost {
  public:
@@ -36,6 +46,9 @@ class SessionHost {
   virtual void Wait(int milliseconds) = 0;
   // The message boxes shown since the last call, as (caption, text).
   virtual std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() = 0;
+  // An output could not be written (a full disk, /dev/full): told once per output, as soon as it
+  // is seen. The game plays on; what is still written to that output is lost.
+  virtual void OutputFailed(SessionOutput output) { static_cast<void>(output); }
 };
 
 // Looks at the game after each tick; never changes it.
@@ -90,6 +103,10 @@ class Session {
   std::int64_t LastTick() const { return tick_; }
   // A replay whose script has lines left to give.
   bool ReplayGoesOn() const;
+  // The session ended because its ticks ran out (not because the game quit).
+  bool StoppedAtLimit() const { return stoppedAtLimit_; }
+  // An output could not be written in full.
+  bool OutputsFailed() const { return recordFailed_ || traceFailed_; }
 
  private:
   void GiveInput(std::int64_t tick);
@@ -97,6 +114,7 @@ class Session {
   void EndTick(std::int64_t tick, bool frameRan, std::optional<int> exitStatus);
   void End(bool frameRan);
   void CloseAtLimit();
+  void CheckOutputs();
   bool AtLimit() const { return options_.ticks >= 0 && tick_ >= options_.ticks; }
 
   SessionHost& host_;
@@ -105,6 +123,9 @@ class Session {
   std::int64_t tick_ = 0;
   bool started_ = false;
   bool ended_ = false;
+  bool stoppedAtLimit_ = false;
+  bool recordFailed_ = false;
+  bool traceFailed_ = false;
   int status_ = 0;
 };
 

@@ -7,6 +7,7 @@
 #include "core/bytes.h"
 #include "platform/display.h"
 #include "platform/faults.h"
+#include "platform/files.h"
 #include "resources/embedded.h"
 
 namespace kelmora::platform {
@@ -85,6 +86,8 @@ std::unique_ptr<Bitmap> LoadBitmapResource(std::string_view name) {
 bool ReadFilePrefix(std::string_view path, std::size_t count, std::vector<std::uint8_t>* bytes) {
   bytes->clear();
   const std::string fileName(path);
+  // Only a regular file: a FIFO of that name would hold the game in its open.
+  if (!IsRegularFile(fileName)) return false;
   std::FILE* file = std::fopen(fileName.c_str(), "rb");
   if (file == nullptr) return false;
   // Read in pieces, so that a small file costs little however large the limit.

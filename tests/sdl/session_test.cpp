@@ -46,6 +46,7 @@ class ScriptedHost final : public SessionHost {
     ApplyScriptCommand(platform::Headless(), command);
   }
   void Wait(int milliseconds) override { waits_.push_back(milliseconds); }
+  void OutputFailed(SessionOutput output) override { failed_.push_back(output); }
   std::vector<std::pair<std::string, std::string>> TakeMessageBoxes() override {
     return platform::Headless().TakeMessageBoxes();
   }
@@ -53,6 +54,7 @@ class ScriptedHost final : public SessionHost {
   std::map<std::int64_t, bool> menuUp_;
   std::map<std::int64_t, std::pair<std::int32_t, std::int32_t>> cursor_;
   std::vector<int> waits_;
+  std::vector<SessionOutput> failed_;
 
  private:
   std::map<std::int64_t, std::vector<InputEvent>> input_;
@@ -262,6 +264,60 @@ TEST_F(SdlSessionTest, FinishEndsASessionStillRunning) {
   EXPECT_EQ(session.Tick(), TickResult::kEnded);
   EXPECT_EQ(session.Finish(), 0);
   EXPECT_EQ(Lines(traceOut.str()).size(), 3u);
+}
+
+// A file that takes `room` bytes and then reports a full disk.
+class FullDisk final : public std::streambuf {
+ public:
+  explicit FullDisk(std::size_t room) : room_(room) {}
+  std::string written;
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    if (written.size() >= room_) return traits_type::eof();
+    written.push_back(traits_type::to_char_type(c));
+    return c;
+  }
+
+ private:
+  std::size_t room_;
+};
+
+TEST_F(SdlSessionTest, AnOutputThatFailsIsToldOnceAndTheGamePlaysOn) {
+  ScriptedHost host;
+  host.At(2, InputOp::kVk, platform::VK_F1);
+  host.At(3, InputOp::kKey, platform::DIK_UP, 1);
+  host.At(40, InputOp::kVk, platform::VK_ESCAPE);
+  FullDisk traceDisk(3000);
+  FullDisk recordDisk(20);
+  std::ostream trace(&traceDisk);
+  std::ostream record(&recordDisk);
+  SessionOptions options;
+  options.seed = 12;
+  options.trace = &trace;
+  options.record = &record;
+  Session session(host, options);
+  ASSERT_TRUE(session.Start());
+  while (session.Tick() != TickResult::kEnded) {
+  }
+  EXPECT_EQ(session.Finish(), 0);  // the game's own status: it ended well
+  EXPECT_EQ(session.LastTick(), 40);
+  EXPECT_TRUE(session.OutputsFailed());
+  EXPECT_FALSE(session.StoppedAtLimit());
+  // Each output once: the trace fills with its second line, the record in tick 2.
+  EXPECT_EQ(host.failed_,
+            (std::vector<SessionOutput>{SessionOutput::kTrace, SessionOutput::kRecord}));
+  EXPECT_EQ(recordDisk.written, std::string("seed 12\n2 vk F1\n3 key UP down\n").substr(0, 20));
+
+  // Outputs that take everything fail nothing.
+  ResetEverything();
+  ScriptedHost fine;
+  fine.At(5, InputOp::kVk, platform::VK_ESCAPE);
+  std::string traceText;
+  std::string recordText;
+  EXPECT_EQ(Run(fine, 12, nullptr, &recordText, &traceText), 0);
+  EXPECT_TRUE(fine.failed_.empty());
 }
 
 }  // namespace

@@ -221,5 +221,13 @@ TEST_F(ExtrasTest, TheScreenshotKeyWritesThePresentedFrame) {
       << messages_.str();
 }
 
+TEST(ScreenshotTest, AFailedWriteIsToldAndLeavesADeviceWhereItIs) {
+  if (!fs::is_character_file("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  std::string error;
+  EXPECT_FALSE(WriteScreenshot("/dev/full", &error));
+  EXPECT_NE(error.find("/dev/full"), std::string::npos) << error;
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));  // not removed as a partial picture
+}
+
 }  // namespace
 }  // namespace kelmora

@@ -252,5 +252,75 @@ TEST(ScriptSettingsTest, OnlyValuesThatDifferFromTheGamesOwnAreWrittenAndTheyRea
   EXPECT_EQ(parsed.script.settings, changed);
 }
 
+TEST(ScriptTest, ACutOffLastLineIsSkippedWithAWarningAndTheLinesBeforeItKept) {
+  // A demo cut off while the disk filled: every complete line replays.
+  const Parsed cut = Parse("seed 5\n1 vk F1\n2 key UP down\n554 ");
+  ASSERT_TRUE(cut.ok) << cut.error;
+  ASSERT_EQ(cut.script.commands.size(), 2u);
+  EXPECT_EQ(cut.script.commands[1].tick, 2);
+  ASSERT_EQ(cut.script.warnings.size(), 1u);
+  EXPECT_EQ(cut.script.warnings[0].rfind("demo.txt:4: ", 0), 0u) << cut.script.warnings[0];
+  // Cut in the middle of a word, or going back in time: skipped all the same.
+  for (const char* text : {"3 close\n4 key LE", "9 close\n5 clo", "seed 1\nse"}) {
+    const Parsed parsed = Parse(text);
+    EXPECT_TRUE(parsed.ok) << text << ": " << parsed.error;
+    EXPECT_EQ(parsed.script.warnings.size(), 1u) << text;
+  }
+  // A last line without its line end that reads well is kept, with no warning.
+  const Parsed whole = Parse("1 vk F1\n2 close");
+  ASSERT_TRUE(whole.ok) << whole.error;
+  EXPECT_EQ(whole.script.commands.size(), 2u);
+  EXPECT_TRUE(whole.script.warnings.empty());
+  // A malformed line anywhere else is still an error.
+  const Parsed middle = Parse("1 vk F1\n554 \n2 close");
+  EXPECT_FALSE(middle.ok);
+  EXPECT_EQ(middle.error, "demo.txt:2: tick 554 has no command");
+  const Parsed ended = Parse("1 vk F1\n554 \n");
+  EXPECT_FALSE(ended.ok);
+}
+
+TEST(ScriptTest, AByteOrderMarkStartingTheFileIsSkipped) {
+  const Parsed marked = Parse("\xEF\xBB\xBFseed 7\n1 close\n");
+  ASSERT_TRUE(marked.ok) << marked.error;
+  EXPECT_EQ(marked.script.seed, 7u);
+  // Anywhere else it is what it is: bytes that are no command.
+  const Parsed later = Parse(
+      "1 close\n\xEF\xBB\xBF"
+      "2 close\n");
+  EXPECT_FALSE(later.ok);
+  EXPECT_EQ(later.error, "demo.txt:2: a line starts with its tick, not '\\xef\\xbb\\xbf2'");
+}
+
+TEST(ScriptTest, LinesAndMessagesHaveTheirLimits) {
+  // The longest line allowed reads; one byte more is an error, whatever follows.
+  const std::string longest = "1 close" + std::string(kMaxLineBytes - 7, ' ') + "\n";
+  EXPECT_TRUE(Parse(longest).ok);
+  const Parsed tooLong = Parse("1 close\n1 close" + std::string(kMaxLineBytes - 6, ' ') + "\n");
+  EXPECT_FALSE(tooLong.ok);
+  EXPECT_EQ(tooLong.error, "demo.txt:2: a line is longer than 4096 bytes");
+  // A stream without line ends is not read to its end.
+  const Parsed zeros = Parse(std::string(1 << 20, '\0'));
+  EXPECT_FALSE(zeros.ok);
+  EXPECT_EQ(zeros.error, "demo.txt:1: a line is longer than 4096 bytes");
+
+  // A message quotes a short piece, control and other bytes escaped.
+  const Parsed binary = Parse("1 \x1b[2J" + std::string(3000, 'x') + "\n");
+  EXPECT_FALSE(binary.ok);
+  EXPECT_EQ(binary.error.rfind("demo.txt:1: unknown command '\\x1b[2J", 0), 0u) << binary.error;
+  EXPECT_LT(binary.error.size(), 100u);
+  for (char c : binary.error) EXPECT_TRUE(c >= 0x20 && c < 0x7F) << binary.error;
+}
+
+TEST(ScriptTest, BusyCountsHaveACap) {
+  const Parsed most = Parse("1 fail flip-busy 1000\n2 fail blit-busy 1000\n");
+  ASSERT_TRUE(most.ok) << most.error;
+  EXPECT_EQ(most.script.commands[1].value, kMaxBusyCount);
+  for (const char* text : {"1 fail flip-busy 1001\n", "1 fail blit-busy 2147483647\n"}) {
+    const Parsed parsed = Parse(text);
+    EXPECT_FALSE(parsed.ok) << text;
+    EXPECT_NE(parsed.error.find("from 1 to 1000"), std::string::npos) << parsed.error;
+  }
+}
+
 }  // namespace
 }  // namespace kelmora

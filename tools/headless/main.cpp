@@ -18,6 +18,7 @@
 #include "app/script.h"
 #include "app/session.h"
 #include "app/start_settings.h"
+#include "platform/files.h"
 #include "platform/headless/headless_backend.h"
 #include "state/state.h"
 
@@ -114,12 +115,16 @@ bool ReadScript(const std::string& path, Script* script) {
   if (path == "-") {
     parsed = ParseScript(std::cin, "<stdin>", script, &error);
   } else {
-    std::ifstream file(path);
-    if (!file) {
+    std::ifstream file;
+    if (platform::IsRegularFile(path)) file.open(path, std::ios::binary);
+    if (!file.is_open()) {
       std::cerr << path << ":0: cannot be read\n";
       return false;
     }
     parsed = ParseScript(file, path, script, &error);
+  }
+  for (const std::string& warning : script->warnings) {
+    std::cerr << kProgram << ": warning: " << warning << '\n';
   }
   if (!parsed) std::cerr << error << '\n';
   return parsed;
@@ -140,22 +145,36 @@ class RunnerHost final : public SessionHost, public TickObserver {
     return platform::Headless().TakeMessageBoxes();
   }
 
+  void OutputFailed(SessionOutput) override {
+    std::cerr << kProgram << ": cannot write the trace to '" << *options_.tracePath << "'\n";
+    outputFailed_ = true;
+  }
+
   // The end of `tick`, after its trace line: its shots.
   void AfterTick(std::int64_t tick, bool) override {
-    lastTick_ = tick;
     const auto [first, last] = options_.shots.equal_range(tick);
     for (auto shot = first; shot != last; ++shot) {
       std::string error;
       if (!WriteScreenshot(shot->second, &error)) {
         std::cerr << kProgram << ": cannot write the shot of tick " << tick << ": " << error
                   << '\n';
+        outputFailed_ = true;
       }
     }
   }
 
+  bool OutputFailedOnce() const { return outputFailed_; }
+
   // What the run did, once it is over.
-  void Summary(int status) const {
-    const std::int64_t lastTick = lastTick_;
+  void Summary(const Session& run, const Script& script, int status) const {
+    const std::int64_t lastTick = run.LastTick();
+    if (run.StoppedAtLimit() && !script.commands.empty() &&
+        script.commands.back().tick > lastTick) {
+      // The rest of the script was never given to the game.
+      std::cerr << kProgram << ": the script covers " << script.commands.back().tick
+                << " ticks, the run stopped after " << lastTick << " (--ticks " << options_.ticks
+                << ")\n";
+    }
     for (auto shot = options_.shots.upper_bound(lastTick); shot != options_.shots.end(); ++shot) {
       std::cerr << kProgram << ": no shot written to '" << shot->second
                 << "': the run ended at tick " << lastTick << '\n';
@@ -168,10 +187,25 @@ class RunnerHost final : public SessionHost, public TickObserver {
 
  private:
   const Options& options_;
-  std::int64_t lastTick_ = 0;  // the last tick run
+  bool outputFailed_ = false;  // the trace or a shot could not be written
 };
 
+// Every file a run reads or writes, so that none is written over another: "-" is a standard
+// stream, never a file.
+bool FilesApart(const Options& options) {
+  std::vector<platform::NamedFile> inputs;
+  std::vector<platform::NamedFile> outputs;
+  if (options.scriptPath) inputs.push_back({"--script", *options.scriptPath});
+  if (options.tracePath) outputs.push_back({"--trace", *options.tracePath});
+  for (const auto& [tick, path] : options.shots) outputs.push_back({"--shot", path});
+  const std::string clash = platform::FileClash(inputs, outputs);
+  if (clash.empty()) return true;
+  std::cerr << kProgram << ": " << clash << '\n';
+  return false;
+}
+
 int Run(const Options& options, const Script& script) {
+  if (!FilesApart(options)) return 2;
   std::ofstream traceFile;
   std::ostream* trace = nullptr;
   if (options.tracePath == "-") {
@@ -195,8 +229,14 @@ int Run(const Options& options, const Script& script) {
   RunnerHost host(options);
   session.observer = &host;
   platform::Headless().SetClock(session.seed);
-  const int status = RunSession(host, session);
-  host.Summary(status);
+  Session run(host, session);
+  if (run.Start()) {
+    while (run.Tick() != TickResult::kEnded) {
+    }
+  }
+  int status = run.Finish();
+  if (host.OutputFailedOnce() && status == 0) status = kOutputFailedStatus;
+  host.Summary(run, script, status);
   return status;
 }
 
