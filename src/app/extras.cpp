@@ -65,7 +65,7 @@ void Extras::AfterTick(std::int64_t tick, bool frameRan) {
 
   // The options panel closed (Ok, or Cancel, which puts back the values it opened with): the
   // values now are the ones the player confirmed.
-  const bool optionsShown = menu.optionsVisible != 0;
+  const bool optionsShown = menuState.optionsVisible != 0;
   if (optionsShown_ && !optionsShown && options_.rememberOptions) Remember();
   optionsShown_ = optionsShown;
 

@@ -18,8 +18,8 @@ GameView View() {
   const Ship* player = PlayerOrNull();
   GameView view;
   view.menuUp = player == nullptr || player->alive == 0;
-  view.cursorX = menu.cursorX;
-  view.cursorY = menu.cursorY;
+  view.cursorX = menuState.cursorX;
+  view.cursorY = menuState.cursorY;
   return view;
 }
 

@@ -153,8 +153,8 @@ std::vector<SoundCue> SoundObserver::Observe(bool frameRan) {
   // A click on a button of a panel that was up. (The released edge stays set until the next
   // mouse read, so it counts only in a frame that read the mouse.)
   if (frameRan && !playerAlive_ && !playerAlive && inputState.buttonReleased[0] != 0 &&
-      OnMenuButton(mainMenu_, options_, exitDialog_, menu.cursorX, menu.cursorY)) {
-    cue(SoundEffect::kMenuClick, cameraX + (menu.cursorX - 320) / 2, cameraY);
+      OnMenuButton(mainMenu_, options_, exitDialog_, menuState.cursorX, menuState.cursorY)) {
+    cue(SoundEffect::kMenuClick, cameraX + (menuState.cursorX - 320) / 2, cameraY);
   }
 
   Take();
@@ -192,9 +192,9 @@ void SoundObserver::Take() {
   }
   const Ship* player = PlayerOrNull();
   playerAlive_ = player != nullptr && player->alive != 0;
-  mainMenu_ = menu.mainMenuVisible != 0;
-  options_ = menu.optionsVisible != 0;
-  exitDialog_ = menu.exitDialogVisible != 0;
+  mainMenu_ = menuState.mainMenuVisible != 0;
+  options_ = menuState.optionsVisible != 0;
+  exitDialog_ = menuState.exitDialogVisible != 0;
 }
 
 }  // namespace kelmora

@@ -355,12 +355,23 @@ void Pickups(Line& line, const EffectDigests& digests) {
 }
 
 void Menu(Line& line) {
-  line.Key("menu").Raw("{").Key("cursor").Raw("[").Int(menu.cursorX).Raw(",").Int(menu.cursorY);
-  line.Raw("],").Key("main").Int(menu.mainMenuVisible);
-  line.Raw(",").Key("options").Int(menu.optionsVisible);
-  line.Raw(",").Key("exit").Int(menu.exitDialogVisible);
-  line.Raw(",").Key("saved").Raw("[").Int(menu.savedJitter).Raw(",").Int(menu.savedDroneCount);
-  line.Raw(",").Int(menu.savedExplosionParticles).Raw(",").Int(menu.savedPickupSetting);
+  line.Key("menu")
+      .Raw("{")
+      .Key("cursor")
+      .Raw("[")
+      .Int(menuState.cursorX)
+      .Raw(",")
+      .Int(menuState.cursorY);
+  line.Raw("],").Key("main").Int(menuState.mainMenuVisible);
+  line.Raw(",").Key("options").Int(menuState.optionsVisible);
+  line.Raw(",").Key("exit").Int(menuState.exitDialogVisible);
+  line.Raw(",")
+      .Key("saved")
+      .Raw("[")
+      .Int(menuState.savedJitter)
+      .Raw(",")
+      .Int(menuState.savedDroneCount);
+  line.Raw(",").Int(menuState.savedExplosionParticles).Raw(",").Int(menuState.savedPickupSetting);
   line.Raw("]}");
 }
 

@@ -97,9 +97,9 @@ std::int16_t MovedCursor(std::int16_t position, std::int32_t motion, std::int32_
 }
 
 void ShowMainMenu() {
-  menu.mainMenuVisible = 1;
-  menu.optionsVisible = 0;
-  menu.exitDialogVisible = 0;
+  menuState.mainMenuVisible = 1;
+  menuState.optionsVisible = 0;
+  menuState.exitDialogVisible = 0;
 }
 
 void MainMenu(const MouseReading& mouse) {
@@ -113,17 +113,17 @@ void MainMenu(const MouseReading& mouse) {
     platform::PostMessage(appState.mainWindow, platform::WM_KEYDOWN, platform::VK_F1, 0);
   } else if (kOptionsButton.contains(mouse.x, mouse.y)) {
     // Remembered so that Cancel can undo every edit.
-    menu.savedJitter = settings.explosionJitter;
-    menu.savedDroneCount = settings.droneCount;
-    menu.savedExplosionParticles = settings.explosionParticles;
-    menu.savedPickupSetting = settings.pickupSetting;
-    menu.mainMenuVisible = 0;
-    menu.optionsVisible = 1;
-    menu.exitDialogVisible = 0;
+    menuState.savedJitter = settings.explosionJitter;
+    menuState.savedDroneCount = settings.droneCount;
+    menuState.savedExplosionParticles = settings.explosionParticles;
+    menuState.savedPickupSetting = settings.pickupSetting;
+    menuState.mainMenuVisible = 0;
+    menuState.optionsVisible = 1;
+    menuState.exitDialogVisible = 0;
   } else if (kExitButton.contains(mouse.x, mouse.y)) {
-    menu.mainMenuVisible = 0;
-    menu.optionsVisible = 0;
-    menu.exitDialogVisible = 1;
+    menuState.mainMenuVisible = 0;
+    menuState.optionsVisible = 0;
+    menuState.exitDialogVisible = 1;
   }
 }
 
@@ -156,10 +156,10 @@ void OptionsPanel(const MouseReading& mouse) {
     } else if (kOkButton.contains(mouse.x, mouse.y)) {
       ShowMainMenu();
     } else if (kCancelButton.contains(mouse.x, mouse.y)) {
-      settings.explosionJitter = menu.savedJitter;
-      settings.droneCount = menu.savedDroneCount;
-      settings.explosionParticles = menu.savedExplosionParticles;
-      settings.pickupSetting = menu.savedPickupSetting;
+      settings.explosionJitter = menuState.savedJitter;
+      settings.droneCount = menuState.savedDroneCount;
+      settings.explosionParticles = menuState.savedExplosionParticles;
+      settings.pickupSetting = menuState.savedPickupSetting;
       ShowMainMenu();
     }
   }
@@ -207,18 +207,18 @@ void MenuFrame() {
   if (!PollMouse()) return;
 
   const platform::MouseState& state = inputState.mouseState;
-  menu.cursorX = MovedCursor(menu.cursorX, state.lX, kCursorMaxX);
-  menu.cursorY = MovedCursor(menu.cursorY, state.lY, kCursorMaxY);
+  menuState.cursorX = MovedCursor(menuState.cursorX, state.lX, kCursorMaxX);
+  menuState.cursorY = MovedCursor(menuState.cursorY, state.lY, kCursorMaxY);
 
-  const MouseReading mouse{menu.cursorX, menu.cursorY, state.rgbButtons[0] != 0,
+  const MouseReading mouse{menuState.cursorX, menuState.cursorY, state.rgbButtons[0] != 0,
                            state.rgbButtons[1] != 0, inputState.buttonReleased[0] != 0};
   const Rect& cursorCell = mouse.leftHeld ? kCursorFiring : kCursorPlain;
 
   // Each panel looks at its flag only when its turn comes: one opened from the main menu shows in
   // this same frame, while the main menu reopened from a panel shows from the next frame on.
-  if (menu.mainMenuVisible != 0) MainMenu(mouse);
-  if (menu.optionsVisible != 0) OptionsPanel(mouse);
-  if (menu.exitDialogVisible != 0) ExitDialog(mouse);
+  if (menuState.mainMenuVisible != 0) MainMenu(mouse);
+  if (menuState.optionsVisible != 0) OptionsPanel(mouse);
+  if (menuState.exitDialogVisible != 0) ExitDialog(mouse);
 
   // The cursor goes over everything, its top-left corner at the cursor position.
   BlitSprite(cursorCell, Rect{mouse.x, mouse.y, mouse.x + kCursorSize, mouse.y + kCursorSize},

@@ -9,7 +9,7 @@ World world;
 Controls controls;
 Weapons weapons;
 Effects effects;
-MenuState menu;
+MenuState menuState;
 InputState inputState;
 Display displayObjects;
 AppState appState;
@@ -36,7 +36,7 @@ void ResetGameState() {
   controls = Controls{};
   weapons = Weapons{};
   effects = Effects{};
-  menu = MenuState{};
+  menuState = MenuState{};
   inputState = InputState{};
   displayObjects = Display{};
   appState = AppState{};

@@ -281,7 +281,7 @@ extern World world;
 extern Controls controls;
 extern Weapons weapons;
 extern Effects effects;
-extern MenuState menu;
+extern MenuState menuState;
 extern InputState inputState;
 extern Display displayObjects;
 extern AppState appState;

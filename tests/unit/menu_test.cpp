@@ -82,7 +82,7 @@ class MenuTest : public ::testing::Test {
   }
   // Moves the cursor to (x, y) with the button states left as they are.
   void MoveTo(std::int32_t x, std::int32_t y) {
-    Mouse().AddMouseMotion(x - menu.cursorX, y - menu.cursorY);
+    Mouse().AddMouseMotion(x - menuState.cursorX, y - menuState.cursorY);
     Frame();
   }
   // Moves to (x, y) with the button up, presses the left button there and lets it go: the click
@@ -98,7 +98,7 @@ class MenuTest : public ::testing::Test {
   }
   // Holds `button` over (x, y) for `frames` frames, then lets it go (one more frame).
   void HoldAt(std::int32_t x, std::int32_t y, int button, int frames) {
-    Mouse().AddMouseMotion(x - menu.cursorX, y - menu.cursorY);
+    Mouse().AddMouseMotion(x - menuState.cursorX, y - menuState.cursorY);
     Mouse().SetButton(button, true);
     for (int i = 0; i < frames; ++i) Frame();
     Mouse().SetButton(button, false);
@@ -106,11 +106,11 @@ class MenuTest : public ::testing::Test {
   }
   void OpenOptions() {
     ClickAt(300, 240);
-    ASSERT_EQ(menu.optionsVisible, 1);
+    ASSERT_EQ(menuState.optionsVisible, 1);
   }
   void OpenExitDialog() {
     ClickAt(300, 260);
-    ASSERT_EQ(menu.exitDialogVisible, 1);
+    ASSERT_EQ(menuState.exitDialogVisible, 1);
   }
   // Takes every message posted to the window.
   static std::vector<platform::Message> TakeMessages() {
@@ -127,8 +127,8 @@ class MenuTest : public ::testing::Test {
     EXPECT_EQ(frameRecord.blitHash, DigestOf(blits));
   }
   std::uint8_t Flags() const {
-    return static_cast<std::uint8_t>(menu.mainMenuVisible * 4 + menu.optionsVisible * 2 +
-                                     menu.exitDialogVisible);
+    return static_cast<std::uint8_t>(menuState.mainMenuVisible * 4 + menuState.optionsVisible * 2 +
+                                     menuState.exitDialogVisible);
   }
 };
 
@@ -142,8 +142,8 @@ TEST_F(MenuTest, NothingIsReadOrDrawnWhileThePlayerLives) {
   for (int i = 0; i < 3; ++i) Frame();
   EXPECT_EQ(platform::PendingFaults(Fault::kMouseRead), 1);
   EXPECT_EQ(frameRecord.blitCount, 0u);
-  EXPECT_EQ(menu.cursorX, 320);
-  EXPECT_EQ(menu.cursorY, 240);
+  EXPECT_EQ(menuState.cursorX, 320);
+  EXPECT_EQ(menuState.cursorY, 240);
   EXPECT_EQ(inputState.buttonLatch[0], 0);
   EXPECT_TRUE(Mouse().TakeMessageBoxes().empty());
 
@@ -151,8 +151,8 @@ TEST_F(MenuTest, NothingIsReadOrDrawnWhileThePlayerLives) {
   platform::ClearFaults();
   PlayerShipRecord().alive = 0;
   Frame();
-  EXPECT_EQ(menu.cursorX, 345);
-  EXPECT_EQ(menu.cursorY, 223);
+  EXPECT_EQ(menuState.cursorX, 345);
+  EXPECT_EQ(menuState.cursorY, 223);
   EXPECT_EQ(inputState.buttonLatch[0], 1);
   ExpectBlits({kMainMenu, CursorBlit(345, 223, true)});
 }
@@ -162,8 +162,8 @@ TEST_F(MenuTest, FailedMouseReadEndsTheGameWithoutDrawing) {
   platform::ArmFault(Fault::kMouseRead);
   Frame();
   EXPECT_EQ(frameRecord.blitCount, 0u);
-  EXPECT_EQ(menu.cursorX, 320);
-  EXPECT_EQ(menu.cursorY, 240);
+  EXPECT_EQ(menuState.cursorX, 320);
+  EXPECT_EQ(menuState.cursorY, 240);
   const auto boxes = Mouse().TakeMessageBoxes();
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].first, "An Error has Occurred");
@@ -178,36 +178,36 @@ TEST_F(MenuTest, FailedMouseReadEndsTheGameWithoutDrawing) {
 
 TEST_F(MenuTest, CursorFollowsTheMouseAndStaysOnTheScreen) {
   MoveTo(100, 50);
-  EXPECT_EQ(menu.cursorX, 100);
-  EXPECT_EQ(menu.cursorY, 50);
+  EXPECT_EQ(menuState.cursorX, 100);
+  EXPECT_EQ(menuState.cursorY, 50);
   Mouse().AddMouseMotion(-101, -51);
   Frame();
-  EXPECT_EQ(menu.cursorX, 0);
-  EXPECT_EQ(menu.cursorY, 0);
+  EXPECT_EQ(menuState.cursorX, 0);
+  EXPECT_EQ(menuState.cursorY, 0);
   // The far limits are one past the last pixel; the cursor is drawn there all the same.
   Mouse().AddMouseMotion(5000, 3000);
   Frame();
-  EXPECT_EQ(menu.cursorX, 640);
-  EXPECT_EQ(menu.cursorY, 480);
+  EXPECT_EQ(menuState.cursorX, 640);
+  EXPECT_EQ(menuState.cursorY, 480);
   ExpectBlits({kMainMenu, CursorBlit(640, 480, false)});
   // The motion is added as a 16-bit sum: 65536 counts bring the cursor back where it was, and
   // a sum past 32767 turns negative and stops at 0.
   MoveTo(320, 240);
   Mouse().AddMouseMotion(65536, -65536);
   Frame();
-  EXPECT_EQ(menu.cursorX, 320);
-  EXPECT_EQ(menu.cursorY, 240);
+  EXPECT_EQ(menuState.cursorX, 320);
+  EXPECT_EQ(menuState.cursorY, 240);
   Mouse().AddMouseMotion(40000, 0);
   Frame();
-  EXPECT_EQ(menu.cursorX, 0);
+  EXPECT_EQ(menuState.cursorX, 0);
   // Motion waiting for the read adds up past 32 bits as the device's total wraps: two of the
   // largest steps right make 2^32 - 2 counts, two to the left on the screen.
   MoveTo(320, 240);
   Mouse().AddMouseMotion(2147483647, -2147483647 - 1);
   Mouse().AddMouseMotion(2147483647, -2147483647 - 1);
   Frame();
-  EXPECT_EQ(menu.cursorX, 318);
-  EXPECT_EQ(menu.cursorY, 240);
+  EXPECT_EQ(menuState.cursorX, 318);
+  EXPECT_EQ(menuState.cursorY, 240);
 }
 
 TEST_F(MenuTest, CursorFiresWhileTheButtonIsHeldAndTheClickActsOnRelease) {
@@ -216,11 +216,11 @@ TEST_F(MenuTest, CursorFiresWhileTheButtonIsHeldAndTheClickActsOnRelease) {
   Frame();
   ExpectBlits({kMainMenu, CursorBlit(300, 260, true)});
   Frame();
-  EXPECT_EQ(menu.mainMenuVisible, 1);
-  EXPECT_EQ(menu.exitDialogVisible, 0);
+  EXPECT_EQ(menuState.mainMenuVisible, 1);
+  EXPECT_EQ(menuState.exitDialogVisible, 0);
   Mouse().SetButton(0, false);
   Frame();
-  EXPECT_EQ(menu.exitDialogVisible, 1);
+  EXPECT_EQ(menuState.exitDialogVisible, 1);
   ExpectBlits({kMainMenu, kExit, CursorBlit(300, 260, false)});
   // Any non-zero button byte counts as held; the right button alone does not change the image.
   Mouse().SetButton(1, true);
@@ -247,17 +247,19 @@ TEST_F(MenuTest, HotAreasAreStrictlyInsideTheirBounds) {
       return messages.size() == 1 && messages[0].message == message;
     };
   };
-  const auto mainMenuBack = [] { return menu.mainMenuVisible == 1 && menu.optionsVisible == 0; };
+  const auto mainMenuBack = [] {
+    return menuState.mainMenuVisible == 1 && menuState.optionsVisible == 0;
+  };
   const std::vector<Area> areas{
       {"New Game", 284, 212, 355, 229, none, posted(platform::WM_KEYDOWN)},
-      {"Options", 284, 231, 355, 248, none, [] { return menu.optionsVisible == 1; }},
-      {"Exit", 284, 250, 355, 267, none, [] { return menu.exitDialogVisible == 1; }},
+      {"Options", 284, 231, 355, 248, none, [] { return menuState.optionsVisible == 1; }},
+      {"Exit", 284, 250, 355, 267, none, [] { return menuState.exitDialogVisible == 1; }},
       {"check box", 380, 192, 397, 209, options, [] { return settings.explosionJitter == 0; }},
       {"Ok", 236, 271, 307, 288, options, mainMenuBack},
       {"Cancel", 334, 271, 405, 288, options, mainMenuBack},
       {"Yes", 200, 241, 271, 258, exitDialog, posted(platform::WM_CLOSE)},
       {"No", 368, 241, 439, 258, exitDialog,
-       [] { return menu.mainMenuVisible == 1 && menu.exitDialogVisible == 0; }},
+       [] { return menuState.mainMenuVisible == 1 && menuState.exitDialogVisible == 0; }},
   };
   for (const Area& area : areas) {
     const std::int32_t midX = (area.left + area.right) / 2;
@@ -362,10 +364,10 @@ TEST_F(MenuTest, CancelRestoresAllFourAndOkKeepsAllFour) {
     HoldAt(390, 258, 0, 2);  // 250 pickups -> 252
   };
   OpenOptions();
-  EXPECT_EQ(menu.savedJitter, 1);
-  EXPECT_EQ(menu.savedDroneCount, 12);
-  EXPECT_EQ(menu.savedExplosionParticles, 700);
-  EXPECT_EQ(menu.savedPickupSetting, 250);
+  EXPECT_EQ(menuState.savedJitter, 1);
+  EXPECT_EQ(menuState.savedDroneCount, 12);
+  EXPECT_EQ(menuState.savedExplosionParticles, 700);
+  EXPECT_EQ(menuState.savedPickupSetting, 250);
   editAll();
   EXPECT_EQ(settings.explosionJitter, 0);
   EXPECT_EQ(settings.droneCount, 17);
@@ -392,10 +394,10 @@ TEST_F(MenuTest, CancelRestoresAllFourAndOkKeepsAllFour) {
 
   // Opening the panel again takes the kept values as the ones Cancel goes back to.
   OpenOptions();
-  EXPECT_EQ(menu.savedJitter, 0);
-  EXPECT_EQ(menu.savedDroneCount, 17);
-  EXPECT_EQ(menu.savedExplosionParticles, 697);
-  EXPECT_EQ(menu.savedPickupSetting, 252);
+  EXPECT_EQ(menuState.savedJitter, 0);
+  EXPECT_EQ(menuState.savedDroneCount, 17);
+  EXPECT_EQ(menuState.savedExplosionParticles, 697);
+  EXPECT_EQ(menuState.savedPickupSetting, 252);
 }
 
 // ---- Panels ------------------------------------------------------------------------------------
