@@ -106,7 +106,7 @@ void KeepInPlay(benchmark::State& state) {
 }
 
 void KeepTenExplosions() {
-  for (const auto& explosion : effects.explosionRing) {
+  for (const auto& explosion : effectState.explosionRing) {
     if (!explosion) SpawnExplosion(controls.cameraX, controls.cameraY);
   }
 }

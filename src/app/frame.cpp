@@ -36,7 +36,7 @@ void ShipPass() {
     const std::int32_t top = ScreenY(ship.y, -15);
     const Rect destination{left, top, left + 30, top + 30};
     if (controls.paused == 0) ship.Update();
-    effects.exhaustTrails[static_cast<std::size_t>(i)]->heading = TruncToFloat(ship.heading);
+    effectState.exhaustTrails[static_cast<std::size_t>(i)]->heading = TruncToFloat(ship.heading);
     BlitSprite(source, destination, displayObjects.sheetSurface.get(), kSpriteBlitFlags);
   }
 }

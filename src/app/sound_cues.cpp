@@ -108,7 +108,7 @@ std::vector<SoundCue> SoundObserver::Observe(bool frameRan) {
   // Explosions newly made: a kill near the view, unless it is a missile's own burst.
   std::vector<Place> explosions;
   for (std::size_t k = 0; k < explosions_.size(); ++k) {
-    const ExplosionSystem* explosion = effects.explosionRing[k].get();
+    const ExplosionSystem* explosion = effectState.explosionRing[k].get();
     if (explosion == nullptr || explosion->serial == explosions_[k] || explosion->x.empty()) {
       continue;
     }
@@ -180,9 +180,9 @@ void SoundObserver::Take() {
     const Missile& missile = weapons.missileRing[k];
     missiles_[k] = MissileSeen{missile.active, missile.x, missile.y};
   }
-  explosions_.resize(effects.explosionRing.size());
+  explosions_.resize(effectState.explosionRing.size());
   for (std::size_t k = 0; k < explosions_.size(); ++k) {
-    const ExplosionSystem* explosion = effects.explosionRing[k].get();
+    const ExplosionSystem* explosion = effectState.explosionRing[k].get();
     explosions_[k] = explosion == nullptr ? 0 : explosion->serial;
   }
   pickups_.resize(world.pickupTable.size());

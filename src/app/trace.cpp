@@ -186,14 +186,14 @@ std::array<std::uint64_t, kExplosionSlots> ExplosionHashes() {
   std::array<std::size_t, kExplosionSlots> occupied{};
   std::size_t count = 0;
   for (std::size_t k = 0; k < kExplosionSlots; ++k) {
-    if (effects.explosionRing[k]) occupied[count++] = k;
+    if (effectState.explosionRing[k]) occupied[count++] = k;
   }
   std::size_t g = 0;
   for (; g + 4 <= count; g += 4) {
-    const ExplosionSystem& a = *effects.explosionRing[occupied[g]];
-    const ExplosionSystem& b = *effects.explosionRing[occupied[g + 1]];
-    const ExplosionSystem& c = *effects.explosionRing[occupied[g + 2]];
-    const ExplosionSystem& d = *effects.explosionRing[occupied[g + 3]];
+    const ExplosionSystem& a = *effectState.explosionRing[occupied[g]];
+    const ExplosionSystem& b = *effectState.explosionRing[occupied[g + 1]];
+    const ExplosionSystem& c = *effectState.explosionRing[occupied[g + 2]];
+    const ExplosionSystem& d = *effectState.explosionRing[occupied[g + 3]];
     const std::size_t n[4] = {HashedParticles(a), HashedParticles(b), HashedParticles(c),
                               HashedParticles(d)};
     const std::size_t common = std::min(std::min(n[0], n[1]), std::min(n[2], n[3]));
@@ -217,8 +217,8 @@ std::array<std::uint64_t, kExplosionSlots> ExplosionHashes() {
     hashes[occupied[g + 3]] = hashD.Value();
   }
   if (g + 2 <= count) {
-    const ExplosionSystem& a = *effects.explosionRing[occupied[g]];
-    const ExplosionSystem& b = *effects.explosionRing[occupied[g + 1]];
+    const ExplosionSystem& a = *effectState.explosionRing[occupied[g]];
+    const ExplosionSystem& b = *effectState.explosionRing[occupied[g + 1]];
     const std::size_t n[2] = {HashedParticles(a), HashedParticles(b)};
     const std::size_t common = std::min(n[0], n[1]);
     Fnv1a64 hashA;
@@ -234,7 +234,7 @@ std::array<std::uint64_t, kExplosionSlots> ExplosionHashes() {
     g += 2;
   }
   for (; g < count; ++g) {
-    const ExplosionSystem& system = *effects.explosionRing[occupied[g]];
+    const ExplosionSystem& system = *effectState.explosionRing[occupied[g]];
     Fnv1a64 hash;
     const std::size_t n = HashedParticles(system);
     for (std::size_t j = 0; j < n; ++j) HashParticle(hash, system, j);
@@ -244,17 +244,17 @@ std::array<std::uint64_t, kExplosionSlots> ExplosionHashes() {
 }
 
 void Explosions(Line& line) {
-  line.Key("explosions").Raw("{").Key("next").Int(effects.explosionNext);
+  line.Key("explosions").Raw("{").Key("next").Int(effectState.explosionNext);
   line.Raw(",").Key("slots").Raw("[");
   const auto hashes = ExplosionHashes();
   bool first = true;
   for (int k = 0; k < kExplosionSlots; ++k) {
-    const auto& system = effects.explosionRing[static_cast<std::size_t>(k)];
+    const auto& system = effectState.explosionRing[static_cast<std::size_t>(k)];
     if (!system) continue;
     if (!first) line.Raw(",");
     first = false;
     line.Raw("[").Int(k).Raw(",").Int(system->count).Raw(",");
-    line.Int(effects.explosionAge[static_cast<std::size_t>(k)]).Raw(",");
+    line.Int(effectState.explosionAge[static_cast<std::size_t>(k)]).Raw(",");
     line.Hash(Fnv1a64(hashes[static_cast<std::size_t>(k)])).Raw("]");
   }
   line.Raw("]}");
@@ -319,14 +319,14 @@ EffectDigests DigestEffects() {
   missile.Clear();
   stars.Clear();
   pickups.Clear();
-  for (const auto& trail : effects.exhaustTrails) {
+  for (const auto& trail : effectState.exhaustTrails) {
     if (trail) HashTrail(exhaust, *trail);
   }
-  for (const auto& trail : effects.missileTrails) {
+  for (const auto& trail : effectState.missileTrails) {
     if (trail) HashTrail(missile, *trail);
   }
-  for (const Star& star : effects.stars) HashStar(stars, star);
-  for (const Star& star : effects.starTails) HashStar(stars, star);
+  for (const Star& star : effectState.stars) HashStar(stars, star);
+  for (const Star& star : effectState.starTails) HashStar(stars, star);
   // Every slot of the table the last game built, whatever pickupCount says now.
   for (const auto& pickup : world.pickupTable) {
     if (!pickup) continue;

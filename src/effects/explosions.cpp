@@ -281,25 +281,25 @@ void SpawnExplosion(std::int32_t px, std::int32_t py) {
   }
   explosion->active = 1;
 
-  std::int32_t& next = effects.explosionNext;
+  std::int32_t& next = effectState.explosionNext;
   if (next < 0 || next >= kExplosionSlots) next = 0;
   // A live explosion in the slot vanishes at once.
-  effects.explosionRing[static_cast<std::size_t>(next)] = std::move(explosion);
-  effects.explosionAge[static_cast<std::size_t>(next)] = 0;
+  effectState.explosionRing[static_cast<std::size_t>(next)] = std::move(explosion);
+  effectState.explosionAge[static_cast<std::size_t>(next)] = 0;
   next = next + 1 == kExplosionSlots ? 0 : next + 1;
 }
 
 void UpdateExplosions(std::uint8_t* surface, std::int32_t pitch) {
   // Read every frame: switching jitter in the options panel changes explosions already under way.
   const bool jitter = settings.explosionJitter != 0;
-  for (std::size_t k = 0; k < effects.explosionRing.size(); ++k) {
-    auto& slot = effects.explosionRing[k];
+  for (std::size_t k = 0; k < effectState.explosionRing.size(); ++k) {
+    auto& slot = effectState.explosionRing[k];
     if (!slot) continue;
     StepExplosion(*slot, directionCaches[k], jitter, surface, pitch);
-    if (++effects.explosionAge[k] > kLastAge) {
+    if (++effectState.explosionAge[k] > kLastAge) {
       slot.reset();
       // Whatever slot 0 holds, the next explosion goes there.
-      effects.explosionNext = 0;
+      effectState.explosionNext = 0;
     }
   }
 }

@@ -27,8 +27,8 @@ void MoveStar(Star& star) {
 
 // The tail starts every frame at the head, with the head's speed and colour.
 void TailToHead(std::size_t i) {
-  const Star& head = effects.stars[i];
-  Star& tail = effects.starTails[i];
+  const Star& head = effectState.stars[i];
+  Star& tail = effectState.starTails[i];
   tail.x = head.x;
   tail.y = head.y;
   tail.speed = head.speed;
@@ -38,8 +38,8 @@ void TailToHead(std::size_t i) {
 }  // namespace
 
 void PlaceStars() {
-  for (std::size_t i = 0; i < effects.stars.size(); ++i) {
-    Star& head = effects.stars[i];
+  for (std::size_t i = 0; i < effectState.stars.size(); ++i) {
+    Star& head = effectState.stars[i];
     head.x = static_cast<float>(rng.Draw() % 640);
     head.y = static_cast<float>(rng.Draw() % 480);
     NewSpeedAndColour(head);
@@ -49,19 +49,19 @@ void PlaceStars() {
 }
 
 void SetStarHeading(float heading) {
-  for (Star& star : effects.stars) star.heading = heading;
-  for (Star& star : effects.starTails) star.heading = heading;
+  for (Star& star : effectState.stars) star.heading = heading;
+  for (Star& star : effectState.starTails) star.heading = heading;
 }
 
 void SetStarThrust(std::int32_t thrust) {
-  for (Star& star : effects.stars) star.thrust = thrust;
-  for (Star& star : effects.starTails) star.thrust = thrust;
+  for (Star& star : effectState.stars) star.thrust = thrust;
+  for (Star& star : effectState.starTails) star.thrust = thrust;
 }
 
 void StepStars(std::uint8_t* surface, std::int32_t pitch) {
-  for (std::size_t i = 0; i < effects.stars.size(); ++i) {
-    Star& head = effects.stars[i];
-    Star& tail = effects.starTails[i];
+  for (std::size_t i = 0; i < effectState.stars.size(); ++i) {
+    Star& head = effectState.stars[i];
+    Star& tail = effectState.starTails[i];
 
     if (controls.paused == 0) MoveStar(head);
 

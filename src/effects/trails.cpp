@@ -212,9 +212,9 @@ void ResetTrails(std::vector<std::unique_ptr<TrailSystem>> fresh) {
     trail.active = 1;
   }
   // The old trails go only now, so the table never holds a trail without its particles.
-  effects.exhaustTrails = std::move(fresh);
+  effectState.exhaustTrails = std::move(fresh);
 
-  for (auto& trail : effects.missileTrails) {
+  for (auto& trail : effectState.missileTrails) {
     if (!trail) continue;
     // Every seeded colour lies above 79, so every particle starts at 159.
     Seed(*trail, 0.0f, 0.0f, kMissileBase, kMissileCap);
@@ -229,21 +229,21 @@ void ResetTrails() {
 }
 
 void UpdateExhaustTrails(std::uint8_t* surface, std::int32_t pitch) {
-  const auto slots =
-      std::min(static_cast<std::size_t>(std::max(ShipSlots(), 0)), effects.exhaustTrails.size());
+  const auto slots = std::min(static_cast<std::size_t>(std::max(ShipSlots(), 0)),
+                              effectState.exhaustTrails.size());
   for (std::size_t i = 0; i < slots; ++i) {
     const Ship& ship = *world.shipTable[i];
     // A ship out of play leaves its trail where it was, neither moved nor drawn.
-    if (ship.alive == 0 || !effects.exhaustTrails[i]) continue;
-    StepTrail(*effects.exhaustTrails[i], ship.x, ship.y, surface, pitch);
+    if (ship.alive == 0 || !effectState.exhaustTrails[i]) continue;
+    StepTrail(*effectState.exhaustTrails[i], ship.x, ship.y, surface, pitch);
   }
 }
 
 void UpdateMissileTrails(std::uint8_t* surface, std::int32_t pitch) {
   for (std::size_t k = 0; k < weapons.missileRing.size(); ++k) {
     const Missile& missile = weapons.missileRing[k];
-    if (missile.active == 0 || !effects.missileTrails[k]) continue;
-    StepTrail(*effects.missileTrails[k], TruncToInt(missile.x), TruncToInt(missile.y), surface,
+    if (missile.active == 0 || !effectState.missileTrails[k]) continue;
+    StepTrail(*effectState.missileTrails[k], TruncToInt(missile.x), TruncToInt(missile.y), surface,
               pitch);
   }
 }

@@ -23,7 +23,7 @@ constexpr std::int32_t kPlayerShotColour = 9;
 constexpr std::int32_t kDroneShotColour = 12;
 
 TrailSystem* MissileTrail(std::int32_t slot) {
-  return effects.missileTrails[static_cast<std::size_t>(slot)].get();
+  return effectState.missileTrails[static_cast<std::size_t>(slot)].get();
 }
 
 // The sixteen missile cells lie side by side in one row of the sheet.

@@ -2,13 +2,13 @@
 
 namespace kelmora {
 
-// Defined in this order: the missile trails built by `effects` read `settings`.
+// Defined in this order: the missile trails built by `effectState` read `settings`.
 RandomGenerator rng;
 GameSettings settings;
 World world;
 Controls controls;
 Weapons weapons;
-Effects effects;
+Effects effectState;
 MenuState menuState;
 InputState inputState;
 Display displayObjects;
@@ -35,7 +35,7 @@ void ResetGameState() {
   world = World{};
   controls = Controls{};
   weapons = Weapons{};
-  effects = Effects{};
+  effectState = Effects{};
   menuState = MenuState{};
   inputState = InputState{};
   displayObjects = Display{};

@@ -280,7 +280,7 @@ extern GameSettings settings;
 extern World world;
 extern Controls controls;
 extern Weapons weapons;
-extern Effects effects;
+extern Effects effectState;
 extern MenuState menuState;
 extern InputState inputState;
 extern Display displayObjects;

@@ -74,7 +74,7 @@ inline std::uint32_t StateAfterDraws(std::uint32_t state, int count) {
 
 inline std::int32_t ExplosionCount() {
   std::int32_t count = 0;
-  for (const auto& explosion : effects.explosionRing) count += explosion != nullptr ? 1 : 0;
+  for (const auto& explosion : effectState.explosionRing) count += explosion != nullptr ? 1 : 0;
   return count;
 }
 
@@ -85,9 +85,9 @@ inline bool ExplosionsAreMade() {
   const std::uint32_t state = rng.state;
   SpawnExplosion(0, 0);
   const bool made = ExplosionCount() > 0;
-  for (auto& explosion : effects.explosionRing) explosion.reset();
-  effects.explosionAge.fill(0);
-  effects.explosionNext = 0;
+  for (auto& explosion : effectState.explosionRing) explosion.reset();
+  effectState.explosionAge.fill(0);
+  effectState.explosionNext = 0;
   rng.state = state;
   return made;
 }

@@ -231,8 +231,8 @@ TEST_F(CollisionsTest, ExplosionsOnlyForKillsNearTheView) {
   }
   // Only the missile kill, 289 below the camera, is in view.
   ASSERT_EQ(testing::ExplosionCount(), 1);
-  EXPECT_EQ(effects.explosionRing[0]->x[0], -300.0f);
-  EXPECT_EQ(effects.explosionRing[0]->y[0], 289.0f);
+  EXPECT_EQ(effectState.explosionRing[0]->x[0], -300.0f);
+  EXPECT_EQ(effectState.explosionRing[0]->y[0], 289.0f);
 }
 
 TEST_F(CollisionsTest, TheBoxStaysPutForTheWholePassOfItsSlot) {

@@ -128,11 +128,11 @@ TEST_F(ControlsTest, MotionCopiesToTheShipAndTheStars) {
   MotionStep();
   EXPECT_EQ(Player().heading, 6.0f);
   EXPECT_EQ(Player().speed, 2);
-  for (std::size_t i = 0; i < effects.stars.size(); ++i) {
-    EXPECT_EQ(effects.stars[i].heading, 6.0f);
-    EXPECT_EQ(effects.starTails[i].heading, 6.0f);
-    EXPECT_EQ(effects.stars[i].thrust, 2);
-    EXPECT_EQ(effects.starTails[i].thrust, 2);
+  for (std::size_t i = 0; i < effectState.stars.size(); ++i) {
+    EXPECT_EQ(effectState.stars[i].heading, 6.0f);
+    EXPECT_EQ(effectState.starTails[i].heading, 6.0f);
+    EXPECT_EQ(effectState.stars[i].thrust, 2);
+    EXPECT_EQ(effectState.starTails[i].thrust, 2);
   }
   EXPECT_EQ(Player().x, controls.cameraX);
   EXPECT_EQ(Player().y, controls.cameraY);
@@ -146,10 +146,10 @@ TEST_F(ControlsTest, MotionCopiesToTheShipAndTheStars) {
   EXPECT_EQ(controls.cameraX, x);
   EXPECT_EQ(controls.cameraY, y);
   EXPECT_EQ(Player().speed, 0);
-  for (std::size_t i = 0; i < effects.stars.size(); ++i) {
-    EXPECT_EQ(effects.stars[i].heading, -1.0f);
-    EXPECT_EQ(effects.starTails[i].heading, -1.0f);
-    EXPECT_EQ(effects.stars[i].thrust, 0);
+  for (std::size_t i = 0; i < effectState.stars.size(); ++i) {
+    EXPECT_EQ(effectState.stars[i].heading, -1.0f);
+    EXPECT_EQ(effectState.starTails[i].heading, -1.0f);
+    EXPECT_EQ(effectState.stars[i].thrust, 0);
   }
 }
 

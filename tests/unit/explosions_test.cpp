@@ -28,11 +28,11 @@ class ExplosionsTest : public ::testing::Test {
     for (std::uint8_t value : layer_) count += value != 0 ? 1 : 0;
     return count;
   }
-  ExplosionSystem& Slot(std::size_t k) { return *effects.explosionRing[k]; }
+  ExplosionSystem& Slot(std::size_t k) { return *effectState.explosionRing[k]; }
   // A one-particle explosion at (x, y) pointing up, standing still, colour 60, in the next slot.
   ExplosionSystem& StillParticle(float x, float y) {
     settings.explosionParticles = 1;
-    const auto slot = static_cast<std::size_t>(effects.explosionNext);
+    const auto slot = static_cast<std::size_t>(effectState.explosionNext);
     SpawnExplosion(0, 0);
     ExplosionSystem& e = Slot(slot);
     e.x[0] = x;
@@ -59,7 +59,7 @@ TEST_F(ExplosionsTest, SpawnAndStepFollowTheWorkedValues) {
   EXPECT_EQ(e.colour, (std::vector<std::int32_t>{70, 70, 61, 69}));
   EXPECT_EQ(e.x, std::vector<float>(4, 100.0f));
   EXPECT_EQ(rng.state, 374955952u);
-  EXPECT_EQ(effects.explosionNext, 1);
+  EXPECT_EQ(effectState.explosionNext, 1);
 
   settings.explosionJitter = 1;  // x's draw, then y's, particle by particle
   Update();
@@ -73,7 +73,7 @@ TEST_F(ExplosionsTest, SpawnAndStepFollowTheWorkedValues) {
   EXPECT_EQ(e.x, (std::vector<float>{106.588455f, 96.6529388f, 98.6100311f, 106.028351f}));
   EXPECT_EQ(e.y, (std::vector<float>{-56.3046951f, -42.3501587f, -49.3967667f, -48.7071304f}));
   EXPECT_EQ(rng.state, 3044613240u);
-  EXPECT_EQ(effects.explosionAge[0], 2);
+  EXPECT_EQ(effectState.explosionAge[0], 2);
 }
 
 // Directions come from a table of the 1600 a particle can be born with; any direction must step
@@ -123,11 +123,11 @@ TEST_F(ExplosionsTest, LivesFiftyOneFramesEvenWhilePaused) {
   settings.explosionParticles = 700;
   SpawnExplosion(0, 0);
   for (int frame = 1; frame <= 51; ++frame) {
-    ASSERT_TRUE(effects.explosionRing[0]) << frame;
+    ASSERT_TRUE(effectState.explosionRing[0]) << frame;
     Update();
     ASSERT_GT(DrawnCount(), 0u) << frame;
   }
-  EXPECT_FALSE(effects.explosionRing[0]);
+  EXPECT_FALSE(effectState.explosionRing[0]);
   Update();
   EXPECT_EQ(DrawnCount(), 0u);
 }
@@ -135,25 +135,25 @@ TEST_F(ExplosionsTest, LivesFiftyOneFramesEvenWhilePaused) {
 TEST_F(ExplosionsTest, RingWrapsAndAnEndingExplosionSendsTheNextToSlotZero) {
   settings.explosionParticles = 10;
   for (std::int32_t k = 0; k < 10; ++k) SpawnExplosion(k, 0);
-  EXPECT_EQ(effects.explosionNext, 0);
+  EXPECT_EQ(effectState.explosionNext, 0);
   EXPECT_EQ(Slot(9).x[0], 9.0f);
   Update();
   SpawnExplosion(500, 0);  // the eleventh replaces the live one in slot 0
   EXPECT_EQ(Slot(0).x[0], 500.0f);
-  EXPECT_EQ(effects.explosionAge[0], 0);
-  EXPECT_EQ(effects.explosionNext, 1);
+  EXPECT_EQ(effectState.explosionAge[0], 0);
+  EXPECT_EQ(effectState.explosionNext, 1);
   SpawnExplosion(600, 0);  // slot 1
   for (int frame = 0; frame < 25; ++frame) Update();
   SpawnExplosion(700, 0);  // slot 2
-  EXPECT_EQ(effects.explosionNext, 3);
+  EXPECT_EQ(effectState.explosionNext, 3);
   // Slots 3..9 end first: the next explosion goes to slot 0 although slots 0..2 are live.
   for (int frame = 0; frame < 25; ++frame) Update();
-  EXPECT_FALSE(effects.explosionRing[3]);
-  EXPECT_TRUE(effects.explosionRing[2]);
-  EXPECT_EQ(effects.explosionNext, 0);
+  EXPECT_FALSE(effectState.explosionRing[3]);
+  EXPECT_TRUE(effectState.explosionRing[2]);
+  EXPECT_EQ(effectState.explosionNext, 0);
   SpawnExplosion(800, 0);
   EXPECT_EQ(Slot(0).x[0], 800.0f);
-  EXPECT_EQ(effects.explosionNext, 1);
+  EXPECT_EQ(effectState.explosionNext, 1);
 }
 
 TEST_F(ExplosionsTest, ParticlesAreDrawnRelativeToTheCameraWithinTheScreen) {
@@ -177,15 +177,15 @@ TEST_F(ExplosionsTest, ParticlesAreDrawnRelativeToTheCameraWithinTheScreen) {
 TEST_F(ExplosionsTest, NoMemoryForAnExplosionLeavesTheRingAsItWas) {
   settings.explosionParticles = 10;
   SpawnExplosion(7, 7);
-  effects.explosionNext = 0;
-  const ExplosionSystem* live = effects.explosionRing[0].get();
+  effectState.explosionNext = 0;
+  const ExplosionSystem* live = effectState.explosionRing[0].get();
   const std::uint32_t state = rng.state;
   platform::ArmFault(platform::Fault::kAllocation);
   EXPECT_THROW(SpawnExplosion(1, 1), std::bad_alloc);
-  EXPECT_EQ(effects.explosionRing[0].get(), live);
-  EXPECT_EQ(effects.explosionNext, 0);
+  EXPECT_EQ(effectState.explosionRing[0].get(), live);
+  EXPECT_EQ(effectState.explosionNext, 0);
   EXPECT_EQ(rng.state, state);
-  EXPECT_FALSE(effects.explosionRing[1]);
+  EXPECT_FALSE(effectState.explosionRing[1]);
 }
 
 }  // namespace

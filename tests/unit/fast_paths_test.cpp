@@ -94,7 +94,7 @@ TEST_F(FastPathsTest, ExplosionPassesMatchThePlainRuleBitForBit) {
       ++n;
     }
     // Particles no explosion is born with: off-table directions, and positions far away or NaN.
-    ExplosionSystem& odd = *effects.explosionRing[0];
+    ExplosionSystem& odd = *effectState.explosionRing[0];
     const float nan = std::numeric_limits<float>::quiet_NaN();
     odd.angle[1] = 0.005f;
     odd.angle[2] = 16.0f;
@@ -106,7 +106,7 @@ TEST_F(FastPathsTest, ExplosionPassesMatchThePlainRuleBitForBit) {
     odd.x[8] = -0.0f;
 
     std::vector<PlainExplosion> plain;
-    for (const auto& slot : effects.explosionRing) {
+    for (const auto& slot : effectState.explosionRing) {
       if (!slot) break;
       plain.push_back({slot->x, slot->y, slot->angle, slot->speed, slot->colour});
     }
@@ -118,15 +118,16 @@ TEST_F(FastPathsTest, ExplosionPassesMatchThePlainRuleBitForBit) {
         // one of the same size.
         for (const auto& [slot, size] : {std::pair{2, 300}, std::pair{4, 5000}}) {
           settings.explosionParticles = size;
-          effects.explosionNext = slot;
+          effectState.explosionNext = slot;
           SpawnExplosion(-32700, 32700);
-          const ExplosionSystem& made = *effects.explosionRing[static_cast<std::size_t>(slot)];
+          const ExplosionSystem& made = *effectState.explosionRing[static_cast<std::size_t>(slot)];
           plain[static_cast<std::size_t>(slot)] = {made.x, made.y, made.angle, made.speed,
                                                    made.colour};
         }
       }
       const std::uint32_t start = rng.state;
-      std::vector<std::int32_t> ages(effects.explosionAge.begin(), effects.explosionAge.end());
+      std::vector<std::int32_t> ages(effectState.explosionAge.begin(),
+                                     effectState.explosionAge.end());
       UpdateExplosions(fast.data(), 640);
       const std::uint32_t afterFast = rng.state;
       rng.state = start;
@@ -136,7 +137,7 @@ TEST_F(FastPathsTest, ExplosionPassesMatchThePlainRuleBitForBit) {
       }
       ASSERT_EQ(afterFast, rng.state) << "frame " << frame;
       for (std::size_t k = 0; k < plain.size(); ++k) {
-        const auto& live = effects.explosionRing[k];
+        const auto& live = effectState.explosionRing[k];
         if (!live) continue;
         ASSERT_TRUE(SameBits(live->x, plain[k].x)) << "frame " << frame << " slot " << k;
         ASSERT_TRUE(SameBits(live->y, plain[k].y)) << "frame " << frame << " slot " << k;
@@ -145,7 +146,7 @@ TEST_F(FastPathsTest, ExplosionPassesMatchThePlainRuleBitForBit) {
       }
       ASSERT_EQ(fast, slow) << "frame " << frame;
       for (std::size_t k = 0; k < plain.size(); ++k) {
-        if (!effects.explosionRing[k]) plain[k] = {};
+        if (!effectState.explosionRing[k]) plain[k] = {};
       }
     }
   }
@@ -156,7 +157,7 @@ TEST_F(FastPathsTest, ExplosionOnALayerOfUnusualPitchStillDrawsEveryPoint) {
   settings.explosionParticles = 50;
   settings.explosionJitter = 0;
   SpawnExplosion(0, 0);
-  ExplosionSystem& live = *effects.explosionRing[0];
+  ExplosionSystem& live = *effectState.explosionRing[0];
   // Spent particles stand still at the centre, so only row 240 is written.
   std::fill(live.speed.begin(), live.speed.end(), 0.0f);
   PlainExplosion plain{live.x, live.y, live.angle, live.speed, live.colour};
@@ -221,7 +222,7 @@ TEST_F(FastPathsTest, TrailPassesMatchThePlainRuleBitForBit) {
     Ship& ship = *world.shipTable[i];
     ship.x = places[i % 9][0];
     ship.y = places[i % 9][1];
-    TrailSystem& trail = *effects.exhaustTrails[i];
+    TrailSystem& trail = *effectState.exhaustTrails[i];
     trail.heading = headings[i % 9];
     for (std::size_t j = 0; j < trail.age.size(); ++j) {
       trail.age[j] = static_cast<std::int32_t>(rng.Draw() % 12);
@@ -229,10 +230,10 @@ TEST_F(FastPathsTest, TrailPassesMatchThePlainRuleBitForBit) {
     trail.age[3] = std::numeric_limits<std::int32_t>::max();
   }
   world.shipTable[4]->alive = 0;
-  effects.exhaustTrails[2]->count = 7;
+  effectState.exhaustTrails[2]->count = 7;
 
   std::vector<PlainTrail> plain;
-  for (const auto& trail : effects.exhaustTrails) {
+  for (const auto& trail : effectState.exhaustTrails) {
     plain.push_back({trail->x, trail->y, trail->speed, trail->colour, trail->age, trail->heading,
                      trail->count, trail->baseColour, trail->capColour});
   }
@@ -253,7 +254,7 @@ TEST_F(FastPathsTest, TrailPassesMatchThePlainRuleBitForBit) {
     }
     ASSERT_EQ(afterFast, rng.state) << "frame " << frame;
     for (std::size_t i = 0; i < plain.size(); ++i) {
-      const TrailSystem& live = *effects.exhaustTrails[i];
+      const TrailSystem& live = *effectState.exhaustTrails[i];
       ASSERT_TRUE(SameBits(live.x, plain[i].x)) << "frame " << frame << " trail " << i;
       ASSERT_TRUE(SameBits(live.y, plain[i].y)) << "frame " << frame << " trail " << i;
       ASSERT_TRUE(SameBits(live.speed, plain[i].speed)) << "frame " << frame << " trail " << i;

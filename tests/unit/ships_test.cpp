@@ -390,7 +390,7 @@ TEST(ShipsInPlay, DronesAndPlayerKeepTheirInvariantsOverManyFrames) {
       const std::int32_t top = (i == 0 ? 0 : 62) + (ship.firing != 0 ? 31 : 0);
       ASSERT_EQ(ship.spriteRect, (Rect{left, top, left + 30, top + 30}));
     }
-    for (const Star& star : effects.stars) {
+    for (const Star& star : effectState.stars) {
       ASSERT_EQ(star.colour + star.speed, 30);
       ASSERT_GE(star.x, -25.0f);
       ASSERT_LE(star.x, 665.0f);

@@ -19,18 +19,18 @@ class StarsTest : public ::testing::Test {
   void SetUp() override {
     testing::ResetEverything();
     // Every star parked at (0, 0), standing still: nothing there is ever stored or wrapped.
-    for (std::size_t i = 0; i < effects.stars.size(); ++i) {
-      effects.stars[i] = Star{0.0f, 0.0f, 2, 28, 0.0f, 0};
-      effects.starTails[i] = effects.stars[i];
+    for (std::size_t i = 0; i < effectState.stars.size(); ++i) {
+      effectState.stars[i] = Star{0.0f, 0.0f, 2, 28, 0.0f, 0};
+      effectState.starTails[i] = effectState.stars[i];
     }
   }
 
   // Star i at (x, y) with its tail on it, moving with this heading and thrust.
   Star& Put(std::size_t i, float x, float y, std::int32_t speed, float heading,
             std::int32_t thrust) {
-    effects.stars[i] = Star{x, y, speed, 30 - speed, heading, thrust};
-    effects.starTails[i] = effects.stars[i];
-    return effects.stars[i];
+    effectState.stars[i] = Star{x, y, speed, 30 - speed, heading, thrust};
+    effectState.starTails[i] = effectState.stars[i];
+    return effectState.stars[i];
   }
   void Step() { StepStars(layer_.data(), 640); }
   Points Drawn(std::uint8_t colour) const {
@@ -56,9 +56,9 @@ TEST_F(StarsTest, PlacingDrawsPositionThenSpeedForEachStar) {
   PlaceStars();
   RandomGenerator g;
   g.Seed(77);
-  for (std::size_t i = 0; i < effects.stars.size(); ++i) {
-    const Star& head = effects.stars[i];
-    const Star& tail = effects.starTails[i];
+  for (std::size_t i = 0; i < effectState.stars.size(); ++i) {
+    const Star& head = effectState.stars[i];
+    const Star& tail = effectState.starTails[i];
     const std::int32_t x = g.Draw() % 640;
     const std::int32_t y = g.Draw() % 480;
     const std::int32_t k = g.Draw() % 14;
@@ -78,19 +78,19 @@ TEST_F(StarsTest, PlacingDrawsPositionThenSpeedForEachStar) {
 TEST_F(StarsTest, BroadcastReachesHeadsAndTails) {
   SetStarHeading(9.0f);
   SetStarThrust(3);
-  for (std::size_t i = 0; i < effects.stars.size(); ++i) {
-    EXPECT_EQ(effects.stars[i].heading, 9.0f);
-    EXPECT_EQ(effects.starTails[i].heading, 9.0f);
-    EXPECT_EQ(effects.stars[i].thrust, 3);
-    EXPECT_EQ(effects.starTails[i].thrust, 3);
+  for (std::size_t i = 0; i < effectState.stars.size(); ++i) {
+    EXPECT_EQ(effectState.stars[i].heading, 9.0f);
+    EXPECT_EQ(effectState.starTails[i].heading, 9.0f);
+    EXPECT_EQ(effectState.stars[i].thrust, 3);
+    EXPECT_EQ(effectState.starTails[i].thrust, 3);
   }
 }
 
 TEST_F(StarsTest, StandingStillStarsArePixels) {
   Put(0, 100.0f, 100.0f, 10, -1.0f, 0);
   Step();
-  EXPECT_EQ(effects.stars[0].x, 100.0f);
-  EXPECT_EQ(effects.stars[0].y, 100.0f);
+  EXPECT_EQ(effectState.stars[0].x, 100.0f);
+  EXPECT_EQ(effectState.stars[0].y, 100.0f);
   EXPECT_EQ(Drawn(20), (Points{{100, 100}}));
   EXPECT_EQ(DrawnCount(), 1u);
 }
@@ -100,12 +100,12 @@ TEST_F(StarsTest, ThrustOneMovesSinglePixels) {
   Put(0, 100.0f, 100.0f, 10, 0.0f, 1);  // (10 * 1) / 2 = 5 pixels down
   Put(1, 200.0f, 100.0f, 15, 0.0f, 1);  // (15 * 1) / 2 = 7
   Step();
-  EXPECT_EQ(effects.stars[0].y, 105.0f);
-  EXPECT_EQ(effects.stars[1].y, 107.0f);
+  EXPECT_EQ(effectState.stars[0].y, 105.0f);
+  EXPECT_EQ(effectState.stars[1].y, 107.0f);
   EXPECT_EQ(Drawn(20), (Points{{100, 105}}));
   EXPECT_EQ(Drawn(15), (Points{{200, 107}}));
   EXPECT_EQ(DrawnCount(), 2u);
-  EXPECT_EQ(effects.starTails[0].y, 105.0f);
+  EXPECT_EQ(effectState.starTails[0].y, 105.0f);
 }
 
 TEST_F(StarsTest, FastStarsAreStreaksOfTheirPath) {
@@ -115,17 +115,17 @@ TEST_F(StarsTest, FastStarsAreStreaksOfTheirPath) {
   Points column;
   for (std::int32_t y = 100; y <= 110; ++y) column.insert({100, y});
   EXPECT_EQ(Drawn(20), column);
-  EXPECT_EQ(effects.stars[0].y, 110.0f);
-  EXPECT_EQ(effects.starTails[0].x, effects.stars[0].x);
-  EXPECT_EQ(effects.starTails[0].y, effects.stars[0].y);
+  EXPECT_EQ(effectState.stars[0].y, 110.0f);
+  EXPECT_EQ(effectState.starTails[0].x, effectState.stars[0].x);
+  EXPECT_EQ(effectState.starTails[0].y, effectState.stars[0].y);
 
   // Flying right at level 3: (15 * 3) / 2 = 22 pixels to the left.
   std::fill(layer_.begin(), layer_.end(), 0);
   controls.playerThrust = 3;
   Put(0, 300.0f, 200.0f, 15, 4.0f, 3);
   Step();
-  EXPECT_EQ(effects.stars[0].x, 278.0f);
-  EXPECT_EQ(effects.stars[0].y, 200.0f);
+  EXPECT_EQ(effectState.stars[0].x, 278.0f);
+  EXPECT_EQ(effectState.stars[0].y, 200.0f);
   Points row;
   for (std::int32_t x = 278; x <= 300; ++x) row.insert({x, 200});
   EXPECT_EQ(Drawn(15), row);
@@ -138,9 +138,9 @@ TEST_F(StarsTest, PausedStarsStandStillButAreDrawnAndWrapped) {
   Put(1, -2.0f, 50.0f, 10, 0.0f, 3);
   rng.Seed(5);
   Step();
-  EXPECT_EQ(effects.stars[0].y, 100.0f);
+  EXPECT_EQ(effectState.stars[0].y, 100.0f);
   EXPECT_EQ(Drawn(20), (Points{{100, 100}}));
-  EXPECT_EQ(effects.stars[1].x, 640.0f);
+  EXPECT_EQ(effectState.stars[1].x, 640.0f);
   EXPECT_NE(rng.state, 5u);
 }
 
@@ -151,10 +151,10 @@ TEST_F(StarsTest, WrapsOnlyBeyondTheMargins) {
   Put(2, 641.9f, 100.0f, 10, 0.0f, 0);
   Put(3, 100.0f, -1.5f, 10, 0.0f, 0);
   Step();
-  EXPECT_EQ(effects.stars[0].y, 481.5f);
-  EXPECT_EQ(effects.stars[1].x, -1.9f);
-  EXPECT_EQ(effects.stars[2].x, 641.9f);
-  EXPECT_EQ(effects.stars[3].y, -1.5f);
+  EXPECT_EQ(effectState.stars[0].y, 481.5f);
+  EXPECT_EQ(effectState.stars[1].x, -1.9f);
+  EXPECT_EQ(effectState.stars[2].x, 641.9f);
+  EXPECT_EQ(effectState.stars[3].y, -1.5f);
   EXPECT_EQ(rng.state, 3u);
   EXPECT_EQ(DrawnCount(), 0u);
 }
@@ -197,8 +197,8 @@ TEST_F(StarsTest, WrappedStarsReenterOnTheOppositeEdgeInStarOrder) {
     expected.push_back({640.0f, y, next(14) + 2});
   }
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    const Star& head = effects.stars[i];
-    const Star& tail = effects.starTails[i];
+    const Star& head = effectState.stars[i];
+    const Star& tail = effectState.starTails[i];
     EXPECT_EQ(head.x, expected[i].x) << i;
     EXPECT_EQ(head.y, expected[i].y) << i;
     EXPECT_EQ(head.speed, expected[i].speed) << i;

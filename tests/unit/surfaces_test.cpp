@@ -389,8 +389,8 @@ TEST_F(SurfacesTest, ARefusedRestoreLeavesTheBitmapsAndIsTriedAgainAtTheNextLost
 TEST_F(SurfacesTest, FramesRunOnTheCreatedDisplay) {
   ASSERT_TRUE(testing::StartHeadlessGame(7));
   // Give every ship an exhaust trail if the game has not built them yet.
-  while (effects.exhaustTrails.size() < static_cast<std::size_t>(ShipSlots())) {
-    effects.exhaustTrails.push_back(std::make_unique<TrailSystem>(settings.trailParticles));
+  while (effectState.exhaustTrails.size() < static_cast<std::size_t>(ShipSlots())) {
+    effectState.exhaustTrails.push_back(std::make_unique<TrailSystem>(settings.trailParticles));
   }
   const int shown = platform::Headless().PresentCount();
   for (int i = 0; i < 5; ++i) GameFrame();

@@ -278,14 +278,14 @@ TEST_F(TraceTest, ExplosionsListOccupiedSlotsOnly) {
   system->speed = {1.0f, 1.0f};
   system->colour = {200, 201};
   system->active = 1;
-  effects.explosionRing[3] = std::move(system);
-  effects.explosionAge[3] = 12;
-  effects.explosionNext = 4;
+  effectState.explosionRing[3] = std::move(system);
+  effectState.explosionAge[3] = 12;
+  effectState.explosionNext = 4;
   const std::string explosions = Value(Line(), "explosions");
   EXPECT_TRUE(StartsWith(explosions, R"({"next":4,"slots":[[3,2,12,")")) << explosions;
   EXPECT_EQ(explosions.size(), 28u + 16u + 4u);  // the digest and the closing "]]}
   const std::string before = explosions;
-  effects.explosionRing[3]->colour[1] = 202;
+  effectState.explosionRing[3]->colour[1] = 202;
   EXPECT_NE(Value(Line(), "explosions"), before);
 }
 
@@ -318,11 +318,11 @@ TEST_F(TraceTest, EachExplosionDigestsItsOwnParticles) {
         system->colour.push_back(200 + (j + k) % 40);
       }
       const int slot = (k * 3) % kExplosionSlots;  // slots out of order
-      effects.explosionRing[static_cast<std::size_t>(slot)] = std::move(system);
+      effectState.explosionRing[static_cast<std::size_t>(slot)] = std::move(system);
     }
     const std::string explosions = Value(Line(), "explosions");
     for (int slot = 0; slot < kExplosionSlots; ++slot) {
-      const auto& system = effects.explosionRing[static_cast<std::size_t>(slot)];
+      const auto& system = effectState.explosionRing[static_cast<std::size_t>(slot)];
       if (!system) continue;
       const std::string entry = "[" + std::to_string(slot) + "," + std::to_string(system->count) +
                                 ",0,\"" + plainDigest(*system) + "\"]";

@@ -25,8 +25,8 @@ class TrailsTest : public ::testing::Test {
     UpdateExhaustTrails(layer_.data(), 640);
     UpdateMissileTrails(layer_.data(), 640);
   }
-  TrailSystem& Exhaust(std::size_t i) { return *effects.exhaustTrails[i]; }
-  TrailSystem& MissileTrail(std::size_t k) { return *effects.missileTrails[k]; }
+  TrailSystem& Exhaust(std::size_t i) { return *effectState.exhaustTrails[i]; }
+  TrailSystem& MissileTrail(std::size_t k) { return *effectState.missileTrails[k]; }
 
   std::vector<std::uint8_t> layer_ = std::vector<std::uint8_t>(640 * 480, 0);
 };
@@ -39,7 +39,7 @@ TEST_F(TrailsTest, NewGameSeedsExhaustTrailsThenMissileTrails) {
   RandomGenerator g;
   g.Seed(42);
   for (int draw = 0; draw < 2 * 12; ++draw) g.Draw();
-  ASSERT_EQ(effects.exhaustTrails.size(), 13u);
+  ASSERT_EQ(effectState.exhaustTrails.size(), 13u);
   bool above65 = false;
   for (std::size_t i = 0; i < 13; ++i) {
     const TrailSystem& t = Exhaust(i);
@@ -152,20 +152,20 @@ TEST_F(TrailsTest, OnlyAliveShipsAndActiveMissilesRunTheirTrailsEvenWhilePaused)
 }
 
 TEST_F(TrailsTest, NoMemoryForTrailsLeavesTheGameAsItWas) {
-  const TrailSystem* first = effects.exhaustTrails[0].get();
+  const TrailSystem* first = effectState.exhaustTrails[0].get();
   const Ship* ship = world.shipTable[1].get();
   const std::vector<float> missileSpeeds = MissileTrail(0).speed;
   const std::uint32_t state = rng.state;
   platform::ArmFault(platform::Fault::kAllocation);
   EXPECT_THROW(ResetTrails(), std::bad_alloc);
-  EXPECT_EQ(effects.exhaustTrails[0].get(), first);
+  EXPECT_EQ(effectState.exhaustTrails[0].get(), first);
   EXPECT_EQ(MissileTrail(0).speed, missileSpeeds);
   EXPECT_EQ(rng.state, state);
   // A new game that cannot have its ships either keeps the old ones with their trails.
   platform::ArmFault(platform::Fault::kAllocation);
   EXPECT_THROW(NewGame(), std::bad_alloc);
   EXPECT_EQ(world.shipTable[1].get(), ship);
-  EXPECT_EQ(effects.exhaustTrails[0].get(), first);
+  EXPECT_EQ(effectState.exhaustTrails[0].get(), first);
 }
 
 }  // namespace

@@ -151,8 +151,8 @@ TEST_F(WeaponsTest, MissileSpawnKeepsTheSlotsTargetAndCell) {
   EXPECT_EQ(missile.spriteRect.left, 1);
   EXPECT_EQ(missile.spriteRect.bottom, 4);
   EXPECT_EQ(weapons.missileAge[0], 0);
-  EXPECT_EQ(effects.missileTrails[0]->active, 1);
-  EXPECT_EQ(effects.missileTrails[1]->active, 0);
+  EXPECT_EQ(effectState.missileTrails[0]->active, 1);
+  EXPECT_EQ(effectState.missileTrails[1]->active, 0);
   EXPECT_EQ(weapons.missileNext, 1);
   // The stock is the controls' business.
   EXPECT_EQ(player.missiles, 10);
@@ -185,7 +185,7 @@ TEST_F(WeaponsTest, MissileAcceleratesThenHomesFromTheFortyNinthUpdate) {
   EXPECT_EQ(missile.target, 1);
   EXPECT_EQ(missile.heading, 1.0f);
   EXPECT_EQ(missile.spriteRect.left, 14);
-  EXPECT_EQ(effects.missileTrails[0]->heading, 1.0f);
+  EXPECT_EQ(effectState.missileTrails[0]->heading, 1.0f);
 }
 
 TEST_F(WeaponsTest, MissileCellFollowsItsHeading) {
@@ -198,7 +198,7 @@ TEST_F(WeaponsTest, MissileCellFollowsItsHeading) {
   EXPECT_EQ(cell.top, 185);
   EXPECT_EQ(cell.right, 110);
   EXPECT_EQ(cell.bottom, 197);
-  EXPECT_EQ(effects.missileTrails[0]->heading, 7.0f);
+  EXPECT_EQ(effectState.missileTrails[0]->heading, 7.0f);
 }
 
 TEST_F(WeaponsTest, PausedMissileIsDrawnButStandsStill) {
@@ -231,8 +231,8 @@ TEST_F(WeaponsTest, MissileBurstsAfterSeventySixUpdatesWhereverItIs) {
   EXPECT_EQ(MissileAt(0).y, -612.0f);
   if (!explosions) GTEST_SKIP() << "no explosions are made yet";
   ASSERT_EQ(testing::ExplosionCount(), 1);
-  EXPECT_EQ(effects.explosionRing[0]->x[0], 0.0f);
-  EXPECT_EQ(effects.explosionRing[0]->y[0], -612.0f);
+  EXPECT_EQ(effectState.explosionRing[0]->x[0], 0.0f);
+  EXPECT_EQ(effectState.explosionRing[0]->y[0], -612.0f);
 }
 
 // ---------------------------------------------------------------------------------------------
