@@ -19,74 +19,74 @@ struct Windowing {
   int quitCode = 0;
 };
 
-Windowing state;
+Windowing windowing;
 
 }  // namespace
 
 bool RegisterWindowClass(const WindowClass& windowClass) {
-  state.procedure = windowClass.procedure;
+  windowing.procedure = windowClass.procedure;
   return windowClass.procedure != nullptr;
 }
 
 WindowHandle CreateGameWindow(std::string_view caption) {
-  if (state.procedure == nullptr || state.window != 0) return 0;
+  if (windowing.procedure == nullptr || windowing.window != 0) return 0;
   if (ConsumeFault(Fault::kWindow)) return 0;
   if (!CurrentBackend().OpenWindow(caption)) return 0;
-  state.window = state.nextHandle++;
-  return state.window;
+  windowing.window = windowing.nextHandle++;
+  return windowing.window;
 }
 
 void ShowGameWindow(WindowHandle window) {
-  if (window == 0 || window != state.window) return;
+  if (window == 0 || window != windowing.window) return;
   CurrentBackend().ShowWindow();
   // The window opens with the focus: the application is activated at once, as the system tells a
   // window that is shown in front.
-  if (state.procedure != nullptr) {
-    state.procedure(window, WM_ACTIVATEAPP, 1, 0);
-    state.procedure(window, WM_SETFOCUS, 0, 0);
+  if (windowing.procedure != nullptr) {
+    windowing.procedure(window, WM_ACTIVATEAPP, 1, 0);
+    windowing.procedure(window, WM_SETFOCUS, 0, 0);
   }
 }
 
 bool DestroyGameWindow(WindowHandle window) {
-  if (window == 0 || window != state.window) return false;
-  if (state.procedure != nullptr) state.procedure(window, WM_DESTROY, 0, 0);
+  if (window == 0 || window != windowing.window) return false;
+  if (windowing.procedure != nullptr) windowing.procedure(window, WM_DESTROY, 0, 0);
   CurrentBackend().CloseWindow();
-  state.window = 0;
+  windowing.window = 0;
   // Whatever was still queued for the window goes with it.
-  std::erase_if(state.queue, [window](const Message& m) { return m.window == window; });
+  std::erase_if(windowing.queue, [window](const Message& m) { return m.window == window; });
   return true;
 }
 
 WindowHandle CurrentWindow() {
-  return state.window;
+  return windowing.window;
 }
 
 bool PostMessage(WindowHandle window, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
-  if (window == 0 || window != state.window) return false;
-  state.queue.push_back(Message{window, message, wParam, lParam});
+  if (window == 0 || window != windowing.window) return false;
+  windowing.queue.push_back(Message{window, message, wParam, lParam});
   return true;
 }
 
 void PostQuitMessage(int exitCode) {
-  state.quitPosted = true;
-  state.quitCode = exitCode;
+  windowing.quitPosted = true;
+  windowing.quitCode = exitCode;
 }
 
 bool PeekMessage() {
   CurrentBackend().PumpEvents();
-  return !state.queue.empty() || state.quitPosted;
+  return !windowing.queue.empty() || windowing.quitPosted;
 }
 
 bool GetMessage(Message* message) {
-  if (!state.queue.empty()) {
-    *message = state.queue.front();
-    state.queue.pop_front();
+  if (!windowing.queue.empty()) {
+    *message = windowing.queue.front();
+    windowing.queue.pop_front();
     return true;
   }
-  if (state.quitPosted) {
+  if (windowing.quitPosted) {
     // The quit message comes after every message posted before it has been handled.
-    state.quitPosted = false;
-    *message = Message{0, WM_QUIT, static_cast<WPARAM>(state.quitCode), 0};
+    windowing.quitPosted = false;
+    *message = Message{0, WM_QUIT, static_cast<WPARAM>(windowing.quitCode), 0};
     return false;
   }
   *message = Message{};
@@ -94,10 +94,10 @@ bool GetMessage(Message* message) {
 }
 
 LRESULT DispatchMessage(const Message& message) {
-  if (message.window == 0 || message.window != state.window || state.procedure == nullptr) {
+  if (message.window == 0 || message.window != windowing.window || windowing.procedure == nullptr) {
     return 0;
   }
-  return state.procedure(message.window, message.message, message.wParam, message.lParam);
+  return windowing.procedure(message.window, message.message, message.wParam, message.lParam);
 }
 
 LRESULT DefWindowProc(WindowHandle window, std::uint32_t message, WPARAM, LPARAM) {
@@ -106,8 +106,8 @@ LRESULT DefWindowProc(WindowHandle window, std::uint32_t message, WPARAM, LPARAM
 }
 
 LRESULT SendMessage(WindowHandle window, std::uint32_t message, WPARAM wParam, LPARAM lParam) {
-  if (window == 0 || window != state.window || state.procedure == nullptr) return 0;
-  return state.procedure(window, message, wParam, lParam);
+  if (window == 0 || window != windowing.window || windowing.procedure == nullptr) return 0;
+  return windowing.procedure(window, message, wParam, lParam);
 }
 
 void MessageBox(WindowHandle, std::string_view text, std::string_view caption) {
@@ -131,7 +131,7 @@ std::uint32_t TimeSeconds() {
 }
 
 void ResetWindowing() {
-  state = Windowing{};
+  windowing = Windowing{};
 }
 
 }  // namespace kelmora::platform
