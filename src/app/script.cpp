@@ -433,32 +433,8 @@ void WriteScriptSeed(std::ostream& out, std::uint32_t seed) {
   out << "seed " << seed << '\n';
 }
 
-void ApplyScriptCommand(platform::ScriptedDevices& devices, const InputEvent& command) {
-  switch (command.op) {
-    case InputOp::kKey:
-      devices.SetKey(static_cast<std::uint8_t>(command.code), command.value != 0);
-      break;
-    case InputOp::kVk:
-      platform::PostMessage(appState.mainWindow, platform::WM_KEYDOWN,
-                            static_cast<platform::WPARAM>(command.code), 0);
-      break;
-    case InputOp::kMouse:
-      devices.AddMouseMotion(command.dx, command.dy);
-      break;
-    case InputOp::kButton:
-      devices.SetButton(command.code, command.value != 0);
-      break;
-    case InputOp::kActivate:
-      platform::PostMessage(appState.mainWindow, platform::WM_ACTIVATEAPP,
-                            static_cast<platform::WPARAM>(command.value != 0 ? 1 : 0), 0);
-      break;
-    case InputOp::kClose:
-      platform::PostMessage(appState.mainWindow, platform::WM_CLOSE, 0, 0);
-      break;
-    case InputOp::kFail:
-      platform::ArmFault(command.fault, command.value);
-      break;
-  }
+void ApplyScriptCommand(platform::DeviceState& devices, const InputEvent& command) {
+  platform::ApplyInputEvent(devices, appState.mainWindow, command);
 }
 
 }  // namespace kelmora

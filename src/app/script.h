@@ -55,7 +55,7 @@ bool ParseScript(std::istream& in, const std::string& fileName, Script* script, 
 
 // Gives one command to the game: device state (to `devices`), a message posted to the window,
 // or a fault armed.
-void ApplyScriptCommand(platform::ScriptedDevices& devices, const InputEvent& command);
+void ApplyScriptCommand(platform::DeviceState& devices, const InputEvent& command);
 
 // Writes one command as a script line (the form a recorded demo uses), with its newline. Reading
 // the line back gives the same command.

@@ -1,6 +1,10 @@
 #include "platform/backend.h"
 
 #include <cstdio>
+#include <cstring>
+
+#include "platform/faults.h"
+#include "platform/window.h"
 
 namespace kelmora::platform {
 
@@ -35,6 +39,45 @@ Backend& CurrentBackend() {
 
 void InstallBackend(Backend* backend) {
   installed = backend;
+}
+
+void DeviceState::ReadKeys(std::uint8_t (&keys)[256]) const {
+  std::memcpy(keys, keys_, sizeof keys_);
+}
+
+void DeviceState::TakeMouse(MouseState* state) {
+  state->lX = motionX_;
+  state->lY = motionY_;
+  state->lZ = 0;
+  std::memcpy(state->rgbButtons, buttons_, sizeof buttons_);
+  motionX_ = 0;
+  motionY_ = 0;
+}
+
+void ApplyInputEvent(DeviceState& devices, WindowHandle window, const InputEvent& input) {
+  switch (input.op) {
+    case InputOp::kKey:
+      devices.SetKey(static_cast<std::uint8_t>(input.code), input.value != 0);
+      break;
+    case InputOp::kVk:
+      PostMessage(window, WM_KEYDOWN, static_cast<WPARAM>(input.code), 0);
+      break;
+    case InputOp::kMouse:
+      devices.AddMouseMotion(input.dx, input.dy);
+      break;
+    case InputOp::kButton:
+      devices.SetButton(input.code, input.value != 0);
+      break;
+    case InputOp::kActivate:
+      PostMessage(window, WM_ACTIVATEAPP, static_cast<WPARAM>(input.value != 0 ? 1 : 0), 0);
+      break;
+    case InputOp::kClose:
+      PostMessage(window, WM_CLOSE, 0, 0);
+      break;
+    case InputOp::kFail:
+      ArmFault(input.fault, input.value);
+      break;
+  }
 }
 
 }  // namespace kelmora::platform

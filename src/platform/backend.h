@@ -7,6 +7,7 @@
 
 #include "platform/display.h"
 #include "platform/input_devices.h"
+#include "platform/input_event.h"
 #include "platform/types.h"
 
 namespace kelmora::platform {
@@ -41,17 +42,42 @@ class Backend {
   virtual void HideCursor() {}
 };
 
-// Device state that a program sets rather than a host reports: what tests and scripts drive on
-// the headless backend.
-class ScriptedDevices {
+// The keyboard and mouse as the game's next reads find them, kept by every backend: set from the
+// host's events, or by a test or a script line. Motion adds up until a mouse read takes it.
+class DeviceState {
  public:
-  virtual void SetKey(std::uint8_t code, bool down) = 0;
-  virtual void AddMouseMotion(std::int32_t dx, std::int32_t dy) = 0;
-  virtual void SetButton(int button, bool down) = 0;
+  void SetKey(std::uint8_t code, bool down) { keys_[code] = down ? 0x80 : 0; }
+  void AddMouseMotion(std::int32_t dx, std::int32_t dy) {
+    motionX_ = AddMotion(motionX_, dx);
+    motionY_ = AddMotion(motionY_, dy);
+  }
+  void SetButton(int button, bool down) { buttons_[button & 3] = down ? 0x80 : 0; }
+  // A button's raw byte, as a device may give it (any non-zero value is down).
+  void SetButtonByte(int button, std::uint8_t value) { buttons_[button & 3] = value; }
+
+  const std::uint8_t* DeviceKeys() const { return keys_; }
+  std::uint8_t DeviceButton(int button) const { return buttons_[button & 3]; }
+  // The motion waiting for the next mouse read.
+  std::int32_t WaitingMotionX() const { return motionX_; }
+  std::int32_t WaitingMotionY() const { return motionY_; }
 
  protected:
-  ~ScriptedDevices() = default;
+  ~DeviceState() = default;
+  // A keyboard read: the 256 key bytes.
+  void ReadKeys(std::uint8_t (&keys)[256]) const;
+  // A mouse read: the motion waiting (which it takes) and the button bytes.
+  void TakeMouse(MouseState* state);
+
+ private:
+  std::uint8_t keys_[256] = {};
+  std::uint8_t buttons_[4] = {};
+  std::int32_t motionX_ = 0;
+  std::int32_t motionY_ = 0;
 };
+
+// Gives one input to the game: to the device state, or posted to `window` as its message; a
+// script's fault is armed.
+void ApplyInputEvent(DeviceState& devices, WindowHandle window, const InputEvent& input);
 
 // The backend in use. Until a program installs one (and after it installs null) there is no
 // host: no window opens, no start-up step succeeds and no device can be read.

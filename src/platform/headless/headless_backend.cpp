@@ -1,7 +1,5 @@
 #include "platform/headless/headless_backend.h"
 
-#include <cstring>
-
 namespace kelmora::platform {
 
 HeadlessBackend& Headless() {
@@ -24,17 +22,12 @@ void HeadlessBackend::ShowMessageBox(std::string_view caption, std::string_view 
 }
 
 bool HeadlessBackend::ReadKeyboard(std::uint8_t (&keys)[256]) {
-  std::memcpy(keys, keys_, sizeof keys_);
+  ReadKeys(keys);
   return true;
 }
 
 bool HeadlessBackend::ReadMouse(MouseState* state) {
-  state->lX = mouseX_;
-  state->lY = mouseY_;
-  state->lZ = 0;
-  std::memcpy(state->rgbButtons, buttons_, sizeof buttons_);
-  mouseX_ = 0;
-  mouseY_ = 0;
+  TakeMouse(state);
   return true;
 }
 

@@ -207,14 +207,14 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
 
   for (int k = 0; k < 256; ++k) {
     const bool down = hostKeys_[k] || keyPressed_[k] || pad.keys[k];
-    if (down != (deviceKeys_[k] != 0)) {
+    if (down != (DeviceKeys()[k] != 0)) {
       inputs->push_back(InputEvent{InputOp::kKey, k, down ? 1 : 0});
     }
     keyPressed_[k] = false;
   }
   for (int b = 0; b < 4; ++b) {
     const bool down = hostButtons_[b] || buttonPressed_[b] || (b < 2 && pad.buttons[b]);
-    if (down != (deviceButtons_[b] != 0)) {
+    if (down != (DeviceButton(b) != 0)) {
       inputs->push_back(InputEvent{InputOp::kButton, b, down ? 1 : 0});
     }
     buttonPressed_[b] = false;

@@ -80,8 +80,8 @@ void SdlBackend::PointerMotion(std::int32_t* dx, std::int32_t* dy) {
                     LetterboxRect(outputWidth, outputHeight, options_.scale), &frameX, &frameY)) {
     return;
   }
-  *dx = AddMotion(*dx, MotionTo(frameX, menuCursorX_, deviceMotionX_));
-  *dy = AddMotion(*dy, MotionTo(frameY, menuCursorY_, deviceMotionY_));
+  *dx = AddMotion(*dx, MotionTo(frameX, menuCursorX_, WaitingMotionX()));
+  *dy = AddMotion(*dy, MotionTo(frameY, menuCursorY_, WaitingMotionY()));
 }
 
 void SdlBackend::HandleMouseButton(const SDL_MouseButtonEvent& event) {

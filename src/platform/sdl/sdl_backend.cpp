@@ -22,44 +22,16 @@ SdlBackend::~SdlBackend() {
 }
 
 void SdlBackend::ApplyInput(const InputEvent& input) {
-  switch (input.op) {
-    case InputOp::kKey:
-      deviceKeys_[input.code & 0xFF] = input.value != 0 ? 0x80 : 0;
-      break;
-    case InputOp::kVk:
-      PostMessage(CurrentWindow(), WM_KEYDOWN, static_cast<WPARAM>(input.code), 0);
-      break;
-    case InputOp::kMouse:
-      deviceMotionX_ = AddMotion(deviceMotionX_, input.dx);
-      deviceMotionY_ = AddMotion(deviceMotionY_, input.dy);
-      break;
-    case InputOp::kButton:
-      deviceButtons_[input.code & 3] = input.value != 0 ? 0x80 : 0;
-      break;
-    case InputOp::kActivate:
-      PostMessage(CurrentWindow(), WM_ACTIVATEAPP, input.value != 0 ? 1 : 0, 0);
-      break;
-    case InputOp::kClose:
-      PostMessage(CurrentWindow(), WM_CLOSE, 0, 0);
-      break;
-    case InputOp::kFail:
-      ArmFault(input.fault, input.value);
-      break;
-  }
+  ApplyInputEvent(*this, CurrentWindow(), input);
 }
 
 bool SdlBackend::ReadKeyboard(std::uint8_t (&keys)[256]) {
-  std::memcpy(keys, deviceKeys_, sizeof deviceKeys_);
+  ReadKeys(keys);
   return true;
 }
 
 bool SdlBackend::ReadMouse(MouseState* state) {
-  state->lX = deviceMotionX_;
-  state->lY = deviceMotionY_;
-  state->lZ = 0;
-  std::memcpy(state->rgbButtons, deviceButtons_, sizeof deviceButtons_);
-  deviceMotionX_ = 0;
-  deviceMotionY_ = 0;
+  TakeMouse(state);
   return true;
 }
 

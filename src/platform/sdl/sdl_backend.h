@@ -44,7 +44,7 @@ struct SdlOptions {
   std::optional<std::uint32_t> seed;  // the clock the game seeds its generator from
 };
 
-class SdlBackend final : public Backend {
+class SdlBackend final : public Backend, public DeviceState {
  public:
   explicit SdlBackend(const SdlOptions& options);
   ~SdlBackend() override;
@@ -104,7 +104,6 @@ class SdlBackend final : public Backend {
   SDL_Renderer* Renderer() const { return renderer_; }
   bool Fullscreen() const { return fullscreen_; }
   bool ScreenLost() const { return screenLost_; }
-  const std::uint8_t* DeviceKeys() const { return deviceKeys_; }
   int PadCount() const { return static_cast<int>(pads_.size()); }
   void ToggleFullscreen();
 
@@ -197,10 +196,6 @@ class SdlBackend final : public Backend {
   std::vector<_SDL_GameController*> pads_;
 
   // The devices as the game reads them.
-  std::uint8_t deviceKeys_[256] = {};
-  std::uint8_t deviceButtons_[4] = {};
-  std::int32_t deviceMotionX_ = 0;
-  std::int32_t deviceMotionY_ = 0;
 
   std::uint32_t lastTime_ = 0;
   std::vector<std::pair<std::string, std::string>> boxes_;

@@ -63,17 +63,12 @@ std::vector<std::pair<std::string, std::string>> WebBackend::TakeMessageBoxes() 
 }
 
 bool WebBackend::ReadKeyboard(std::uint8_t (&keys)[256]) {
-  std::memcpy(keys, deviceKeys_, sizeof deviceKeys_);
+  ReadKeys(keys);
   return true;
 }
 
 bool WebBackend::ReadMouse(MouseState* state) {
-  state->lX = deviceMotionX_;
-  state->lY = deviceMotionY_;
-  state->lZ = 0;
-  std::memcpy(state->rgbButtons, deviceButtons_, sizeof deviceButtons_);
-  deviceMotionX_ = 0;
-  deviceMotionY_ = 0;
+  TakeMouse(state);
   return true;
 }
 
@@ -109,29 +104,7 @@ void WebBackend::ShowLastFrame() {
 }
 
 void WebBackend::ApplyInput(const InputEvent& input) {
-  switch (input.op) {
-    case InputOp::kKey:
-      SetKey(static_cast<std::uint8_t>(input.code & 0xFF), input.value != 0);
-      break;
-    case InputOp::kVk:
-      PostMessage(CurrentWindow(), WM_KEYDOWN, static_cast<WPARAM>(input.code), 0);
-      break;
-    case InputOp::kMouse:
-      AddMouseMotion(input.dx, input.dy);
-      break;
-    case InputOp::kButton:
-      SetButton(input.code, input.value != 0);
-      break;
-    case InputOp::kActivate:
-      PostMessage(CurrentWindow(), WM_ACTIVATEAPP, input.value != 0 ? 1 : 0, 0);
-      break;
-    case InputOp::kClose:
-      PostMessage(CurrentWindow(), WM_CLOSE, 0, 0);
-      break;
-    case InputOp::kFail:
-      ArmFault(input.fault, input.value);
-      break;
-  }
+  ApplyInputEvent(*this, CurrentWindow(), input);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -262,8 +235,8 @@ void WebBackend::PointerMotion(std::int32_t* dx, std::int32_t* dy) {
   pointerMoved_ = false;
   lastMenuUp_ = menuUp_;
   if (pointerLocked_ || !menuUp_ || !Active() || !follow || !pointerInside_) return;
-  *dx = AddMotion(*dx, MotionTo(pointerFrameX_, menuCursorX_, deviceMotionX_));
-  *dy = AddMotion(*dy, MotionTo(pointerFrameY_, menuCursorY_, deviceMotionY_));
+  *dx = AddMotion(*dx, MotionTo(pointerFrameX_, menuCursorX_, WaitingMotionX()));
+  *dy = AddMotion(*dy, MotionTo(pointerFrameY_, menuCursorY_, WaitingMotionY()));
 }
 
 void WebBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
@@ -301,14 +274,14 @@ void WebBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
 
   for (int k = 0; k < 256; ++k) {
     const bool down = hostKeys_[k] || keyPressed_[k] || pad.keys[k];
-    if (down != (deviceKeys_[k] != 0)) {
+    if (down != (DeviceKeys()[k] != 0)) {
       inputs->push_back(InputEvent{InputOp::kKey, k, down ? 1 : 0});
     }
     keyPressed_[k] = false;
   }
   for (int b = 0; b < 4; ++b) {
     const bool down = hostButtons_[b] || buttonPressed_[b] || (b < 2 && pad.buttons[b]);
-    if (down != (deviceButtons_[b] != 0)) {
+    if (down != (DeviceButton(b) != 0)) {
       inputs->push_back(InputEvent{InputOp::kButton, b, down ? 1 : 0});
     }
     buttonPressed_[b] = false;

@@ -30,7 +30,7 @@ struct PageKey {
   bool command = false;  // Control or Meta is held: a shortcut of the browser's
 };
 
-class WebBackend final : public Backend, public ScriptedDevices {
+class WebBackend final : public Backend, public DeviceState {
  public:
   WebBackend() = default;
   WebBackend(const WebBackend&) = delete;
@@ -46,14 +46,6 @@ class WebBackend final : public Backend, public ScriptedDevices {
   HRESULT Present(const Surface& frame, const PaletteTable& palette) override;
   std::uint32_t TimeSeconds() override { return clock_; }
   void HideCursor() override {}
-
-  // The devices as a script sets them (ScriptedDevices).
-  void SetKey(std::uint8_t code, bool down) override { deviceKeys_[code] = down ? 0x80 : 0; }
-  void AddMouseMotion(std::int32_t dx, std::int32_t dy) override {
-    deviceMotionX_ = AddMotion(deviceMotionX_, dx);
-    deviceMotionY_ = AddMotion(deviceMotionY_, dy);
-  }
-  void SetButton(int button, bool down) override { deviceButtons_[button & 3] = down ? 0x80 : 0; }
 
   // The seed the game's clock hands out.
   void SetClock(std::uint32_t seconds) { clock_ = seconds; }
@@ -92,8 +84,6 @@ class WebBackend final : public Backend, public ScriptedDevices {
   void OnPointerLock(bool locked) { pointerLocked_ = locked; }
   void SetPads(const std::vector<PadState>& pads) { pads_ = pads; }
 
-  const std::uint8_t* DeviceKeys() const { return deviceKeys_; }
-
  private:
   void PushActivate(std::vector<InputEvent>* inputs);
   void TakeLeftAlt(bool down, bool repeat);
@@ -131,10 +121,6 @@ class WebBackend final : public Backend, public ScriptedDevices {
   PadInput lastPad_{};
 
   // The devices as the game reads them.
-  std::uint8_t deviceKeys_[256] = {};
-  std::uint8_t deviceButtons_[4] = {};
-  std::int32_t deviceMotionX_ = 0;
-  std::int32_t deviceMotionY_ = 0;
 
   // The last frame presented, and the canvas's colours (RGBA bytes) it is drawn in.
   std::vector<std::uint8_t> frame_;
