@@ -61,7 +61,7 @@ void PixelPhase() {
 void GameFrame() {
   ++frameRecord.frames;
   frameRecord.blitCount = 0;
-  frameRecord.blitHash = Fnv1a64::kOffsetBasis;
+  frameRecord.blitWords.clear();
 
   FillSurface(displayObjects.backBuffer, 0);
   BlitSprite(kScreenRect, kScreenRect, displayObjects.pixelLayer.get(), kCopyBlitFlags);

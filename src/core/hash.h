@@ -15,6 +15,10 @@
 #include <span>
 #include <string>
 
+#if defined(__SSE2__) && !defined(KELMORA_NO_PROCESSOR_PATHS)
+#include <emmintrin.h>
+#endif
+
 namespace kelmora {
 
 namespace hash_detail {
@@ -48,6 +52,36 @@ inline std::uint64_t Load8(const std::uint8_t* bytes) {
 }
 
 }  // namespace hash_detail
+
+// The same as NonZeroBytes64, eight bytes at a time in ordinary integers: the top bit of each
+// byte of `high` says whether that byte is non-zero, and one multiplication gathers the eight top
+// bits into one byte.
+inline std::uint64_t NonZeroBytes64Plain(const std::uint8_t* bytes) {
+  constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7full;
+  std::uint64_t mask = 0;
+  for (int i = 0; i < 8; ++i) {
+    const std::uint64_t eight = hash_detail::Load8(bytes + 8 * i);
+    const std::uint64_t high = (((eight & kLow7) + kLow7) | eight) & ~kLow7;
+    mask |= (((high >> 7) * 0x0102040810204080ull) >> 56) << (8 * i);
+  }
+  return mask;
+}
+
+// One bit per byte of the 64 from `bytes`, bit i set when byte i is not zero.
+inline std::uint64_t NonZeroBytes64(const std::uint8_t* bytes) {
+#if defined(__SSE2__) && !defined(KELMORA_NO_PROCESSOR_PATHS)
+  const __m128i zero = _mm_setzero_si128();
+  std::uint64_t zeros = 0;
+  for (int i = 0; i < 4; ++i) {
+    const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * i));
+    const auto mask = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(sixteen, zero)));
+    zeros |= static_cast<std::uint64_t>(mask) << (16 * i);
+  }
+  return ~zeros;
+#else
+  return NonZeroBytes64Plain(bytes);
+#endif
+}
 
 class Fnv1a64 {
  public:
@@ -144,6 +178,25 @@ class SparseFnv1a64 {
     FeedZeros();
     for (std::size_t j = 0; j < 8; ++j) hash_ = hash_detail::Step(hash_, bytes[j]);
   }
+  // The 64 bytes from `bytes`, whose non-zero ones are the set bits of `nonZero` (bit i for byte
+  // i): only those are fed, each as one multiplication by the power of the prime that covers the
+  // zero bytes before it.
+  void Masked64(const std::uint8_t* bytes, std::uint64_t nonZero) {
+    if (nonZero == 0) {
+      zeros_ += 64;
+      return;
+    }
+    int last = std::countr_zero(nonZero);
+    hash_ = (hash_ * Fnv1a64::PrimePower(zeros_ + static_cast<std::size_t>(last))) ^ bytes[last];
+    for (nonZero &= nonZero - 1; nonZero != 0; nonZero &= nonZero - 1) {
+      const int next = std::countr_zero(nonZero);
+      hash_ = (hash_ * hash_detail::kPrimePowers[0][static_cast<std::size_t>(next - last)]) ^
+              bytes[next];
+      last = next;
+    }
+    // The last byte's own multiplication is still to come, with the zeros after it.
+    zeros_ = static_cast<std::size_t>(64 - last);
+  }
   // Any number of bytes.
   void Bytes(const std::uint8_t* bytes, std::size_t count) {
     std::size_t i = 0;
@@ -181,27 +234,30 @@ class SparseFnv1a64 {
   std::size_t zeros_ = 0;
 };
 
-// The digests of four sequences of words, each fed by Word from the offset basis, worked out side
-// by side: each digest is one chain of multiplications, and the processor works on four at once.
-inline std::array<std::uint64_t, 4> HashWordsSideBySide(
-    const std::array<std::span<const std::uint32_t>, 4>& words) {
-  std::size_t common = words[0].size();
-  for (const auto& stream : words) common = stream.size() < common ? stream.size() : common;
-  Fnv1a64 a;
-  Fnv1a64 b;
-  Fnv1a64 c;
-  Fnv1a64 d;
-  for (std::size_t i = 0; i < common; ++i) {
-    a.Word(words[0][i]);
-    b.Word(words[1][i]);
-    c.Word(words[2][i]);
-    d.Word(words[3][i]);
+// The digest of a sequence of words, each fed by Word from the offset basis.
+inline std::uint64_t HashWords(std::span<const std::uint32_t> words) {
+  Fnv1a64 hash;
+  for (const std::uint32_t word : words) hash.Word(word);
+  return hash.Value();
+}
+
+// The digests of N sequences of words, each fed by Word from the offset basis, worked out side
+// by side: each digest is one chain of multiplications, and the processor works on all N at once
+// for as long as any sequence has words left.
+template <std::size_t N>
+std::array<std::uint64_t, N> HashWordsSideBySide(
+    const std::array<std::span<const std::uint32_t>, N>& words) {
+  std::size_t longest = 0;
+  for (const auto& stream : words) longest = stream.size() > longest ? stream.size() : longest;
+  std::array<Fnv1a64, N> hashes;
+  for (std::size_t i = 0; i < longest; ++i) {
+    for (std::size_t s = 0; s < N; ++s) {
+      if (i < words[s].size()) hashes[s].Word(words[s][i]);
+    }
   }
-  for (std::size_t i = common; i < words[0].size(); ++i) a.Word(words[0][i]);
-  for (std::size_t i = common; i < words[1].size(); ++i) b.Word(words[1][i]);
-  for (std::size_t i = common; i < words[2].size(); ++i) c.Word(words[2][i]);
-  for (std::size_t i = common; i < words[3].size(); ++i) d.Word(words[3][i]);
-  return {a.Value(), b.Value(), c.Value(), d.Value()};
+  std::array<std::uint64_t, N> values{};
+  for (std::size_t s = 0; s < N; ++s) values[s] = hashes[s].Value();
+  return values;
 }
 
 inline void Fnv1a64::SparseBytes(const std::uint8_t* bytes, std::size_t count) {

@@ -24,19 +24,26 @@ void RecordBlit(const Rect& source, const Rect& destination, const platform::Sur
                 std::uint32_t flags) {
   frameRecord.blitCount += 1;
   if (!frameRecord.hashBlits) return;
-  Fnv1a64 h(frameRecord.blitHash);
-  h.Int(SurfaceNumber(surface));
-  h.Int(source.left);
-  h.Int(source.top);
-  h.Int(source.right);
-  h.Int(source.bottom);
-  h.Int(destination.left);
-  h.Int(destination.top);
-  h.Int(destination.right);
-  h.Int(destination.bottom);
-  h.Word(flags);
-  frameRecord.blitHash = h.Value();
+  const std::uint32_t words[kBlitWords] = {static_cast<std::uint32_t>(SurfaceNumber(surface)),
+                                           static_cast<std::uint32_t>(source.left),
+                                           static_cast<std::uint32_t>(source.top),
+                                           static_cast<std::uint32_t>(source.right),
+                                           static_cast<std::uint32_t>(source.bottom),
+                                           static_cast<std::uint32_t>(destination.left),
+                                           static_cast<std::uint32_t>(destination.top),
+                                           static_cast<std::uint32_t>(destination.right),
+                                           static_cast<std::uint32_t>(destination.bottom),
+                                           flags};
+  frameRecord.blitWords.insert(frameRecord.blitWords.end(), std::begin(words), std::end(words));
 }
+
+}  // namespace
+
+std::uint64_t BlitDigest() {
+  return HashWords(frameRecord.blitWords);
+}
+
+namespace {
 
 // The cell of one character of the 6x7 font. Anything the font has no glyph for draws as the
 // space: one key-coloured pixel stretched over the box.

@@ -121,6 +121,10 @@ void AllowProcessorPaths(bool allow) {
   processorPaths = allow;
 }
 
+bool ProcessorPathsAllowed() {
+  return processorPaths;
+}
+
 HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, std::uint32_t flags,
                      const BltFx* fx) {
   if (ConsumeFault(Fault::kBlitBusy)) return DDERR_WASSTILLDRAWING;

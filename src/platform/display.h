@@ -85,6 +85,7 @@ class Clipper {
 // taken where the processor has them. They give the very same pixels as the plain ways; tests turn
 // them off to keep the plain ways tested on every machine.
 void AllowProcessorPaths(bool allow);
+bool ProcessorPathsAllowed();
 
 class DeviceContext;
 

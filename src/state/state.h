@@ -266,10 +266,11 @@ struct AppState {
 struct FrameRecord {
   std::uint64_t frames = 0;  // GameFrame calls so far
   std::uint32_t blitCount = 0;
-  std::uint64_t blitHash = 0;
-  // Whether blitHash is kept up to date. Only a trace reads it; programs that write none (the
-  // game itself, the benchmarks) switch it off, since the digest of a few thousand blits a frame
-  // costs more than drawing them.
+  // The frame's blits, each as the ten words its digest is fed (see BlitDigest).
+  std::vector<std::uint32_t> blitWords;
+  // Whether blitWords is kept. Only a trace reads it; programs that write none (the game itself,
+  // the benchmarks) switch it off, since the digest of a few thousand blits a frame costs more
+  // than drawing them.
   bool hashBlits = true;
 };
 

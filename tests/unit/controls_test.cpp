@@ -224,9 +224,9 @@ class LabelTest : public ControlsTest {
   template <typename Draw>
   std::uint64_t Digest(Draw draw) {
     frameRecord.blitCount = 0;
-    frameRecord.blitHash = Fnv1a64::kOffsetBasis;
+    frameRecord.blitWords.clear();
     draw();
-    return frameRecord.blitHash;
+    return BlitDigest();
   }
   void ExpectLabel(const Ship& ship, std::int32_t cx, std::int32_t cy, const char* text) {
     const std::uint64_t expected =

@@ -165,6 +165,46 @@ TEST(Numeric, SparseDigestIsThePlainDigestForEveryZeroRun) {
   }
 }
 
+// Blocks of 64 with every density, fed by their non-zero masks between zero runs and whole
+// stretches: the digest of every byte in turn, and the masks the bytes' own.
+TEST(Numeric, MaskedBlocksGiveThePlainDigestOnAllProcessorPaths) {
+  std::vector<std::uint8_t> bytes;
+  std::uint32_t seed = 12345;
+  const auto next = [&] {
+    seed = seed * 1103515245u + 12345u;
+    return seed >> 16;
+  };
+  for (int block = 0; block < 400; ++block) {
+    const std::uint32_t density = static_cast<std::uint32_t>(block % 66);  // 0 to 65 in 64
+    for (int i = 0; i < 64; ++i) {
+      bytes.push_back(next() % 64 < density ? static_cast<std::uint8_t>(1 + next() % 255) : 0);
+    }
+  }
+  bytes[64 * 7] = 0x80;  // bytes with only the top bit, or none of it, set
+  bytes[64 * 7 + 1] = 0x7f;
+  SparseFnv1a64 masked;
+  for (std::size_t b = 0; b < bytes.size() / 64; ++b) {
+    const std::uint8_t* block = bytes.data() + 64 * b;
+    std::uint64_t expected = 0;
+    for (int i = 0; i < 64; ++i) expected |= static_cast<std::uint64_t>(block[i] != 0) << i;
+    ASSERT_EQ(NonZeroBytes64(block), expected) << b;
+    ASSERT_EQ(NonZeroBytes64Plain(block), expected) << b;
+    if (b % 5 == 4) {
+      masked.Zeros(3);  // a zero run between blocks, as rows give
+    } else if (b % 7 == 6) {
+      masked.Bytes(block, 64);  // or the same bytes fed the other way
+      continue;
+    }
+    masked.Masked64(block, expected);
+  }
+  Fnv1a64 plain;
+  for (std::size_t b = 0; b < bytes.size() / 64; ++b) {
+    if (b % 5 == 4) plain.Zeros(3);
+    plain.Bytes(bytes.data() + 64 * b, 64);
+  }
+  EXPECT_EQ(masked.Value(), plain.Value());
+}
+
 TEST(Numeric, SparseDigestCarriesRunsAcrossCallsAndContinuesADigest) {
   // A 640x480 layer, all zero but for scattered bytes and a dense block, fed row by row.
   std::vector<std::uint8_t> layer(640 * 480, 0);
@@ -187,14 +227,15 @@ TEST(Numeric, SparseDigestCarriesRunsAcrossCallsAndContinuesADigest) {
 }
 
 TEST(Numeric, WordDigestsSideBySideAreEachTheirOwn) {
-  std::vector<std::uint32_t> streams[4];
-  for (int k = 0; k < 4; ++k) {
+  std::vector<std::uint32_t> streams[5];
+  for (int k = 0; k < 5; ++k) {
     for (int i = 0; i < 37 * k + 5; ++i)
       streams[k].push_back(static_cast<std::uint32_t>(i * (k + 3)) << (i % 20));
   }
-  streams[2].clear();  // one of them empty
-  const auto hashes = HashWordsSideBySide({streams[0], streams[1], streams[2], streams[3]});
-  for (int k = 0; k < 4; ++k) {
+  streams[2].clear();  // one of them empty, the others of different lengths
+  const auto hashes =
+      HashWordsSideBySide<5>({streams[0], streams[1], streams[2], streams[3], streams[4]});
+  for (int k = 0; k < 5; ++k) {
     Fnv1a64 alone;
     for (const std::uint32_t word : streams[k]) alone.Word(word);
     EXPECT_EQ(hashes[static_cast<std::size_t>(k)], alone.Value()) << k;

@@ -344,9 +344,16 @@ TEST_F(TraceTest, LatchesAreListedInAscendingOrder) {
 }
 
 TEST_F(TraceTest, BlitsCountOnlyWhenAFrameRan) {
+  // Two blits' words: the digest is theirs, fed in turn.
   frameRecord.blitCount = 3;
-  frameRecord.blitHash = 0x0123456789abcdefull;
-  EXPECT_EQ(Value(Line(true), "blits"), R"({"count":3,"hash":"0123456789abcdef"})");
+  frameRecord.blitWords = {2, 0, 0, 640, 480, 0,           0, 640, 480, 0x1000000,
+                           0, 5, 6, 7,   8,   0xFFFFFFF0u, 9, 10,  11,  0x1008000};
+  Fnv1a64 words;
+  for (const std::uint32_t word : frameRecord.blitWords) {
+    for (int shift = 0; shift < 32; shift += 8)
+      words.Byte(static_cast<std::uint8_t>(word >> shift));
+  }
+  EXPECT_EQ(Value(Line(true), "blits"), R"({"count":3,"hash":")" + words.Hex() + "\"}");
   EXPECT_EQ(Value(Line(false), "blits"), std::string(R"({"count":0,"hash":")") + kNothing + "\"}");
 }
 
@@ -415,6 +422,11 @@ TEST_F(TraceTest, SurfaceDigestsSideBySideAreThePlainDigests) {
   EXPECT_EQ(both[0], PlainSurfaceDigest(layer));
   EXPECT_EQ(both[1], PlainSurfaceDigest(screen));
   EXPECT_EQ(SurfaceHash(&layer), both[0]);
+  // The rows' masks from whole registers where the processor has them, and without.
+  platform::AllowProcessorPaths(false);
+  EXPECT_EQ(SurfaceHashes(&layer, &screen), both);
+  EXPECT_EQ(SurfaceHash(&screen), both[1]);
+  platform::AllowProcessorPaths(true);
   // Surfaces of other sizes (narrower than a block, wider or taller than the screen, of
   // different sizes) and missing surfaces.
   platform::Surface narrow("narrow", 13, 5, 0);

@@ -1,0 +1,297 @@
+#include "app/trace_digests.h"
+
+#include <algorithm>
+#include <bit>
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(KELMORA_NO_PROCESSOR_PATHS)
+#include <immintrin.h>
+#endif
+
+#include "core/hash.h"
+#include "effects/particles.h"
+#include "platform/display.h"
+#include "state/state.h"
+
+namespace kelmora {
+
+namespace {
+
+// The words of one digest, gathered so that several digests can be worked out side by side.
+class Words {
+ public:
+  explicit Words(std::vector<std::uint32_t>& words) : words_(words) { words_.clear(); }
+  void Int(std::int32_t value) { words_.push_back(static_cast<std::uint32_t>(value)); }
+  void Float(float value) { words_.push_back(std::bit_cast<std::uint32_t>(value)); }
+
+ private:
+  std::vector<std::uint32_t>& words_;
+};
+
+void GatherRect(Words& words, const platform::Rect& rect) {
+  words.Int(rect.left);
+  words.Int(rect.top);
+  words.Int(rect.right);
+  words.Int(rect.bottom);
+}
+
+void GatherTrail(Words& words, const TrailSystem& trail) {
+  words.Float(trail.heading);
+  words.Int(trail.active);
+  words.Int(trail.baseColour);
+  words.Int(trail.capColour);
+  words.Int(trail.count);
+  const std::size_t n = ParticlesHeld(
+      trail.count,
+      {trail.x.size(), trail.y.size(), trail.speed.size(), trail.colour.size(), trail.age.size()});
+  for (std::size_t j = 0; j < n; ++j) {
+    words.Float(trail.x[j]);
+    words.Float(trail.y[j]);
+    words.Float(trail.speed[j]);
+    words.Int(trail.colour[j]);
+    words.Int(trail.age[j]);
+  }
+}
+
+void GatherStar(Words& words, const Star& star) {
+  words.Float(star.x);
+  words.Float(star.y);
+  words.Int(star.speed);
+  words.Int(star.colour);
+  words.Float(star.heading);
+  words.Int(star.thrust);
+}
+
+void GatherEffects(RecordInputs* inputs) {
+  Words exhaust(inputs->effects[kExhaustTrails]);
+  for (const auto& trail : effectState.exhaustTrails) {
+    if (trail) GatherTrail(exhaust, *trail);
+  }
+  Words missile(inputs->effects[kMissileTrails]);
+  for (const auto& trail : effectState.missileTrails) {
+    if (trail) GatherTrail(missile, *trail);
+  }
+  Words stars(inputs->effects[kStarField]);
+  for (const Star& star : effectState.stars) GatherStar(stars, star);
+  for (const Star& star : effectState.starTails) GatherStar(stars, star);
+  // Every slot of the table the last game built, whatever pickupCount says now.
+  Words pickups(inputs->effects[kPickupTable]);
+  for (const auto& pickup : world.pickupTable) {
+    if (!pickup) continue;
+    pickups.Int(pickup->x);
+    pickups.Int(pickup->y);
+    pickups.Int(pickup->kind);
+    GatherRect(pickups, pickup->sourceRect);
+  }
+}
+
+void TakeExplosions(RecordInputs* inputs) {
+  inputs->explosions.clear();
+  for (const auto& record : effectState.explosionRing) {
+    if (!record) continue;
+    const ExplosionSystem& system = *record;
+    const std::size_t n =
+        ParticlesHeld(system.count, {system.x.size(), system.y.size(), system.angle.size(),
+                                     system.speed.size(), system.colour.size()});
+    inputs->explosions.push_back({{system.x.data(), n},
+                                  {system.y.data(), n},
+                                  {system.angle.data(), n},
+                                  {system.speed.data(), n},
+                                  {system.colour.data(), n}});
+  }
+}
+
+inline __attribute__((always_inline)) void HashParticle(Fnv1a64& hash, const ParticleSpans& p,
+                                                        std::size_t j) {
+  hash.Float(p.x[j]);
+  hash.Float(p.y[j]);
+  hash.Float(p.angle[j]);
+  hash.Float(p.speed[j]);
+  hash.Int(p.colour[j]);
+}
+
+// The digest of every explosion's particles. Four (or two) explosions at a time are fed side by
+// side: each digest is one long chain of multiplications, and the processor works on several at
+// once.
+void ExplosionHashes(std::span<const ParticleSpans> explosions, std::vector<std::uint64_t>* out) {
+  out->assign(explosions.size(), 0);
+  const std::size_t count = explosions.size();
+  std::size_t g = 0;
+  for (; g + 4 <= count; g += 4) {
+    const ParticleSpans& a = explosions[g];
+    const ParticleSpans& b = explosions[g + 1];
+    const ParticleSpans& c = explosions[g + 2];
+    const ParticleSpans& d = explosions[g + 3];
+    const std::size_t n[4] = {a.x.size(), b.x.size(), c.x.size(), d.x.size()};
+    const std::size_t common = std::min(std::min(n[0], n[1]), std::min(n[2], n[3]));
+    Fnv1a64 hashA;
+    Fnv1a64 hashB;
+    Fnv1a64 hashC;
+    Fnv1a64 hashD;
+    for (std::size_t j = 0; j < common; ++j) {
+      HashParticle(hashA, a, j);
+      HashParticle(hashB, b, j);
+      HashParticle(hashC, c, j);
+      HashParticle(hashD, d, j);
+    }
+    for (std::size_t j = common; j < n[0]; ++j) HashParticle(hashA, a, j);
+    for (std::size_t j = common; j < n[1]; ++j) HashParticle(hashB, b, j);
+    for (std::size_t j = common; j < n[2]; ++j) HashParticle(hashC, c, j);
+    for (std::size_t j = common; j < n[3]; ++j) HashParticle(hashD, d, j);
+    (*out)[g] = hashA.Value();
+    (*out)[g + 1] = hashB.Value();
+    (*out)[g + 2] = hashC.Value();
+    (*out)[g + 3] = hashD.Value();
+  }
+  if (g + 2 <= count) {
+    const ParticleSpans& a = explosions[g];
+    const ParticleSpans& b = explosions[g + 1];
+    const std::size_t common = std::min(a.x.size(), b.x.size());
+    Fnv1a64 hashA;
+    Fnv1a64 hashB;
+    for (std::size_t j = 0; j < common; ++j) {
+      HashParticle(hashA, a, j);
+      HashParticle(hashB, b, j);
+    }
+    for (std::size_t j = common; j < a.x.size(); ++j) HashParticle(hashA, a, j);
+    for (std::size_t j = common; j < b.x.size(); ++j) HashParticle(hashB, b, j);
+    (*out)[g] = hashA.Value();
+    (*out)[g + 1] = hashB.Value();
+    g += 2;
+  }
+  for (; g < count; ++g) {
+    Fnv1a64 hash;
+    for (std::size_t j = 0; j < explosions[g].x.size(); ++j) HashParticle(hash, explosions[g], j);
+    (*out)[g] = hash.Value();
+  }
+}
+
+}  // namespace
+
+void TakeRecordInputs(bool frameRan, RecordInputs* inputs) {
+  TakeExplosions(inputs);
+  GatherEffects(inputs);
+  inputs->frameRan = frameRan;
+  inputs->blits = frameRan ? std::span<const std::uint32_t>(frameRecord.blitWords)
+                           : std::span<const std::uint32_t>();
+}
+
+void WorkOutRecordDigests(const RecordInputs& inputs, RecordDigests* digests) {
+  ExplosionHashes(inputs.explosions, &digests->explosions);
+  // The blits' digest beside the effects': five chains of multiplications at once.
+  const auto words = HashWordsSideBySide<5>(
+      {inputs.effects[0], inputs.effects[1], inputs.effects[2], inputs.effects[3], inputs.blits});
+  std::copy(words.begin(), words.begin() + 4, digests->effects.begin());
+  digests->blits = inputs.frameRan ? words[4] : Fnv1a64::kOffsetBasis;
+}
+
+SurfaceView ViewOf(const platform::Surface* surface) {
+  if (surface == nullptr) return {};
+  const int width =
+      surface->Width() < platform::kScreenWidth ? surface->Width() : platform::kScreenWidth;
+  const int height =
+      surface->Height() < platform::kScreenHeight ? surface->Height() : platform::kScreenHeight;
+  return {surface->Pixels(), static_cast<std::size_t>(width > 0 ? width : 0), height,
+          surface->Pitch()};
+}
+
+namespace {
+
+// The widest row a view has: 640 bytes, ten blocks of 64.
+constexpr std::size_t kRowBlocks = platform::kScreenWidth / 64;
+
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(KELMORA_NO_PROCESSOR_PATHS)
+#define KELMORA_ROW_MASKS 1
+
+bool HasByteMasks() {
+  static const bool has = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
+  return has && platform::ProcessorPathsAllowed();
+}
+
+// NonZeroBytes64 of each of the `blocks` blocks of a row, one 64-byte register each.
+__attribute__((target("avx512f,avx512bw"))) void RowMasksByRegisters(const std::uint8_t* row,
+                                                                     std::size_t blocks,
+                                                                     std::uint64_t* masks) {
+  for (std::size_t b = 0; b < blocks; ++b) {
+    const __m512i bytes = _mm512_loadu_si512(row + 64 * b);
+    masks[b] = _mm512_test_epi8_mask(bytes, bytes);
+  }
+}
+#endif
+
+// The non-zero bytes of each whole block of a row (`blocks` at most kRowBlocks), and a bit per
+// block that has any.
+std::uint32_t RowMasks(const std::uint8_t* row, std::size_t blocks, std::uint64_t* masks) {
+#ifdef KELMORA_ROW_MASKS
+  if (HasByteMasks()) {
+    RowMasksByRegisters(row, blocks, masks);
+  } else
+#endif
+  {
+    for (std::size_t b = 0; b < blocks; ++b) masks[b] = NonZeroBytes64(row + 64 * b);
+  }
+  std::uint32_t present = 0;
+  for (std::size_t b = 0; b < blocks; ++b)
+    present |= static_cast<std::uint32_t>(masks[b] != 0) << b;
+  return present;
+}
+
+// One row of a view: its blocks with non-zero bytes fed by their masks, the zero blocks
+// between them counted, then the bytes past the last whole block.
+void HashRow(SparseFnv1a64& hash, const std::uint8_t* row, std::size_t width,
+             const std::uint64_t* masks, std::uint32_t present) {
+  const std::size_t blocks = width / 64;
+  std::size_t next = 0;
+  for (; present != 0; present &= present - 1) {
+    const auto b = static_cast<std::size_t>(std::countr_zero(present));
+    hash.Zeros(64 * (b - next));
+    hash.Masked64(row + 64 * b, masks[b]);
+    next = b + 1;
+  }
+  hash.Zeros(64 * (blocks - next));
+  hash.Bytes(row + 64 * blocks, width - 64 * blocks);
+}
+
+std::size_t BlocksOf(const SurfaceView& view) {
+  const std::size_t blocks = view.width / 64;
+  return blocks < kRowBlocks ? blocks : kRowBlocks;
+}
+
+}  // namespace
+
+std::uint64_t ViewHash(const SurfaceView& view) {
+  if (view.pixels == nullptr) return Fnv1a64::kOffsetBasis;
+  SparseFnv1a64 hash;
+  const std::size_t blocks = BlocksOf(view);
+  std::uint64_t masks[kRowBlocks];
+  const std::uint8_t* row = view.pixels;
+  for (int y = 0; y < view.height; ++y) {
+    HashRow(hash, row, view.width, masks, RowMasks(row, blocks, masks));
+    row += view.pitch;
+  }
+  return hash.Value();
+}
+
+std::array<std::uint64_t, 2> ViewHashes(const SurfaceView& a, const SurfaceView& b) {
+  if (a.pixels == nullptr || b.pixels == nullptr || a.width != b.width || a.height != b.height) {
+    return {ViewHash(a), ViewHash(b)};
+  }
+  // Both digests in one pass, each row of one beside the same row of the other.
+  SparseFnv1a64 hashA;
+  SparseFnv1a64 hashB;
+  const std::size_t blocks = BlocksOf(a);
+  std::uint64_t masksA[kRowBlocks];
+  std::uint64_t masksB[kRowBlocks];
+  const std::uint8_t* rowA = a.pixels;
+  const std::uint8_t* rowB = b.pixels;
+  for (int y = 0; y < a.height; ++y) {
+    const std::uint32_t presentA = RowMasks(rowA, blocks, masksA);
+    const std::uint32_t presentB = RowMasks(rowB, blocks, masksB);
+    HashRow(hashA, rowA, a.width, masksA, presentA);
+    HashRow(hashB, rowB, b.width, masksB, presentB);
+    rowA += a.pitch;
+    rowB += b.pitch;
+  }
+  return {hashA.Value(), hashB.Value()};
+}
+
+}  // namespace kelmora
