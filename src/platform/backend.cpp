@@ -54,6 +54,31 @@ void DeviceState::TakeMouse(MouseState* state) {
   motionY_ = 0;
 }
 
+void TakeHeldInput(const DeviceState& devices, const PadInput& pad,
+                   std::uint32_t (*vkForDik)(std::uint8_t), HeldInput* held,
+                   std::vector<InputEvent>* inputs) {
+  for (int k = 0; k < 256; ++k) {
+    if (!pad.keys[k] || held->lastPad.keys[k] || k == DIK_LMENU) continue;
+    const std::uint32_t vk = vkForDik(static_cast<std::uint8_t>(k));
+    if (vk != 0) inputs->push_back(InputEvent{InputOp::kVk, static_cast<std::int32_t>(vk)});
+  }
+  held->lastPad = pad;
+  for (int k = 0; k < 256; ++k) {
+    const bool down = held->keys[k] || held->keyPressed[k] || pad.keys[k];
+    if (down != (devices.DeviceKeys()[k] != 0)) {
+      inputs->push_back(InputEvent{InputOp::kKey, k, down ? 1 : 0});
+    }
+    held->keyPressed[k] = false;
+  }
+  for (int b = 0; b < 4; ++b) {
+    const bool down = held->buttons[b] || held->buttonPressed[b] || (b < 2 && pad.buttons[b]);
+    if (down != (devices.DeviceButton(b) != 0)) {
+      inputs->push_back(InputEvent{InputOp::kButton, b, down ? 1 : 0});
+    }
+    held->buttonPressed[b] = false;
+  }
+}
+
 void ApplyInputEvent(DeviceState& devices, WindowHandle window, const InputEvent& input) {
   switch (input.op) {
     case InputOp::kKey:

@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "platform/display.h"
 #include "platform/input_devices.h"
 #include "platform/input_event.h"
+#include "platform/pad_mapping.h"
 #include "platform/types.h"
 
 namespace kelmora::platform {
@@ -78,6 +80,25 @@ class DeviceState {
 // Gives one input to the game: to the device state, or posted to `window` as its message; a
 // script's fault is armed.
 void ApplyInputEvent(DeviceState& devices, WindowHandle window, const InputEvent& input);
+
+// What a real backend's host holds between two takes of its input: the keys and buttons down,
+// those that went down since the last take (so that a tap shorter than a tick still counts), and
+// the controllers as they were last taken.
+struct HeldInput {
+  bool keys[256] = {};
+  bool keyPressed[256] = {};
+  bool buttons[4] = {};
+  bool buttonPressed[4] = {};
+  PadInput lastPad{};
+};
+
+// The inputs that bring `devices` to what the host and the controllers (`pad`) hold: for each
+// controller button that has gone down its key-down message (through `vkForDik`; Left Alt has
+// none), then every key and button whose state differs. The presses are cleared and `pad`
+// becomes the last one taken.
+void TakeHeldInput(const DeviceState& devices, const PadInput& pad,
+                   std::uint32_t (*vkForDik)(std::uint8_t), HeldInput* held,
+                   std::vector<InputEvent>* inputs);
 
 // The backend in use. Until a program installs one (and after it installs null) there is no
 // host: no window opens, no start-up step succeeds and no device can be read.

@@ -276,6 +276,10 @@ TEST_F(SdlBackendTest, FocusChangesAndClosingReachTheGameOnce) {
   PushMotion(backend.Window(), 2, -1);
   PushMotion(backend.Window(), 1, 0);
   EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(3, -1)}));
+  // Motion however large adds up as a device's running count does, wrapping at 32 bits.
+  PushMotion(backend.Window(), 0x7FFFFFFF, -0x7FFFFFFF);
+  PushMotion(backend.Window(), 0x7FFFFFFF, -0x7FFFFFFF);
+  EXPECT_EQ(Take(), (std::vector<InputEvent>{Motion(-2, 2)}));
   PushWindowEvent(backend.Window(), SDL_WINDOWEVENT_CLOSE);
   PushType(SDL_QUIT);
   EXPECT_EQ(Take(), (std::vector<InputEvent>{Close()}));

@@ -19,9 +19,9 @@ void SdlBackend::PushActivate(bool active, std::vector<InputEvent>* inputs) {
     focusGained_ = true;
   } else {
     // Whatever was held when the focus went is let go; the game sees it when it is back.
-    for (bool& key : hostKeys_) key = false;
-    for (bool& key : keyPressed_) key = false;
-    for (bool& button : hostButtons_) button = false;
+    for (bool& key : held_.keys) key = false;
+    for (bool& key : held_.keyPressed) key = false;
+    for (bool& button : held_.buttons) button = false;
     leftAltHeld_ = false;
     pointerInside_ = false;
   }
@@ -100,9 +100,9 @@ void SdlBackend::HandleKey(const SDL_KeyboardEvent& event, std::vector<InputEven
   // missile comes as taps (above); any other key on the missile is an ordinary key.
   const std::uint8_t dik = bindings_.Translate(scancode);
   if (dik != 0 && !(dik == DIK_LMENU && scancode == SDL_SCANCODE_LALT) && event.repeat == 0) {
-    hostKeys_[dik] = down;
+    held_.keys[dik] = down;
     // A press shorter than a frame still reads as down for one read.
-    if (down) keyPressed_[dik] = true;
+    if (down) held_.keyPressed[dik] = true;
   }
   if (!down || IsSystemKey(scancode)) return;
   // Every press, and every auto-repeat while the key is held, is a key-down message.
@@ -148,8 +148,8 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
       case SDL_MOUSEMOTION:
         if (!focused_ || replaying_) break;
         if (fullscreen_) {
-          hostMotionX_ += event.motion.xrel;
-          hostMotionY_ += event.motion.yrel;
+          hostMotionX_ = AddMotion(hostMotionX_, event.motion.xrel);
+          hostMotionY_ = AddMotion(hostMotionY_, event.motion.yrel);
         } else {
           HandlePointer(event.motion.x, event.motion.y);
         }
@@ -181,7 +181,7 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
 
   // A tap of Left Alt counts only when the focus stayed: when it goes, the host lets go of every
   // key first (and a shortcut took it away).
-  if (leftAltTapped_ && focused_) keyPressed_[DIK_LMENU] = true;
+  if (leftAltTapped_ && focused_) held_.keyPressed[DIK_LMENU] = true;
   leftAltTapped_ = false;
 
   SettleWindow();
@@ -190,7 +190,7 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
 
   // A replay's keys and buttons are the recorded ones: the host's (none) must not undo them.
   if (replaying_) {
-    for (bool& key : keyPressed_) key = false;
+    for (bool& key : held_.keyPressed) key = false;
     pointerMoved_ = false;
     return;
   }
@@ -198,29 +198,9 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
   // Controllers play only while the window has the focus, as the keyboard does.
   const PadInput pad = !focused_ ? PadInput{} : ReadPads();
   // A controller button that goes down is a key press: it gives its key-down message too.
-  for (int k = 0; k < 256; ++k) {
-    if (!pad.keys[k] || lastPad_.keys[k] || k == DIK_LMENU) continue;
-    const std::uint32_t vk = VkForDik(static_cast<std::uint8_t>(k));
-    if (vk != 0) inputs->push_back(InputEvent{InputOp::kVk, static_cast<std::int32_t>(vk)});
-  }
-  lastPad_ = pad;
-
-  for (int k = 0; k < 256; ++k) {
-    const bool down = hostKeys_[k] || keyPressed_[k] || pad.keys[k];
-    if (down != (DeviceKeys()[k] != 0)) {
-      inputs->push_back(InputEvent{InputOp::kKey, k, down ? 1 : 0});
-    }
-    keyPressed_[k] = false;
-  }
-  for (int b = 0; b < 4; ++b) {
-    const bool down = hostButtons_[b] || buttonPressed_[b] || (b < 2 && pad.buttons[b]);
-    if (down != (DeviceButton(b) != 0)) {
-      inputs->push_back(InputEvent{InputOp::kButton, b, down ? 1 : 0});
-    }
-    buttonPressed_[b] = false;
-  }
-  std::int32_t dx = hostMotionX_ + pad.dx;
-  std::int32_t dy = hostMotionY_ + pad.dy;
+  TakeHeldInput(*this, pad, VkForDik, &held_, inputs);
+  std::int32_t dx = AddMotion(hostMotionX_, pad.dx);
+  std::int32_t dy = AddMotion(hostMotionY_, pad.dy);
   hostMotionX_ = 0;
   hostMotionY_ = 0;
   PointerMotion(&dx, &dy);

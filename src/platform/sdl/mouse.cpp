@@ -104,10 +104,10 @@ void SdlBackend::HandleMouseButton(const SDL_MouseButtonEvent& event) {
   }
   if (replaying_) return;
   const bool down = event.type == SDL_MOUSEBUTTONDOWN;
-  hostButtons_[button] = down;
+  held_.buttons[button] = down;
   if (down) {
     // A click shorter than a frame (a tap on a touchpad) still reads as down for one frame.
-    buttonPressed_[button] = true;
+    held_.buttonPressed[button] = true;
     // Alt with a click is the desktop's (moving the window), not a missile.
     leftAltSpoilt_ = true;
   }

@@ -171,16 +171,14 @@ class SdlBackend final : public Backend, public DeviceState {
   // The host's devices as the events left them.
   bool focused_ = true;  // the window opens with the focus
   bool closePosted_ = false;
-  bool hostKeys_[256] = {};
-  bool keyPressed_[256] = {};  // went down since the last TakeHostInput
+  // The keys and buttons down, and pressed since the last TakeHostInput, and the controllers.
+  HeldInput held_;
   // Left Alt is also the desktop's Alt: the device shows it only once it has been let go, for
   // one read, and only when nothing else happened while it was held.
   bool leftAltHeld_ = false;
   bool leftAltSpoilt_ = false;  // a key, a click, a close or a focus change came while held
   bool leftAltTapped_ = false;  // let go cleanly in this batch of events
   bool focusGained_ = false;    // in this batch of events
-  bool hostButtons_[4] = {};
-  bool buttonPressed_[4] = {};  // went down since the last TakeHostInput
   std::int32_t hostMotionX_ = 0;
   std::int32_t hostMotionY_ = 0;
   // The pointer in a window, in the window's coordinates, as the last motion left it.
@@ -192,7 +190,6 @@ class SdlBackend final : public Backend, public DeviceState {
   bool lastMenuUp_ = false;
   std::int32_t menuCursorX_ = 0;
   std::int32_t menuCursorY_ = 0;
-  PadInput lastPad_{};
   std::vector<_SDL_GameController*> pads_;
 
   // The devices as the game reads them.

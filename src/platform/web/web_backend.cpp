@@ -25,6 +25,14 @@ bool IsQuitKey(std::string_view code) {
   return code == "Escape" || code == "F12";
 }
 
+// The virtual key of a scan code in the page's key table (0 when it has none).
+std::uint32_t VkOfDik(std::uint8_t dik) {
+  for (const DomKey& entry : DomKeyTable()) {
+    if (entry.dik == dik && entry.vk != 0) return static_cast<std::uint32_t>(entry.vk);
+  }
+  return 0;
+}
+
 }  // namespace
 
 bool CanvasFramePixel(double x, double y, double width, double height, std::int32_t* frameX,
@@ -134,9 +142,9 @@ bool WebBackend::OnKey(const PageKey& key) {
     return ours;
   }
   if (entry != nullptr && entry->dik != 0 && entry->dik != DIK_LMENU && !key.repeat) {
-    hostKeys_[entry->dik] = key.down;
+    held_.keys[entry->dik] = key.down;
     // A press shorter than a frame still reads as down for one read.
-    if (key.down) keyPressed_[entry->dik] = true;
+    if (key.down) held_.keyPressed[entry->dik] = true;
   }
   if (key.down && !IsSystemDomKey(code)) {
     // Every press, and every auto-repeat while the key is held, is a key-down message.
@@ -167,10 +175,10 @@ void WebBackend::OnMouseButton(int button, bool down) {
   if (button < 0 || button > 3) return;
   const int b = kGameButton[button];
   if (replaying_) return;
-  hostButtons_[b] = down;
+  held_.buttons[b] = down;
   if (down) {
     // A click shorter than a frame still reads as down for one frame.
-    buttonPressed_[b] = true;
+    held_.buttonPressed[b] = true;
     leftAltSpoilt_ = true;
   }
 }
@@ -218,9 +226,9 @@ void WebBackend::PushActivate(std::vector<InputEvent>* inputs) {
     focusGained_ = true;
   } else {
     // Whatever was held when the focus went is let go; the game sees it when it is back.
-    for (bool& k : hostKeys_) k = false;
-    for (bool& k : keyPressed_) k = false;
-    for (bool& b : hostButtons_) b = false;
+    for (bool& k : held_.keys) k = false;
+    for (bool& k : held_.keyPressed) k = false;
+    for (bool& b : held_.buttons) b = false;
     leftAltHeld_ = false;
     pointerInside_ = false;
   }
@@ -244,12 +252,12 @@ void WebBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
   pending_.clear();
 
   // A tap of Left Alt counts only when the page kept the focus.
-  if (leftAltTapped_ && Active()) keyPressed_[DIK_LMENU] = true;
+  if (leftAltTapped_ && Active()) held_.keyPressed[DIK_LMENU] = true;
   leftAltTapped_ = false;
   focusGained_ = false;
 
   if (replaying_) {
-    for (bool& k : keyPressed_) k = false;
+    for (bool& k : held_.keyPressed) k = false;
     pointerMoved_ = false;
     return;
   }
@@ -261,31 +269,7 @@ void WebBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
     for (const PadState& state : pads_) MapPad(state, menuUp_, &pad);
   }
   // A controller button that goes down is a key press: it gives its key-down message too.
-  for (int k = 0; k < 256; ++k) {
-    if (!pad.keys[k] || lastPad_.keys[k] || k == DIK_LMENU) continue;
-    for (const DomKey& entry : DomKeyTable()) {
-      if (entry.dik == k && entry.vk != 0) {
-        inputs->push_back(InputEvent{InputOp::kVk, entry.vk});
-        break;
-      }
-    }
-  }
-  lastPad_ = pad;
-
-  for (int k = 0; k < 256; ++k) {
-    const bool down = hostKeys_[k] || keyPressed_[k] || pad.keys[k];
-    if (down != (DeviceKeys()[k] != 0)) {
-      inputs->push_back(InputEvent{InputOp::kKey, k, down ? 1 : 0});
-    }
-    keyPressed_[k] = false;
-  }
-  for (int b = 0; b < 4; ++b) {
-    const bool down = hostButtons_[b] || buttonPressed_[b] || (b < 2 && pad.buttons[b]);
-    if (down != (DeviceButton(b) != 0)) {
-      inputs->push_back(InputEvent{InputOp::kButton, b, down ? 1 : 0});
-    }
-    buttonPressed_[b] = false;
-  }
+  TakeHeldInput(*this, pad, VkOfDik, &held_, inputs);
   std::int32_t dx = AddMotion(hostMotionX_, pad.dx);
   std::int32_t dy = AddMotion(hostMotionY_, pad.dy);
   hostMotionX_ = 0;

@@ -100,14 +100,11 @@ class WebBackend final : public Backend, public DeviceState {
   bool reportedActive_ = true;  // what the game was last told
   bool focusGained_ = false;
   bool pointerLocked_ = false;
-  bool hostKeys_[256] = {};
-  bool keyPressed_[256] = {};
+  HeldInput held_;                   // the keys and buttons down and pressed, and the controllers
   std::vector<InputEvent> pending_;  // key-down messages and focus changes, in order
   bool leftAltHeld_ = false;
   bool leftAltSpoilt_ = false;
   bool leftAltTapped_ = false;
-  bool hostButtons_[4] = {};
-  bool buttonPressed_[4] = {};
   std::int32_t hostMotionX_ = 0;
   std::int32_t hostMotionY_ = 0;
   bool pointerInside_ = false;
@@ -118,7 +115,6 @@ class WebBackend final : public Backend, public DeviceState {
   std::int32_t menuCursorX_ = 0;
   std::int32_t menuCursorY_ = 0;
   std::vector<PadState> pads_;
-  PadInput lastPad_{};
 
   // The devices as the game reads them.
 
