@@ -3,7 +3,8 @@
 # that way replays to the same trace, headlessly and in the window. Without any display it names
 # the failing step and ends with status 1. The picture fills the screen, or the window on the
 # screen, on screens of several sizes with and without a window manager; the window carries the
-# desktop entry's class. Quit signals end the game in every state, a message box up included;
+# desktop entry's class. Every message box comes on the screen, in front of the game, and its OK
+# closes it. Quit signals end the game in every state, a message box up included;
 # a lost X server ends it with its files whole.
 set(_kelmora_xvfb bash ${CMAKE_CURRENT_LIST_DIR}/xvfb.sh)
 add_test(NAME xvfb_no_display COMMAND ${_kelmora_xvfb} no-display $<TARGET_FILE:kelmora>)
@@ -56,15 +57,18 @@ if(KELMORA_XVFB AND KELMORA_XDOTOOL AND KELMORA_IMPORT AND KELMORA_OPENBOX AND K
   add_test(NAME xvfb_signals COMMAND ${_kelmora_xvfb} signals $<TARGET_FILE:kelmora> none)
   add_test(NAME xvfb_signals_openbox COMMAND ${_kelmora_xvfb} signals $<TARGET_FILE:kelmora>
                                              openbox)
+  add_test(NAME xvfb_box COMMAND ${_kelmora_xvfb} box $<TARGET_FILE:kelmora> none)
+  add_test(NAME xvfb_box_openbox COMMAND ${_kelmora_xvfb} box $<TARGET_FILE:kelmora> openbox)
   add_test(NAME xvfb_lost_server COMMAND ${_kelmora_xvfb} lost $<TARGET_FILE:kelmora> server
                                          $<TARGET_FILE:kelmora-headless>)
   add_test(NAME xvfb_lost_client COMMAND ${_kelmora_xvfb} lost $<TARGET_FILE:kelmora> client
                                          $<TARGET_FILE:kelmora-headless>)
   set_tests_properties(xvfb_layout xvfb_layout_openbox xvfb_window_class xvfb_signals
-                       xvfb_signals_openbox xvfb_lost_server xvfb_lost_client
+                       xvfb_signals_openbox xvfb_box xvfb_box_openbox xvfb_lost_server
+                       xvfb_lost_client
                        PROPERTIES TIMEOUT 300 RESOURCE_LOCK xvfb)
 else()
-  message(STATUS "xvfb_layout, xvfb_window_class, xvfb_signals and xvfb_lost (and their openbox "
-                 "forms) are not tested: Xvfb, xdotool, import, openbox, xprop or xwininfo is not "
+  message(STATUS "xvfb_layout, xvfb_window_class, xvfb_signals, xvfb_box and xvfb_lost (and "
+                 "their openbox forms) are not tested: Xvfb, xdotool, import, openbox, xprop or xwininfo is not "
                  "installed (make deps installs them)")
 endif()

@@ -12,6 +12,7 @@
 #               window, without a window manager (WM none) and with openbox (WM openbox)
 #   class       [DESKTOP_ENTRY] the window's class is the entry's StartupWMClass, its name "A Game"
 #   signals     [WM] SIGTERM, SIGINT, SIGHUP end the game in flight and with a message box up
+#   box         [WM] every message box comes on the screen, and its OK (or Return) closes it
 #   lost        WAY KELMORA_HEADLESS: the X server ends (WAY server) or drops the game (client)
 #   demo        the menu path again, played with --record and --trace; the recording replayed by
 #               KELMORA_HEADLESS and by `kelmora --replay` must give the same trace, byte for byte
@@ -130,26 +131,109 @@ signal_ends_game() {
 }
 KELMORA_SIGNAL_LIMIT_MS=${KELMORA_SIGNAL_LIMIT_MS:-1000}
 
-# A message box with the caption is on the screen (SDL's box has no class, so it is looked up by
-# its name in the window tree).
-box_up() {
-  kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its box showed"
-  xwininfo -root -tree 2>/dev/null | grep -q "\"$1\""
+# `captioned WHICH CAPTION`: the id of the window captioned CAPTION in the window tree, or nothing.
+# WHICH is box, a message box (SDL's has no class), or game, the game's window (which has one, and
+# may share the caption). The box is looked up in the tree, not with xdotool: its search reads
+# only WM_NAME, which the box's process writes in the locale's own encoding (of type "UTF-8" under
+# a UTF-8 locale), and that it cannot read. The tree is read whole before it is searched: a
+# search that stops at its first match ends xwininfo early, and under pipefail the broken pipe
+# reads as "not there" (under a window manager, whose frames make the tree long, nearly always).
+captioned() {
+  local tree line
+  tree=$(xwininfo -root -tree 2>/dev/null) || return 0
+  if [ "$1" = box ]; then line="\"$2\": ()"; else line="\"$2\": (\""; fi
+  awk -v line="$line" 'index($0, line) { print $1; exit }' <<<"$tree"
 }
 
-# Starts the game with OPTIONS... and waits up to 20 s for its error box. Under a window manager
-# the box's own process can wait for the desktop to map its window and never show it; a quit
-# signal must end the game all the same, so the check goes on without the box in sight.
-start_game_with_box() {
-  start_game_as "$@"
-  local deadline=$((SECONDS + 20))
-  until box_up "An Error has Occurred"; do
-    if [ "$SECONDS" -ge "$deadline" ]; then
-      echo "the box is not on the screen after 20 s: the signal must end the game all the same"
+# Whether the window ID is mapped and viewable (itself and every window it lies in).
+viewable() {
+  local info
+  info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+  grep -q 'Map State: IsViewable' <<<"$info"
+}
+
+# The child of the root window that holds the window ID: the window itself without a window
+# manager, the manager's frame around it with one.
+top_level() {
+  local id=$1 info parent
+  # (xwininfo given no id would wait for a click.)
+  while [ -n "$id" ]; do
+    info=$(xwininfo -id "$id" -children 2>/dev/null) || return 0
+    parent=$(sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$info")
+    [ -n "$parent" ] && [ "$parent" != 0x0 ] || return 0
+    case "$info" in *"Parent window id: $parent (the root window)"*)
+      echo "$id"
       return 0
-    fi
+      ;;
+    esac
+    id=$parent
+  done
+}
+
+# Waits for the game's message box captioned CAPTION to be on the screen, viewable and in front of
+# the game's window, at most KELMORA_BOX_LIMIT_MS from when it is looked for; sets `box` to its id.
+box="" box_caption=""
+expect_box() {
+  local caption=$1 asked shown box_top game game_top tops order
+  asked=$(now_ms)
+  until box=$(captioned box "$caption") && [ -n "$box" ] && viewable "$box"; do
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its box '$caption' showed"
+    [ $(($(now_ms) - asked)) -le "$KELMORA_BOX_LIMIT_MS" ] ||
+      fail "the box '$caption' is not on the screen after $KELMORA_BOX_LIMIT_MS ms${box:+ (window $box, not viewable)}"
     sleep 0.05
   done
+  shown=$(($(now_ms) - asked))
+  box_caption=$caption
+  box_top=$(top_level "$box")
+  # After a fatal box the game's window is gone, and the next box has none to be in front of.
+  game=$(captioned game "A Game")
+  if [ -n "$game" ] && viewable "$game"; then
+    game_top=$(top_level "$game")
+    # xwininfo lists the root's children from the top of the stack down.
+    tops=$(xwininfo -root -children 2>/dev/null) || tops=""
+    order=$(awk -v a="$box_top" -v b="$game_top" '$1 == a || $1 == b { print $1; exit }' <<<"$tops")
+    [ -n "$box_top" ] && [ "$order" = "$box_top" ] ||
+      fail "the box '$caption' ($box in $box_top) lies behind the game's window ($game in $game_top)"
+    echo "the box '$caption' is on the screen after $shown ms, in front of the game"
+  else
+    echo "the box '$caption' is on the screen after $shown ms (the game has no window)"
+  fi
+}
+# A box comes within a second or so; the limit leaves room for a loaded machine.
+KELMORA_BOX_LIMIT_MS=${KELMORA_BOX_LIMIT_MS:-10000}
+
+# Waits for every box captioned CAPTION to have left the screen.
+expect_no_box() {
+  no_box() { [ -z "$(captioned box "$1")" ]; }
+  wait_until "the box '$1' to leave the screen" no_box "$1"
+}
+
+# The box `box` is given the keyboard and closed with Return.
+close_box_with_return() {
+  xdotool windowfocus --sync "$box" 2>/dev/null || fail "the box $box cannot take the keyboard"
+  xdotool key Return
+  box_closed
+}
+
+# The box `box` is closed with a click on its OK, its one button: in SDL's layout the button's
+# middle lies halfway across, 28 pixels above the foot.
+close_box_with_click() {
+  local WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$box" | grep -E '^(WIDTH|HEIGHT)=')"
+  xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 28)) click 1
+  box_closed
+}
+
+# The box `box` has left the screen. (Its id says too little: the next box's process may be
+# given the same ids by the X server.)
+box_closed() {
+  expect_no_box "$box_caption"
+}
+
+# Starts the game with OPTIONS... and waits for its error box (sets `box`).
+start_game_with_box() {
+  start_game_as "$@"
+  expect_box "An Error has Occurred"
 }
 
 # The game's standard error, less what the sound library says of a machine without a sound card.
@@ -470,8 +554,51 @@ signals)
     signal_ends_game "$signal" 1
     tail -n1 "$trace" | grep -q '"boxes":\[\["An Error has Occurred","Get KeyBoard State Failed"\]\],"exit":1}$' ||
       fail "SIG$signal: the keyboard trace does not end with its box"
-    ! xwininfo -root -tree | grep -q '"An Error has Occurred"' ||
-      fail "SIG$signal: the box stays on the screen"
+    expect_no_box "An Error has Occurred"
+  done
+  ;;
+box)
+  # Every message box comes on the screen in front of the game's window, and its OK closes it as
+  # Return does; after the last box the game ends with status 1, its trace ending with the boxes.
+  # With a window manager the box of a game in play takes the keyboard. WM: none or openbox.
+  wm=${extra:-none}
+  start_xvfb
+  [ "$wm" = openbox ] && start_wm
+  for round in 1 2 3; do
+    # Full screen (which takes a window manager: without one the game stays in a window) or in
+    # a window, in turn.
+    start_as=--fullscreen play_as=--window
+    [ "$round" != 2 ] || start_as=--window play_as=--fullscreen
+    # At start-up: two boxes in turn (a device that cannot be made, then the start-up's own,
+    # shown once the game's window is gone), the first closed with Return, the second with a
+    # click on its OK.
+    printf 'seed 1\n0 fail keyboard-create\n' >"$work/start.txt"
+    trace=""  # no frame to wait for
+    start_game_as "$start_as" --replay "$work/start.txt" --trace "$work/start-$round.jsonl"
+    expect_box "An Error has Occurred"
+    close_box_with_return
+    expect_box "A Game"
+    close_box_with_click
+    expect_exit 1
+    tail -n1 "$work/start-$round.jsonl" | grep -q '"Create Keyboard Device Failed"\],\["A Game","Direct Input Initialisation FAILED"\]\],"exit":1}$' ||
+      fail "round $round: the start-up trace does not end with its boxes"
+
+    # In play: the box of a keyboard that cannot be read (out of full screen first).
+    printf 'seed 1\n20 vk F1\n30 fail keyboard\n' >"$work/keyboard.txt"
+    trace=$work/keyboard-$round.jsonl
+    start_game_as "$play_as" --replay "$work/keyboard.txt" --trace "$trace"
+    expect_box "An Error has Occurred"
+    if [ "$wm" = openbox ]; then
+      box_focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$((box))" ]; }
+      wait_until "the box $box to take the keyboard" box_focused
+      xdotool key Return
+    else
+      close_box_with_return
+    fi
+    expect_exit 1
+    tail -n1 "$trace" | grep -q '"boxes":\[\["An Error has Occurred","Get KeyBoard State Failed"\]\],"exit":1}$' ||
+      fail "round $round: the keyboard trace does not end with its box"
+    expect_no_box "An Error has Occurred"
   done
   ;;
 lost)
