@@ -159,14 +159,19 @@ void BM_FrameLargest(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameLargest);
 
-// The headless runner's trace line of a game in play, after the warm-up of the frame benchmarks
-// with the blit digest kept, as the runner keeps it: the cost --trace adds to each tick. A frame
-// runs (outside the measured time) before each line, so that every line digests a new state.
-void TraceLineInPlay(benchmark::State& state, bool largest) {
+// StartGameInPlay with the frame's blit words kept, as a traced run keeps them.
+void StartGameKeepingBlits(bool largest) {
   const bool kept = keepBlitDigest;
   keepBlitDigest = true;
   StartGameInPlay(largest);
   keepBlitDigest = kept;
+}
+
+// The headless runner's trace line of a game in play, after the warm-up of the frame benchmarks
+// with the blit digest kept, as the runner keeps it: the cost --trace adds to each tick. A frame
+// runs (outside the measured time) before each line, so that every line digests a new state.
+void TraceLineInPlay(benchmark::State& state, bool largest) {
+  StartGameKeepingBlits(largest);
   std::size_t bytes = 0;
   for (auto _ : state) {
     KeepInPlay(state);
@@ -195,10 +200,7 @@ BENCHMARK(BM_TraceLineLargest);
 // A frame with its blit words kept, then its trace line: a tick of a traced run, to set against
 // the same frame untraced (BM_FrameDefault, BM_FrameLargest).
 void TracedFrames(benchmark::State& state, bool largest) {
-  const bool kept = keepBlitDigest;
-  keepBlitDigest = true;
-  StartGameInPlay(largest);
-  keepBlitDigest = kept;
+  StartGameKeepingBlits(largest);
   for (auto _ : state) {
     if (largest) {
       state.PauseTiming();
