@@ -1,11 +1,8 @@
 #include "app/trace.h"
 
-#include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cstdio>
-#include <span>
 
 #include "app/trace_digests.h"
 #include "core/float_text.h"
@@ -298,23 +295,11 @@ std::string TraceString(std::string_view text) {
   return out;
 }
 
-std::uint64_t SurfaceHash(const platform::Surface* surface) {
-  return ViewHash(ViewOf(surface));
-}
-
-std::array<std::uint64_t, 2> SurfaceHashes(const platform::Surface* first,
-                                           const platform::Surface* second) {
-  return ViewHashes(ViewOf(first), ViewOf(second));
-}
-
 std::string TraceLine(std::int64_t tick, bool frameRan,
                       const std::vector<std::pair<std::string, std::string>>& boxes,
                       std::optional<int> exitStatus) {
-  // Kept from line to line, so that their storage is reused.
-  static RecordInputs inputs;
-  static RecordDigests digests;
-  TakeRecordInputs(frameRan, &inputs);
-  WorkOutRecordDigests(inputs, &digests);
+  static RecordDigests digests;  // its storage reused from line to line
+  WorkOutRecordDigests(frameRan, &digests);
   const auto [pixels, screen] =
       SurfaceHashes(displayObjects.pixelLayer.get(), displayObjects.frontBuffer.get());
 

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <bit>
+#include <span>
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(KELMORA_NO_PROCESSOR_PATHS)
 #include <immintrin.h>
 #endif
 
+#include "app/trace.h"
 #include "core/hash.h"
 #include "effects/particles.h"
 #include "platform/display.h"
@@ -15,6 +17,21 @@
 namespace kelmora {
 
 namespace {
+
+// The particles of one explosion that its digest covers.
+struct ParticleSpans {
+  std::span<const float> x;
+  std::span<const float> y;
+  std::span<const float> angle;
+  std::span<const float> speed;
+  std::span<const std::int32_t> colour;
+};
+
+// What the record digests are worked out from: views into the records, and the words gathered.
+struct RecordInputs {
+  std::vector<ParticleSpans> explosions;  // the occupied slots, in slot order
+  std::array<std::vector<std::uint32_t>, 4> effects;
+};
 
 // The words of one digest, gathered so that several digests can be worked out side by side.
 class Words {
@@ -167,22 +184,32 @@ void ExplosionHashes(std::span<const ParticleSpans> explosions, std::vector<std:
 
 }  // namespace
 
-void TakeRecordInputs(bool frameRan, RecordInputs* inputs) {
-  TakeExplosions(inputs);
-  GatherEffects(inputs);
-  inputs->frameRan = frameRan;
-  inputs->blits = frameRan ? std::span<const std::uint32_t>(frameRecord.blitWords)
-                           : std::span<const std::uint32_t>();
-}
-
-void WorkOutRecordDigests(const RecordInputs& inputs, RecordDigests* digests) {
+void WorkOutRecordDigests(bool frameRan, RecordDigests* digests) {
+  // Kept from line to line, so that their storage is reused.
+  static RecordInputs inputs;
+  TakeExplosions(&inputs);
+  GatherEffects(&inputs);
   ExplosionHashes(inputs.explosions, &digests->explosions);
   // The blits' digest beside the effects': five chains of multiplications at once.
+  const std::span<const std::uint32_t> blits =
+      frameRan ? std::span<const std::uint32_t>(frameRecord.blitWords)
+               : std::span<const std::uint32_t>();
   const auto words = HashWordsSideBySide<5>(
-      {inputs.effects[0], inputs.effects[1], inputs.effects[2], inputs.effects[3], inputs.blits});
+      {inputs.effects[0], inputs.effects[1], inputs.effects[2], inputs.effects[3], blits});
   std::copy(words.begin(), words.begin() + 4, digests->effects.begin());
-  digests->blits = inputs.frameRan ? words[4] : Fnv1a64::kOffsetBasis;
+  digests->blits = words[4];
 }
+
+namespace {
+
+// The part of a surface the trace digests: at most 640x480 from its top left corner. No pixels:
+// no surface.
+struct SurfaceView {
+  const std::uint8_t* pixels = nullptr;
+  std::size_t width = 0;
+  int height = 0;
+  int pitch = 0;
+};
 
 SurfaceView ViewOf(const platform::Surface* surface) {
   if (surface == nullptr) return {};
@@ -194,18 +221,11 @@ SurfaceView ViewOf(const platform::Surface* surface) {
           surface->Pitch()};
 }
 
-namespace {
-
 // The widest row a view has: 640 bytes, ten blocks of 64.
 constexpr std::size_t kRowBlocks = platform::kScreenWidth / 64;
 
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(KELMORA_NO_PROCESSOR_PATHS)
 #define KELMORA_ROW_MASKS 1
-
-bool HasByteMasks() {
-  static const bool has = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
-  return has && platform::ProcessorPathsAllowed();
-}
 
 // NonZeroBytes64 of each of the `blocks` blocks of a row, one 64-byte register each.
 __attribute__((target("avx512f,avx512bw"))) void RowMasksByRegisters(const std::uint8_t* row,
@@ -222,7 +242,7 @@ __attribute__((target("avx512f,avx512bw"))) void RowMasksByRegisters(const std::
 // block that has any.
 std::uint32_t RowMasks(const std::uint8_t* row, std::size_t blocks, std::uint64_t* masks) {
 #ifdef KELMORA_ROW_MASKS
-  if (HasByteMasks()) {
+  if (platform::ByteMasksAvailable()) {
     RowMasksByRegisters(row, blocks, masks);
   } else
 #endif
@@ -251,17 +271,11 @@ void HashRow(SparseFnv1a64& hash, const std::uint8_t* row, std::size_t width,
   hash.Bytes(row + 64 * blocks, width - 64 * blocks);
 }
 
-std::size_t BlocksOf(const SurfaceView& view) {
-  const std::size_t blocks = view.width / 64;
-  return blocks < kRowBlocks ? blocks : kRowBlocks;
-}
-
-}  // namespace
-
+// The digest of a view's bytes, row by row without the pitch padding.
 std::uint64_t ViewHash(const SurfaceView& view) {
   if (view.pixels == nullptr) return Fnv1a64::kOffsetBasis;
   SparseFnv1a64 hash;
-  const std::size_t blocks = BlocksOf(view);
+  const std::size_t blocks = view.width / 64;  // at most kRowBlocks
   std::uint64_t masks[kRowBlocks];
   const std::uint8_t* row = view.pixels;
   for (int y = 0; y < view.height; ++y) {
@@ -278,7 +292,7 @@ std::array<std::uint64_t, 2> ViewHashes(const SurfaceView& a, const SurfaceView&
   // Both digests in one pass, each row of one beside the same row of the other.
   SparseFnv1a64 hashA;
   SparseFnv1a64 hashB;
-  const std::size_t blocks = BlocksOf(a);
+  const std::size_t blocks = a.width / 64;
   std::uint64_t masksA[kRowBlocks];
   std::uint64_t masksB[kRowBlocks];
   const std::uint8_t* rowA = a.pixels;
@@ -292,6 +306,17 @@ std::array<std::uint64_t, 2> ViewHashes(const SurfaceView& a, const SurfaceView&
     rowB += b.pitch;
   }
   return {hashA.Value(), hashB.Value()};
+}
+
+}  // namespace
+
+std::uint64_t SurfaceHash(const platform::Surface* surface) {
+  return ViewHash(ViewOf(surface));
+}
+
+std::array<std::uint64_t, 2> SurfaceHashes(const platform::Surface* first,
+                                           const platform::Surface* second) {
+  return ViewHashes(ViewOf(first), ViewOf(second));
 }
 
 }  // namespace kelmora

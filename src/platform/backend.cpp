@@ -56,7 +56,7 @@ void DeviceState::TakeMouse(MouseState* state) {
 
 void TakeHeldInput(const DeviceState& devices, const PadInput& pad,
                    std::uint32_t (*vkForDik)(std::uint8_t), HeldInput* held,
-                   std::vector<InputEvent>* inputs) {
+                   std::vector<InputEvent>* inputs, std::int32_t* dx, std::int32_t* dy) {
   for (int k = 0; k < 256; ++k) {
     if (!pad.keys[k] || held->lastPad.keys[k] || k == DIK_LMENU) continue;
     const std::uint32_t vk = vkForDik(static_cast<std::uint8_t>(k));
@@ -77,6 +77,10 @@ void TakeHeldInput(const DeviceState& devices, const PadInput& pad,
     }
     held->buttonPressed[b] = false;
   }
+  *dx = AddMotion(held->motionX, pad.dx);
+  *dy = AddMotion(held->motionY, pad.dy);
+  held->motionX = 0;
+  held->motionY = 0;
 }
 
 void ApplyInputEvent(DeviceState& devices, WindowHandle window, const InputEvent& input) {

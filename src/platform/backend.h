@@ -82,23 +82,37 @@ class DeviceState {
 void ApplyInputEvent(DeviceState& devices, WindowHandle window, const InputEvent& input);
 
 // What a real backend's host holds between two takes of its input: the keys and buttons down,
-// those that went down since the last take (so that a tap shorter than a tick still counts), and
-// the controllers as they were last taken.
+// those that went down since the last take (so that a tap shorter than a tick still counts), the
+// relative motion since then, and the controllers as they were last taken.
 struct HeldInput {
   bool keys[256] = {};
   bool keyPressed[256] = {};
   bool buttons[4] = {};
   bool buttonPressed[4] = {};
+  std::int32_t motionX = 0;
+  std::int32_t motionY = 0;
   PadInput lastPad{};
+
+  void AddRelativeMotion(std::int32_t dx, std::int32_t dy) {
+    motionX = AddMotion(motionX, dx);
+    motionY = AddMotion(motionY, dy);
+  }
+  // The host let go of everything, as when the focus goes.
+  void LetGo() {
+    for (bool& key : keys) key = false;
+    for (bool& key : keyPressed) key = false;
+    for (bool& button : buttons) button = false;
+  }
 };
 
 // The inputs that bring `devices` to what the host and the controllers (`pad`) hold: for each
 // controller button that has gone down its key-down message (through `vkForDik`; Left Alt has
 // none), then every key and button whose state differs. The presses are cleared and `pad`
-// becomes the last one taken.
+// becomes the last one taken. `*dx`, `*dy`: the host's motion and the controllers' together;
+// the host's is cleared.
 void TakeHeldInput(const DeviceState& devices, const PadInput& pad,
                    std::uint32_t (*vkForDik)(std::uint8_t), HeldInput* held,
-                   std::vector<InputEvent>* inputs);
+                   std::vector<InputEvent>* inputs, std::int32_t* dx, std::int32_t* dy);
 
 // The backend in use. Until a program installs one (and after it installs null) there is no
 // host: no window opens, no start-up step succeeds and no device can be read.

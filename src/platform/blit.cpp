@@ -42,11 +42,6 @@ bool processorPaths = true;
 // time: the bytes that do not show the key are stored, and no other byte is even touched.
 #define KELMORA_BYTE_MASKS 1
 
-bool HasByteMasks() {
-  static const bool has = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
-  return has && processorPaths;
-}
-
 __attribute__((target("avx512f,avx512bw"))) void CopyRowKeyedByMasks(std::uint8_t* out,
                                                                      const std::uint8_t* in,
                                                                      std::int32_t width,
@@ -72,7 +67,7 @@ __attribute__((target("avx512f,avx512bw"))) void CopyRowKeyedByMasks(std::uint8_
 void CopyRowKeyedBy(std::uint8_t* out, const std::uint8_t* in, std::int32_t width,
                     std::uint8_t key) {
 #ifdef KELMORA_BYTE_MASKS
-  if (HasByteMasks()) {
+  if (ByteMasksAvailable()) {
     CopyRowKeyedByMasks(out, in, width, key);
     return;
   }
@@ -121,8 +116,13 @@ void AllowProcessorPaths(bool allow) {
   processorPaths = allow;
 }
 
-bool ProcessorPathsAllowed() {
-  return processorPaths;
+bool ByteMasksAvailable() {
+#ifdef KELMORA_BYTE_MASKS
+  static const bool has = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
+  return has && processorPaths;
+#else
+  return false;
+#endif
 }
 
 HRESULT Surface::Blt(const Rect* dstRect, Surface* source, const Rect* srcRect, std::uint32_t flags,

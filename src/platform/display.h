@@ -85,7 +85,9 @@ class Clipper {
 // taken where the processor has them. They give the very same pixels as the plain ways; tests turn
 // them off to keep the plain ways tested on every machine.
 void AllowProcessorPaths(bool allow);
-bool ProcessorPathsAllowed();
+// Whether the 64-byte byte masks may be used: the processor has them (AVX-512 BW), the build has
+// the processor paths, and they are allowed.
+bool ByteMasksAvailable();
 
 class DeviceContext;
 

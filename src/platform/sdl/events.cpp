@@ -19,9 +19,7 @@ void SdlBackend::PushActivate(bool active, std::vector<InputEvent>* inputs) {
     focusGained_ = true;
   } else {
     // Whatever was held when the focus went is let go; the game sees it when it is back.
-    for (bool& key : held_.keys) key = false;
-    for (bool& key : held_.keyPressed) key = false;
-    for (bool& button : held_.buttons) button = false;
+    held_.LetGo();
     leftAltHeld_ = false;
     pointerInside_ = false;
   }
@@ -148,8 +146,7 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
       case SDL_MOUSEMOTION:
         if (!focused_ || replaying_) break;
         if (fullscreen_) {
-          hostMotionX_ = AddMotion(hostMotionX_, event.motion.xrel);
-          hostMotionY_ = AddMotion(hostMotionY_, event.motion.yrel);
+          held_.AddRelativeMotion(event.motion.xrel, event.motion.yrel);
         } else {
           HandlePointer(event.motion.x, event.motion.y);
         }
@@ -198,11 +195,9 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
   // Controllers play only while the window has the focus, as the keyboard does.
   const PadInput pad = !focused_ ? PadInput{} : ReadPads();
   // A controller button that goes down is a key press: it gives its key-down message too.
-  TakeHeldInput(*this, pad, VkForDik, &held_, inputs);
-  std::int32_t dx = AddMotion(hostMotionX_, pad.dx);
-  std::int32_t dy = AddMotion(hostMotionY_, pad.dy);
-  hostMotionX_ = 0;
-  hostMotionY_ = 0;
+  std::int32_t dx = 0;
+  std::int32_t dy = 0;
+  TakeHeldInput(*this, pad, VkForDik, &held_, inputs, &dx, &dy);
   PointerMotion(&dx, &dy);
   if (dx != 0 || dy != 0) inputs->push_back(InputEvent{InputOp::kMouse, 0, 0, dx, dy});
 }

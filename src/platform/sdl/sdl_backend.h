@@ -171,7 +171,8 @@ class SdlBackend final : public Backend, public DeviceState {
   // The host's devices as the events left them.
   bool focused_ = true;  // the window opens with the focus
   bool closePosted_ = false;
-  // The keys and buttons down, and pressed since the last TakeHostInput, and the controllers.
+  // The keys and buttons down and pressed, the motion since the last TakeHostInput, and the
+  // controllers.
   HeldInput held_;
   // Left Alt is also the desktop's Alt: the device shows it only once it has been let go, for
   // one read, and only when nothing else happened while it was held.
@@ -179,8 +180,6 @@ class SdlBackend final : public Backend, public DeviceState {
   bool leftAltSpoilt_ = false;  // a key, a click, a close or a focus change came while held
   bool leftAltTapped_ = false;  // let go cleanly in this batch of events
   bool focusGained_ = false;    // in this batch of events
-  std::int32_t hostMotionX_ = 0;
-  std::int32_t hostMotionY_ = 0;
   // The pointer in a window, in the window's coordinates, as the last motion left it.
   bool pointerInside_ = false;
   bool pointerMoved_ = false;  // since the last TakeHostInput

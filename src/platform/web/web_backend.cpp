@@ -198,8 +198,7 @@ void WebBackend::OnPointer(double x, double y, double width, double height) {
 void WebBackend::OnRelativeMotion(std::int32_t dx, std::int32_t dy) {
   eventArrived_ = true;
   if (!Active() || replaying_ || !pointerLocked_) return;
-  hostMotionX_ = AddMotion(hostMotionX_, dx);
-  hostMotionY_ = AddMotion(hostMotionY_, dy);
+  held_.AddRelativeMotion(dx, dy);
 }
 
 void WebBackend::OnFocus(bool focused) {
@@ -226,9 +225,7 @@ void WebBackend::PushActivate(std::vector<InputEvent>* inputs) {
     focusGained_ = true;
   } else {
     // Whatever was held when the focus went is let go; the game sees it when it is back.
-    for (bool& k : held_.keys) k = false;
-    for (bool& k : held_.keyPressed) k = false;
-    for (bool& b : held_.buttons) b = false;
+    held_.LetGo();
     leftAltHeld_ = false;
     pointerInside_ = false;
   }
@@ -269,11 +266,9 @@ void WebBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
     for (const PadState& state : pads_) MapPad(state, menuUp_, &pad);
   }
   // A controller button that goes down is a key press: it gives its key-down message too.
-  TakeHeldInput(*this, pad, VkOfDik, &held_, inputs);
-  std::int32_t dx = AddMotion(hostMotionX_, pad.dx);
-  std::int32_t dy = AddMotion(hostMotionY_, pad.dy);
-  hostMotionX_ = 0;
-  hostMotionY_ = 0;
+  std::int32_t dx = 0;
+  std::int32_t dy = 0;
+  TakeHeldInput(*this, pad, VkOfDik, &held_, inputs, &dx, &dy);
   PointerMotion(&dx, &dy);
   if (dx != 0 || dy != 0) inputs->push_back(InputEvent{InputOp::kMouse, 0, 0, dx, dy});
 }

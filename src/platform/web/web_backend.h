@@ -100,13 +100,11 @@ class WebBackend final : public Backend, public DeviceState {
   bool reportedActive_ = true;  // what the game was last told
   bool focusGained_ = false;
   bool pointerLocked_ = false;
-  HeldInput held_;                   // the keys and buttons down and pressed, and the controllers
+  HeldInput held_;  // the keys and buttons down and pressed, the motion, the controllers
   std::vector<InputEvent> pending_;  // key-down messages and focus changes, in order
   bool leftAltHeld_ = false;
   bool leftAltSpoilt_ = false;
   bool leftAltTapped_ = false;
-  std::int32_t hostMotionX_ = 0;
-  std::int32_t hostMotionY_ = 0;
   bool pointerInside_ = false;
   bool pointerMoved_ = false;
   std::int32_t pointerFrameX_ = 0;
