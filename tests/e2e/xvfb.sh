@@ -12,7 +12,8 @@
 #               window, without a window manager (WM none) and with openbox (WM openbox)
 #   class       [DESKTOP_ENTRY] the window's class is the entry's StartupWMClass, its name "A Game"
 #   signals     [WM] SIGTERM, SIGINT, SIGHUP end the game in flight and with a message box up
-#   box         [WM] every message box comes on the screen, and its OK (or Return) closes it
+#   box         [WM] every message box comes on the screen, and its OK (or Return) closes it;
+#               behind a box at start-up the game's window is black
 #   lost        WAY KELMORA_HEADLESS: the X server ends (WAY server) or drops the game (client)
 #   demo        the menu path again, played with --record and --trace; the recording replayed by
 #               KELMORA_HEADLESS and by `kelmora --replay` must give the same trace, byte for byte
@@ -46,7 +47,13 @@ trap cleanup EXIT
 # The game's window as the X server has it: its place on the screen and its size, "X Y W H".
 window_geometry() {
   find_window || return 1
-  xwininfo -id "$window" 2>/dev/null | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ \
+  geometry_of "$window"
+}
+
+# "X Y WIDTH HEIGHT" of the window ID on the screen (its inside, without a frame); nothing if it
+# is gone.
+geometry_of() {
+  xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ \
     {y = $4} /Width:/ {w = $2} /Height:/ {h = $2} END {if (w) print x, y, w, h}'
 }
 
@@ -206,6 +213,25 @@ KELMORA_BOX_LIMIT_MS=${KELMORA_BOX_LIMIT_MS:-10000}
 expect_no_box() {
   no_box() { [ -z "$(captioned box "$1")" ]; }
   wait_until "the box '$1' to leave the screen" no_box "$1"
+}
+
+# The game's window, as far as the box `box` leaves it in view, shows nothing but black: the state
+# of a game that has drawn nothing yet, not what lay on the screen there before (the desktop, or a
+# window manager's frame from before the window left full screen).
+expect_black_behind_box() {
+  local x y w h bx by bw bh lit
+  read -r x y w h <<<"$(window_geometry)" && [ -n "$h" ] || fail "the game's window is not on the screen"
+  read -r bx by bw bh <<<"$(geometry_of "$box")"
+  [ -n "$bh" ] || fail "the box '$box_caption' has left the screen"
+  # The box's place in the game's window, its frame and title bar around it.
+  bx=$((bx - x)) by=$((by - y))
+  import -window root "$work/behind.png" 2>/dev/null &&
+    lit=$(convert "$work/behind.png" -crop "${w}x${h}+${x}+${y}" +repage -fill black \
+      -draw "rectangle $((bx - 8)),$((by - 32)) $((bx + bw + 8)),$((by + bh + 8))" \
+      -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:) ||
+    fail "ImageMagick failed"
+  [ "$lit" -eq 0 ] || fail "behind the box '$box_caption' $lit pixels of the game's window are not black"
+  echo "behind the box '$box_caption' the game's window is black"
 }
 
 # The box `box` is given the keyboard and closed with Return.
@@ -576,6 +602,9 @@ box)
     trace=""  # no frame to wait for
     start_game_as "$start_as" --replay "$work/start.txt" --trace "$work/start-$round.jsonl"
     expect_box "An Error has Occurred"
+    # Once it has stood still (the desktop may still be placing it).
+    sleep 0.5
+    expect_black_behind_box
     close_box_with_return
     expect_box "A Game"
     close_box_with_click

@@ -7,6 +7,15 @@
 
 namespace kelmora::platform {
 
+namespace {
+
+// How long the desktop is given to place a window that has left full screen for a box: ten
+// looks at its events, 10 ms apart.
+constexpr int kPlacingWaits = 10;
+constexpr Uint32 kPlacingWaitMs = 10;
+
+}  // namespace
+
 // The text has already gone to standard error; the box is for a player who started the game
 // from a desktop. Every box ends the game, so the window leaves full screen for it and gives the
 // mouse back: the box must be seen and its button reachable. A quit signal ends the box as its
@@ -23,6 +32,17 @@ void SdlBackend::ShowMessageBox(std::string_view caption, std::string_view text)
   if (window_ != nullptr && fullscreen_) {
     LeaveFullscreen();
     fullscreen_ = false;
+    // The game does not draw while the box is up: the window is drawn once more when the
+    // desktop has had a moment to place it, so that it does not keep what lay there before.
+    for (int i = 0; i < kPlacingWaits; ++i) {
+      SDL_PumpEvents();
+      SDL_Delay(kPlacingWaitMs);
+    }
+    ShowScreen();
+    if (QuitSignal() != 0) {
+      BoxShown();
+      return;
+    }
   }
   CaptureMouse(false);
   SDL_ShowCursor(SDL_ENABLE);
