@@ -4,8 +4,8 @@
 # the failing step and ends with status 1. The picture fills the screen, or the window on the
 # screen, on screens of several sizes with and without a window manager; the window carries the
 # desktop entry's class. Every message box comes on the screen, in front of the game (black behind
-# a box at start-up), and its OK closes it. Quit signals end the game in every state, a message box up included;
-# a lost X server ends it with its files whole.
+# a box at start-up), and its OK closes it. Quit signals end the game in every state, a message box
+# up included; a lost X server ends it with its files whole.
 set(_kelmora_xvfb bash ${CMAKE_CURRENT_LIST_DIR}/xvfb.sh)
 add_test(NAME xvfb_no_display COMMAND ${_kelmora_xvfb} no-display $<TARGET_FILE:kelmora>)
 find_program(KELMORA_XVFB Xvfb)

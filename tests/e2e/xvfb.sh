@@ -215,22 +215,29 @@ expect_no_box() {
   wait_until "the box '$1' to leave the screen" no_box "$1"
 }
 
-# The game's window, as far as the box `box` leaves it in view, shows nothing but black: the state
-# of a game that has drawn nothing yet, not what lay on the screen there before (the desktop, or a
-# window manager's frame from before the window left full screen).
+# The game's window, as far as the box `box` leaves it in view, shows nothing but black (the state
+# of a game that has drawn nothing yet), not what lay on the screen there before: the desktop, or
+# a window manager's frame from before the window left full screen. Looked at until it does, for
+# at most KELMORA_PICTURE_LIMIT seconds (the desktop may still be placing the window).
 expect_black_behind_box() {
-  local x y w h bx by bw bh lit
-  read -r x y w h <<<"$(window_geometry)" && [ -n "$h" ] || fail "the game's window is not on the screen"
-  read -r bx by bw bh <<<"$(geometry_of "$box")"
-  [ -n "$bh" ] || fail "the box '$box_caption' has left the screen"
-  # The box's place in the game's window, its frame and title bar around it.
-  bx=$((bx - x)) by=$((by - y))
-  import -window root "$work/behind.png" 2>/dev/null &&
-    lit=$(convert "$work/behind.png" -crop "${w}x${h}+${x}+${y}" +repage -fill black \
-      -draw "rectangle $((bx - 8)),$((by - 32)) $((bx + bw + 8)),$((by + bh + 8))" \
-      -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:) ||
-    fail "ImageMagick failed"
-  [ "$lit" -eq 0 ] || fail "behind the box '$box_caption' $lit pixels of the game's window are not black"
+  local deadline=$((SECONDS + KELMORA_PICTURE_LIMIT)) x y w h bx by bw bh lit
+  while :; do
+    read -r x y w h <<<"$(window_geometry)" && [ -n "$h" ] ||
+      fail "the game's window is not on the screen"
+    read -r bx by bw bh <<<"$(geometry_of "$box")"
+    [ -n "$bh" ] || fail "the box '$box_caption' has left the screen"
+    # The box's place in the game's window, its frame and title bar around it.
+    bx=$((bx - x)) by=$((by - y))
+    import -window root "$work/behind.png" 2>/dev/null &&
+      lit=$(convert "$work/behind.png" -crop "${w}x${h}+${x}+${y}" +repage -fill black \
+        -draw "rectangle $((bx - 8)),$((by - 32)) $((bx + bw + 8)),$((by + bh + 8))" \
+        -fill white +opaque black -format '%[fx:round(mean*w*h)]' info:) ||
+      fail "ImageMagick failed"
+    [ "$lit" -ne 0 ] || break
+    [ "$SECONDS" -lt "$deadline" ] ||
+      fail "behind the box '$box_caption' $lit pixels of the game's window are not black"
+    sleep 0.2
+  done
   echo "behind the box '$box_caption' the game's window is black"
 }
 
@@ -602,8 +609,6 @@ box)
     trace=""  # no frame to wait for
     start_game_as "$start_as" --replay "$work/start.txt" --trace "$work/start-$round.jsonl"
     expect_box "An Error has Occurred"
-    # Once it has stood still (the desktop may still be placing it).
-    sleep 0.5
     expect_black_behind_box
     close_box_with_return
     expect_box "A Game"
