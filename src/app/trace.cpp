@@ -60,14 +60,6 @@ class Line {
   std::string text_;
 };
 
-template <typename Sink>
-void HashRect(Sink& hash, const platform::Rect& rect) {
-  hash.Int(rect.left);
-  hash.Int(rect.top);
-  hash.Int(rect.right);
-  hash.Int(rect.bottom);
-}
-
 void Player(Line& line) {
   line.Key("player").Raw("{").Key("heading").Float(controls.playerHeading);
   line.Raw(",").Key("thrust").Int(controls.playerThrust);
@@ -145,7 +137,7 @@ void Missiles(Line& line) {
     hash.Int(missile.active);
     hash.Int(missile.ownerIndex);
     hash.Int(missile.target);
-    HashRect(hash, missile.spriteRect);
+    FeedRect(hash, missile.spriteRect);
     hash.Int(age);
     if (missile.active != 1) continue;
     if (!first) line.Raw(",");

@@ -44,13 +44,6 @@ class Words {
   std::vector<std::uint32_t>& words_;
 };
 
-void GatherRect(Words& words, const platform::Rect& rect) {
-  words.Int(rect.left);
-  words.Int(rect.top);
-  words.Int(rect.right);
-  words.Int(rect.bottom);
-}
-
 void GatherTrail(Words& words, const TrailSystem& trail) {
   words.Float(trail.heading);
   words.Int(trail.active);
@@ -97,7 +90,7 @@ void GatherEffects(RecordInputs* inputs) {
     pickups.Int(pickup->x);
     pickups.Int(pickup->y);
     pickups.Int(pickup->kind);
-    GatherRect(pickups, pickup->sourceRect);
+    FeedRect(pickups, pickup->sourceRect);
   }
 }
 
@@ -126,60 +119,32 @@ inline __attribute__((always_inline)) void HashParticle(Fnv1a64& hash, const Par
   hash.Int(p.colour[j]);
 }
 
-// The digest of every explosion's particles. Four (or two) explosions at a time are fed side by
-// side: each digest is one long chain of multiplications, and the processor works on several at
-// once.
+// The digests of N explosions' particles side by side, each as far as it has particles: each
+// digest is one long chain of multiplications, and the processor works on several at once.
+template <std::size_t N>
+void ExplosionGroup(const ParticleSpans* group, std::uint64_t* out) {
+  std::size_t longest = 0;
+  for (std::size_t s = 0; s < N; ++s) longest = std::max(longest, group[s].x.size());
+  std::array<Fnv1a64, N> hashes;
+  for (std::size_t j = 0; j < longest; ++j) {
+    for (std::size_t s = 0; s < N; ++s) {
+      if (j < group[s].x.size()) HashParticle(hashes[s], group[s], j);
+    }
+  }
+  for (std::size_t s = 0; s < N; ++s) out[s] = hashes[s].Value();
+}
+
+// The digest of every explosion's particles, four (then two, then one) at a time.
 void ExplosionHashes(std::span<const ParticleSpans> explosions, std::vector<std::uint64_t>* out) {
   out->assign(explosions.size(), 0);
   const std::size_t count = explosions.size();
   std::size_t g = 0;
-  for (; g + 4 <= count; g += 4) {
-    const ParticleSpans& a = explosions[g];
-    const ParticleSpans& b = explosions[g + 1];
-    const ParticleSpans& c = explosions[g + 2];
-    const ParticleSpans& d = explosions[g + 3];
-    const std::size_t n[4] = {a.x.size(), b.x.size(), c.x.size(), d.x.size()};
-    const std::size_t common = std::min(std::min(n[0], n[1]), std::min(n[2], n[3]));
-    Fnv1a64 hashA;
-    Fnv1a64 hashB;
-    Fnv1a64 hashC;
-    Fnv1a64 hashD;
-    for (std::size_t j = 0; j < common; ++j) {
-      HashParticle(hashA, a, j);
-      HashParticle(hashB, b, j);
-      HashParticle(hashC, c, j);
-      HashParticle(hashD, d, j);
-    }
-    for (std::size_t j = common; j < n[0]; ++j) HashParticle(hashA, a, j);
-    for (std::size_t j = common; j < n[1]; ++j) HashParticle(hashB, b, j);
-    for (std::size_t j = common; j < n[2]; ++j) HashParticle(hashC, c, j);
-    for (std::size_t j = common; j < n[3]; ++j) HashParticle(hashD, d, j);
-    (*out)[g] = hashA.Value();
-    (*out)[g + 1] = hashB.Value();
-    (*out)[g + 2] = hashC.Value();
-    (*out)[g + 3] = hashD.Value();
-  }
+  for (; g + 4 <= count; g += 4) ExplosionGroup<4>(&explosions[g], &(*out)[g]);
   if (g + 2 <= count) {
-    const ParticleSpans& a = explosions[g];
-    const ParticleSpans& b = explosions[g + 1];
-    const std::size_t common = std::min(a.x.size(), b.x.size());
-    Fnv1a64 hashA;
-    Fnv1a64 hashB;
-    for (std::size_t j = 0; j < common; ++j) {
-      HashParticle(hashA, a, j);
-      HashParticle(hashB, b, j);
-    }
-    for (std::size_t j = common; j < a.x.size(); ++j) HashParticle(hashA, a, j);
-    for (std::size_t j = common; j < b.x.size(); ++j) HashParticle(hashB, b, j);
-    (*out)[g] = hashA.Value();
-    (*out)[g + 1] = hashB.Value();
+    ExplosionGroup<2>(&explosions[g], &(*out)[g]);
     g += 2;
   }
-  for (; g < count; ++g) {
-    Fnv1a64 hash;
-    for (std::size_t j = 0; j < explosions[g].x.size(); ++j) HashParticle(hash, explosions[g], j);
-    (*out)[g] = hash.Value();
-  }
+  if (g < count) ExplosionGroup<1>(&explosions[g], &(*out)[g]);
 }
 
 }  // namespace
@@ -271,41 +236,39 @@ void HashRow(SparseFnv1a64& hash, const std::uint8_t* row, std::size_t width,
   hash.Bytes(row + 64 * blocks, width - 64 * blocks);
 }
 
-// The digest of a view's bytes, row by row without the pitch padding.
+// The digests of N views of the same size, row by row without the pitch padding, each row of one
+// beside the same row of the others.
+template <std::size_t N>
+std::array<std::uint64_t, N> ViewHashesSideBySide(const std::array<SurfaceView, N>& views) {
+  std::array<SparseFnv1a64, N> hashes;
+  const std::size_t width = views[0].width;
+  const std::size_t blocks = width / 64;  // at most kRowBlocks
+  std::uint64_t masks[N][kRowBlocks];
+  std::array<const std::uint8_t*, N> rows{};
+  for (std::size_t v = 0; v < N; ++v) rows[v] = views[v].pixels;
+  for (int y = 0; y < views[0].height; ++y) {
+    std::uint32_t present[N];
+    for (std::size_t v = 0; v < N; ++v) present[v] = RowMasks(rows[v], blocks, masks[v]);
+    for (std::size_t v = 0; v < N; ++v) {
+      HashRow(hashes[v], rows[v], width, masks[v], present[v]);
+      rows[v] += views[v].pitch;
+    }
+  }
+  std::array<std::uint64_t, N> values{};
+  for (std::size_t v = 0; v < N; ++v) values[v] = hashes[v].Value();
+  return values;
+}
+
 std::uint64_t ViewHash(const SurfaceView& view) {
   if (view.pixels == nullptr) return Fnv1a64::kOffsetBasis;
-  SparseFnv1a64 hash;
-  const std::size_t blocks = view.width / 64;  // at most kRowBlocks
-  std::uint64_t masks[kRowBlocks];
-  const std::uint8_t* row = view.pixels;
-  for (int y = 0; y < view.height; ++y) {
-    HashRow(hash, row, view.width, masks, RowMasks(row, blocks, masks));
-    row += view.pitch;
-  }
-  return hash.Value();
+  return ViewHashesSideBySide<1>({view})[0];
 }
 
 std::array<std::uint64_t, 2> ViewHashes(const SurfaceView& a, const SurfaceView& b) {
   if (a.pixels == nullptr || b.pixels == nullptr || a.width != b.width || a.height != b.height) {
     return {ViewHash(a), ViewHash(b)};
   }
-  // Both digests in one pass, each row of one beside the same row of the other.
-  SparseFnv1a64 hashA;
-  SparseFnv1a64 hashB;
-  const std::size_t blocks = a.width / 64;
-  std::uint64_t masksA[kRowBlocks];
-  std::uint64_t masksB[kRowBlocks];
-  const std::uint8_t* rowA = a.pixels;
-  const std::uint8_t* rowB = b.pixels;
-  for (int y = 0; y < a.height; ++y) {
-    const std::uint32_t presentA = RowMasks(rowA, blocks, masksA);
-    const std::uint32_t presentB = RowMasks(rowB, blocks, masksB);
-    HashRow(hashA, rowA, a.width, masksA, presentA);
-    HashRow(hashB, rowB, b.width, masksB, presentB);
-    rowA += a.pitch;
-    rowB += b.pitch;
-  }
-  return {hashA.Value(), hashB.Value()};
+  return ViewHashesSideBySide<2>({a, b});
 }
 
 }  // namespace

@@ -8,7 +8,18 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/types.h"
+
 namespace kelmora {
+
+// A rectangle as the trace feeds it to a digest (or gathers it as words): left, top, right, bottom.
+template <typename Sink>
+void FeedRect(Sink& sink, const platform::Rect& rect) {
+  sink.Int(rect.left);
+  sink.Int(rect.top);
+  sink.Int(rect.right);
+  sink.Int(rect.bottom);
+}
 
 // The effects whose digests are fed from words, in the order the line has them.
 enum EffectStream : std::size_t { kExhaustTrails, kMissileTrails, kStarField, kPickupTable };

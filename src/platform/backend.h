@@ -97,10 +97,14 @@ struct HeldInput {
     motionX = AddMotion(motionX, dx);
     motionY = AddMotion(motionY, dy);
   }
+  // The presses are forgotten, as when a replay's recorded keys stand instead of the host's.
+  void DropPresses() {
+    for (bool& key : keyPressed) key = false;
+  }
   // The host let go of everything, as when the focus goes.
   void LetGo() {
     for (bool& key : keys) key = false;
-    for (bool& key : keyPressed) key = false;
+    DropPresses();
     for (bool& button : buttons) button = false;
   }
 };

@@ -187,7 +187,7 @@ void SdlBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
 
   // A replay's keys and buttons are the recorded ones: the host's (none) must not undo them.
   if (replaying_) {
-    for (bool& key : held_.keyPressed) key = false;
+    held_.DropPresses();
     pointerMoved_ = false;
     return;
   }

@@ -254,7 +254,7 @@ void WebBackend::TakeHostInput(std::vector<InputEvent>* inputs) {
   focusGained_ = false;
 
   if (replaying_) {
-    for (bool& k : held_.keyPressed) k = false;
+    held_.DropPresses();
     pointerMoved_ = false;
     return;
   }
