@@ -87,12 +87,6 @@ void SetWindowIcon(SDL_Window* window) {
 // The window step: the host's video system and the window, hidden until it is shown.
 bool SdlBackend::OpenWindow(std::string_view caption) {
   if (!videoStarted_) {
-    // Docks and task switchers group the window under the game's desktop entry by this name
-    // (the window class under X, the application id under Wayland), unless the player named
-    // another himself.
-    setenv("SDL_VIDEO_X11_WMCLASS", kApplicationId, 0);
-    setenv("SDL_VIDEO_WAYLAND_WMCLASS", kApplicationId, 0);
-    SDL_SetHint("SDL_APP_NAME", kApplicationId);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       Diagnose("No display could be opened");
       return false;
@@ -276,8 +270,6 @@ bool SdlBackend::StartHostStep(HostStep step) {
       WatchDesktopGrabs();
       // Controllers are welcome but not needed: without them the game plays on.
       if (!padsStarted_) {
-        // The backend itself leaves the controllers alone while the window has no focus.
-        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) {
           padsStarted_ = true;
         } else {
