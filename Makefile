@@ -20,7 +20,7 @@ PACKAGES := $(GAME_PACKAGES) $(TEST_PACKAGES) $(PACKAGING_DEPS) $(WEB_PACKAGES) 
 KELMORA_WERROR ?= OFF
 CONFIGURE_FLAGS := -DKELMORA_WERROR=$(KELMORA_WERROR)
 
-.PHONY: deps game-deps web-deps web web-play build build-game build-asan build-runners play test test-default test-asan test-plain-paths \
+.PHONY: deps game-deps web-deps web web-play build build-game build-asan build-runners build-tsan play test test-default test-asan test-plain-paths test-threads \
         fuzz clean format
 
 # Installs whichever of the packages $(1) are missing.
@@ -104,10 +104,19 @@ test-default: build build-runners web
 test-asan: build-asan build-runners
 	ctest --preset asan -j $(JOBS)
 
-test: build build-asan build-runners web
+# The game built with ThreadSanitizer and played in the checks that run all its threads.
+build-tsan: deps
+	cmake --preset tsan $(CONFIGURE_FLAGS) >/dev/null
+	cmake --build --preset tsan -j $(JOBS)
+
+test-threads: build build-tsan
+	bash tests/e2e/threads.sh build/tsan/kelmora build/default/kelmora-headless
+
+test: build build-asan build-runners build-tsan web
 	ctest --preset default -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 	ctest --preset debug -j $(JOBS) -R '$(PLAIN_PATH_TESTS)'
+	bash tests/e2e/threads.sh build/tsan/kelmora build/default/kelmora-headless
 	JOBS=$(JOBS) tests/fuzz/run.sh 60
 
 # The bitmap file readers under libFuzzer for FUZZ_SECONDS (built with clang++ by the fuzz preset).

@@ -4,10 +4,17 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
+#include "platform/audio.h"
 #include "platform/display.h"
+#include "platform/sdl/audio.h"
 #include "platform/sdl/quit_signals.h"
 #include "platform/sdl/timer.h"
 #include "platform/window.h"
@@ -521,6 +528,26 @@ TEST_F(SdlBackendTest, TheClockIsTheSeedWhenOneIsGiven) {
   platform::SdlBackend backend(options);
   EXPECT_EQ(backend.TimeSeconds(), 1234u);
   EXPECT_EQ(backend.LastTime(), 1234u);
+}
+
+// The sound device's thread reads SDL's hints as it starts, which the game's thread changes as it
+// opens its window: Open comes back only once the device has started pulling.
+TEST_F(SdlBackendTest, TheSoundIsPulledBeforeItsDeviceIsHandedOver) {
+  struct Counting : platform::AudioSource {
+    void Render(std::int16_t* out, int frames) override {
+      std::fill(out, out + frames * platform::kAudioChannels, std::int16_t{0});
+      pulls.fetch_add(1);
+    }
+    std::atomic<int> pulls{0};
+  } source;
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  std::string why;
+  const std::unique_ptr<platform::SdlAudio> audio = platform::SdlAudio::Open(source, &why);
+  unsetenv("SDL_AUDIODRIVER");
+  ASSERT_NE(audio, nullptr) << why;
+  EXPECT_TRUE(audio->Pulled());
+  EXPECT_GE(source.pulls.load(), 1);
+  EXPECT_GT(audio->BufferFrames(), 0);
 }
 
 // The pacer's plan on a clock of our own: flips seen at chosen moments, sleeps read back.

@@ -2,6 +2,7 @@
 // (about 11 ms each), so that a sound starts less than 50 ms after the frame that caused it.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,11 +22,17 @@ class SdlAudio {
 
   // Samples per buffer the device was given.
   int BufferFrames() const { return bufferFrames_; }
+  // Whether the device has pulled its first buffer (Open waits for it, half a second at most).
+  bool Pulled() const { return pulled_.load(std::memory_order_acquire); }
 
  private:
-  SdlAudio(std::uint32_t device, int bufferFrames) : device_(device), bufferFrames_(bufferFrames) {}
-  std::uint32_t device_;
-  int bufferFrames_;
+  explicit SdlAudio(AudioSource& source) : source_(source) {}
+  static void Pull(void* userdata, std::uint8_t* stream, int length);
+
+  AudioSource& source_;
+  std::uint32_t device_ = 0;
+  int bufferFrames_ = 0;
+  std::atomic<bool> pulled_{false};
 };
 
 }  // namespace kelmora::platform
