@@ -48,6 +48,15 @@ play --replay demo.txt --record /dev/full --trace good.jsonl
 [ "$(grep -c "cannot write the session to '/dev/full'" <<<"$said")" = 1 ] || fail "demo: $said"
 [ "$(wc -l <good.jsonl)" = 13 ] || fail "the game did not play on: $(wc -l <good.jsonl) trace lines"
 
+# A trace on standard output into a pipe whose reader has gone: told once, the game plays to its
+# end, exit status 3 (not an end by SIGPIPE, with nothing told).
+status=0
+{ sleep 1; timeout 60 "$kelmora" --window --defaults --replay demo.txt --trace - 2>said.txt ||
+  echo $? >status.txt; } | true
+[ -e status.txt ] && status=$(cat status.txt)
+[ "$status" = 3 ] || fail "--trace - into a closed pipe: exit $status, expected 3"
+[ "$(grep -c "cannot write the trace to '-'" said.txt)" = 1 ] || fail "pipe: $(cat said.txt)"
+
 # Written in full: status 0.
 play --replay demo.txt --record again.txt --trace again.jsonl
 [ "$status" = 0 ] || fail "a run that writes everything: exit $status, expected 0: $said"

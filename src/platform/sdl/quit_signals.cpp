@@ -113,6 +113,7 @@ void WatchQuitSignals() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   const sigset_t set = QuitSet();
   pthread_sigmask(SIG_BLOCK, &set, nullptr);
+  signal(SIGPIPE, SIG_IGN);
   std::thread(Watch, set).detach();
 }
 

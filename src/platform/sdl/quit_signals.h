@@ -10,6 +10,9 @@ namespace kelmora::platform {
 
 // Blocks the three signals in the calling thread, and so in every thread started after it, and
 // starts the watcher. Call once, from the game's thread, before anything else starts a thread.
+// SIGPIPE is ignored from then on: a write to a pipe nobody reads (a trace on standard output) or
+// to an X server that has gone is an error for whoever wrote it, told as such, instead of an end
+// with nothing told and the files' last lines lost.
 void WatchQuitSignals();
 
 // The signal that asked the game to end, or 0.
