@@ -109,14 +109,16 @@ build-tsan: deps
 	cmake --preset tsan $(CONFIGURE_FLAGS) >/dev/null
 	cmake --build --preset tsan -j $(JOBS)
 
+THREADS_CHECK := bash tests/e2e/threads.sh build/tsan/kelmora build/default/kelmora-headless
+
 test-threads: build build-tsan
-	bash tests/e2e/threads.sh build/tsan/kelmora build/default/kelmora-headless
+	$(THREADS_CHECK)
 
 test: build build-asan build-runners build-tsan web
 	ctest --preset default -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 	ctest --preset debug -j $(JOBS) -R '$(PLAIN_PATH_TESTS)'
-	bash tests/e2e/threads.sh build/tsan/kelmora build/default/kelmora-headless
+	$(THREADS_CHECK)
 	JOBS=$(JOBS) tests/fuzz/run.sh 60
 
 # The bitmap file readers under libFuzzer for FUZZ_SECONDS (built with clang++ by the fuzz preset).

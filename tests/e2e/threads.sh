@@ -11,13 +11,15 @@ here=$(cd "$(dirname "$0")" && pwd)
 # checks' limit); Mesa's software rasteriser is not built for the sanitizer, and its locks,
 # taken from threads of its own, are not the game's.
 export TSAN_OPTIONS="halt_on_error=1:atexit_sleep_ms=0:suppressions=$here/tsan.supp${TSAN_OPTIONS:+:$TSAN_OPTIONS}"
-for check in "play" "signals none" "signals openbox" "box openbox" "lost server $headless" \
-  "taps-wm"; do
-  # shellcheck disable=SC2086  # the check's words
-  set -- $check
-  name=$1
-  shift
-  echo "--- $check"
-  bash "$here/xvfb.sh" "$name" "$kelmora" "$@"
-done
+# One of xvfb.sh's checks with the sanitized game: CHECK [ITS ARGUMENTS].
+check() {
+  echo "--- $*"
+  bash "$here/xvfb.sh" "$1" "$kelmora" "${@:2}"
+}
+check play
+check signals none
+check signals openbox
+check box openbox
+check lost server "$headless"
+check taps-wm
 echo "threads: ok"
